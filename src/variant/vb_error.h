@@ -1,0 +1,51 @@
+// Run-time failures carrying a VB-style error number and its English description, as the
+// original program showed them inside its messages ("Type mismatch", "Overflow" ...).
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace sw {
+
+// Standard error numbers used across the player and the script engine.
+namespace vberr {
+inline constexpr int kInvalidProcedureCall = 5;
+inline constexpr int kOverflow = 6;
+inline constexpr int kOutOfMemory = 7;
+inline constexpr int kSubscriptOutOfRange = 9;
+inline constexpr int kDivisionByZero = 11;
+inline constexpr int kTypeMismatch = 13;
+inline constexpr int kBadFileName = 52;
+inline constexpr int kFileNotFound = 53;
+inline constexpr int kBadFileMode = 54;
+inline constexpr int kFileAlreadyOpen = 55;
+inline constexpr int kFileAlreadyExists = 58;
+inline constexpr int kInputPastEnd = 62;
+inline constexpr int kPermissionDenied = 70;
+inline constexpr int kPathNotFound = 76;
+inline constexpr int kObjectRequired = 424;
+inline constexpr int kCannotCreateObject = 429;
+inline constexpr int kNotSupported = 438;
+inline constexpr int kWrongArguments = 450;
+inline constexpr int kVariableUndefined = 500;
+}  // namespace vberr
+
+// The English description of a standard error number, or "Unknown runtime error".
+std::string VbErrorDescription(int number);
+
+class VbError : public std::runtime_error {
+ public:
+  // An error with the standard description of its number.
+  explicit VbError(int number) : VbError(number, VbErrorDescription(number)) {}
+  VbError(int number, std::string description)
+      : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+
+  int number() const { return number_; }
+  const std::string& description() const { return description_; }
+
+ private:
+  int number_;
+  std::string description_;
+};
+
+}  // namespace sw
