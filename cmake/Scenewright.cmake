@@ -12,6 +12,9 @@ endif()
 function(sw_library)
   cmake_parse_arguments(ARG "" "NAME" "DEPS;PUBLIC_DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()  # a folder whose first files are still to come
+  endif()
   add_library(${ARG_NAME} STATIC ${sources})
   target_include_directories(${ARG_NAME} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   if(ARG_PUBLIC_DEPS)
@@ -28,6 +31,9 @@ endfunction()
 function(sw_test)
   cmake_parse_arguments(ARG "" "NAME" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()  # a folder whose first files are still to come
+  endif()
   add_executable(${ARG_NAME} ${sources})
   target_include_directories(${ARG_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
@@ -36,4 +42,17 @@ function(sw_test)
   gtest_discover_tests(${ARG_NAME}
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config")
+endfunction()
+
+# sw_bench(NAME <target> [DEPS <targets...>])
+# Builds every .cpp of the calling bench folder into one Google Benchmark executable.
+function(sw_bench)
+  cmake_parse_arguments(ARG "" "NAME" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()  # a folder whose first files are still to come
+  endif()
+  add_executable(${ARG_NAME} ${sources})
+  target_include_directories(${ARG_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
 endfunction()

@@ -4,4 +4,4 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" "$root/build"
-exec "$root/build/src/app/scenewright" "$root/build/examples/sample" "$@"
+exec "$root/build/bin/scenewright" "$root/build/examples/sample" "$@"
