@@ -13,8 +13,14 @@ inline constexpr int kInvalidProcedureCall = 5;
 inline constexpr int kOverflow = 6;
 inline constexpr int kOutOfMemory = 7;
 inline constexpr int kSubscriptOutOfRange = 9;
+inline constexpr int kArrayLocked = 10;
 inline constexpr int kDivisionByZero = 11;
 inline constexpr int kTypeMismatch = 13;
+inline constexpr int kOutOfStack = 28;
+inline constexpr int kSubNotDefined = 35;
+inline constexpr int kObjectNotSet = 91;
+inline constexpr int kForNotInitialized = 92;
+inline constexpr int kInvalidUseOfNull = 94;
 inline constexpr int kBadFileName = 52;
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kBadFileMode = 54;
@@ -27,7 +33,11 @@ inline constexpr int kObjectRequired = 424;
 inline constexpr int kCannotCreateObject = 429;
 inline constexpr int kNotSupported = 438;
 inline constexpr int kWrongArguments = 450;
+inline constexpr int kNotACollection = 451;
 inline constexpr int kVariableUndefined = 500;
+inline constexpr int kIllegalAssignment = 501;
+inline constexpr int kInvalidReference = 505;
+inline constexpr int kClassNotDefined = 506;
 }  // namespace vberr
 
 // The English description of a standard error number, or "Unknown runtime error".

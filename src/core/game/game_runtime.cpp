@@ -1,0 +1,106 @@
+#include "core/game/game_runtime.h"
+
+#include "core/game/game_window.h"
+#include "core/project/file_names.h"
+#include "platform/platform.h"
+
+namespace sw {
+
+namespace {
+constexpr const char* kSettingsApp = "Software";
+}
+
+GameRuntime::GameRuntime(platform::Platform& platform, PathResolver& files,
+                         UserSettings& settings)
+    : platform_(platform), files_(files), settings_(settings), profiles_(files) {}
+
+GameRuntime::~GameRuntime() = default;
+
+GameWindow& GameRuntime::LoadGameWindow() {
+  if (!game_) game_ = std::make_unique<GameWindow>(*this);
+  return *game_;
+}
+
+void GameRuntime::UnloadGameWindow() { game_.reset(); }
+
+platform::MessageResult GameRuntime::ShowMessage(const std::string& text,
+                                                 const std::string& title,
+                                                 platform::MessageStyle style) {
+  return platform::ShowMessageBox(platform_, ForDisplay(text), ForDisplay(title), style);
+}
+
+void GameRuntime::ShowStandardError(const std::string& detail) {
+  platform::MessageStyle style;
+  style.icon = platform::MessageIcon::kCritical;
+  ShowMessage(texts.StandardErrorText(detail), texts[InterfaceTexts::kTitleError], style);
+}
+
+std::string GameRuntime::ForDisplay(const std::string& text) const {
+  return files_.codec().ToUtf8(text);
+}
+
+std::string GameRuntime::SafeDir(const std::string& path) const {
+  try {
+    return files_.Lookup(path);
+  } catch (...) {
+    return "";  // a failed lookup only means "not found" to every caller
+  }
+}
+
+void GameRuntime::DeleteFileIfExists(const std::string& path) {
+  try {
+    files_.DeleteIfExists(path);
+  } catch (...) {
+    // Deleting a file that is already gone or cannot be removed is not worth a message.
+  }
+}
+
+std::string GameRuntime::ResolveMediaPath(const std::string& path) {
+  if (!SafeDir(path).empty()) return path;
+  std::string result = path;
+  if (path.size() >= 5) {
+    const std::string twin = AlternateExtension(path);
+    if (!SafeDir(twin).empty()) return twin;
+    // The project's CDs are asked here once multi-disc projects are supported.
+  }
+  if (SafeDir(result).empty() && !StopRequested) {
+    platform::MessageStyle style;
+    style.icon = platform::MessageIcon::kWarning;
+    ShowMessage(texts[33] + "\r\n" + result + "\r\n\r\n" + texts[34],
+                texts[InterfaceTexts::kTitleError], style);
+  }
+  return result;
+}
+
+platform::Picture GameRuntime::LoadPicture(const std::string& path) {
+  return platform_.pictures().Load(files_.Resolve(path));
+}
+
+int32_t GameRuntime::ScreenWidthTwips() const { return ScreenWidthPixels * 15; }
+int32_t GameRuntime::ScreenHeightTwips() const { return ScreenHeightPixels * 15; }
+
+bool GameRuntime::IsAtProjectResolution() const {
+  switch (info.ResolutionMode) {
+    case 0: return SavedScreenWidth == 640 && SavedScreenHeight == 480;
+    case 1: return SavedScreenWidth == 800 && SavedScreenHeight == 600;
+    case 2: return SavedScreenWidth == 1024 && SavedScreenHeight == 768;
+    default: return false;
+  }
+}
+
+bool GameRuntime::IsMoviePlaying() {
+  std::string status = subsystems_.video->Status();
+  for (char& c : status) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return status == "playing";
+}
+
+std::string GameRuntime::GetSetting(const std::string& key,
+                                    const std::string& defaultValue) const {
+  return settings_.Get(kSettingsApp, info.SettingsSection, key, defaultValue);
+}
+
+void GameRuntime::SaveSetting(const std::string& key, const std::string& value) {
+  settings_.Set(kSettingsApp, info.SettingsSection, key, value);
+}
+
+}  // namespace sw

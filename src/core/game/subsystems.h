@@ -1,0 +1,177 @@
+// The services other subsystems give the runtime core: hotspots, texts, sound, video,
+// transitions, rippling water, timed events, scripts, inventory, pointers and the window
+// shell. Frame opening and the reset call them at their fixed steps. Each subsystem replaces
+// its entry in GameSubsystems with its own implementation; until then the base classes below
+// do nothing, which is how a game without that feature behaves.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/frames/frame_file.h"
+
+namespace sw {
+
+class ValueReader;
+
+struct HotspotService {
+  virtual ~HotspotService() = default;
+  virtual void SetMergedHotspotStart(int start) { (void)start; }
+  virtual void ResetFrameAreas() {}
+  virtual void LoadAreas(const std::string& frame) { (void)frame; }
+  virtual void ShowOrNotShowAreas() {}
+};
+
+// The project variables and the list of hotspots that disappeared.
+struct VariableService {
+  virtual ~VariableService() = default;
+  virtual void RemoveAll() {}
+  virtual void LoadVariables() {}
+};
+
+struct TextService {
+  virtual ~TextService() = default;
+  virtual void SetMergedTextStart(int start) { (void)start; }
+  virtual void ResetFrameTexts() {}
+  virtual void LoadTexts(const std::string& frame) { (void)frame; }
+};
+
+// The seven sound channels: 6 serves the frame sound, 7 the music.
+struct SoundService {
+  virtual ~SoundService() = default;
+  virtual void ResetSoundChannels() {}
+  virtual void StopAnyWavOrMP3() {}
+  virtual void StopChannel(int channel) { (void)channel; }
+  virtual bool IsFilePlaying(const std::string& path) { (void)path; return false; }
+  // Plays a file on a channel: play count 0 repeats for ever; level on the 0-10 scale.
+  virtual void PlayOnChannel(int channel, const std::string& path, int playCount, int level) {
+    (void)channel, (void)path, (void)playCount, (void)level;
+  }
+  // A channel entry of a frame file, offered to channel k (1..7); true when the channel
+  // accepted it.
+  virtual bool OfferFrameChannelEntry(int k, const ChannelEntry& entry) {
+    (void)k, (void)entry;
+    return false;
+  }
+  virtual void SetFadeTime(double seconds) { (void)seconds; }
+  // Reads an old-style ".chn" channel block and plays it.
+  virtual void PlaySoundChannels(ValueReader& reader) { (void)reader; }
+  virtual void ApplySoundChannels() {}
+  virtual void StartAudioFade() {}
+  virtual void StepAudioFade(int step) { (void)step; }
+};
+
+struct VideoService {
+  virtual ~VideoService() = default;
+  virtual void Stop() {}
+  // "playing", "stopped" or "" (no video open).
+  virtual std::string Status() { return ""; }
+  // Plays in the frame picture (inCutSceneArea false) or the cut-scene area; with `placed`,
+  // at the rectangle given in pixels.
+  virtual void PlayMovieWithStop(const std::string& path, bool inCutSceneArea, bool placed,
+                                 int left, int top, int width, int height) {
+    (void)path, (void)inCutSceneArea, (void)placed, (void)left, (void)top, (void)width,
+        (void)height;
+  }
+};
+
+struct TransitionService {
+  virtual ~TransitionService() = default;
+  virtual void InitTransitionList() {}
+  // Captures the frame now shown, before a frame change with a transition.
+  virtual void TransitionStep1(int number) { (void)number; }
+  // Draws the transition from the captured frame to the new one.
+  virtual void TransitionStep2(int number, double seconds) { (void)number, (void)seconds; }
+};
+
+struct RipplingWaterService {
+  virtual ~RipplingWaterService() = default;
+  // True when the frame has a rippling-water effect and it was loaded.
+  virtual bool LoadWaveEffectIfAny(const std::string& frame) { (void)frame; return false; }
+  virtual bool StepEnded() { return true; }
+  virtual void StartTiming() {}
+  virtual void Tick() {}
+};
+
+struct TimedEventService {
+  virtual ~TimedEventService() = default;
+  virtual void ResetTimedEvents() {}
+  virtual void StartTimedEvents() {}
+  virtual void PauseTimedEvents() {}
+};
+
+// The script host and the requests scripts leave in the Action object.
+struct ScriptService {
+  virtual ~ScriptService() = default;
+  virtual void DetermineControlsReferencesMode() {}
+  virtual void LoadProcedures() {}
+  // Seconds from the project's "ScriptTimeOut" setting (never called with 0).
+  virtual void SetTimeoutSeconds(int seconds) { (void)seconds; }
+  // True when the script failed (its message has been shown).
+  virtual bool ExecuteVBScript(const std::string& text, bool resetLastClickPosition) {
+    (void)text, (void)resetLastClickPosition;
+    return false;
+  }
+  virtual void ResetActionModule() {}
+  virtual void SetActionHotspotNumber(int number) { (void)number; }
+  virtual bool ActionStopGame() { return false; }
+};
+
+struct InventoryService {
+  virtual ~InventoryService() = default;
+  virtual void UnloadItems() {}
+  virtual void LayOutBar() {}
+  virtual void BringItemsToFront() {}
+  virtual bool Moving() { return false; }
+};
+
+struct PointerService {
+  virtual ~PointerService() = default;
+  virtual void ResetDefaultPointer() {}
+  virtual void SetScreenPointerArrow() {}
+  virtual void SetScreenPointerDefault() {}
+};
+
+// The game window's frame: menus, centring, display mode and shutdown.
+struct ShellService {
+  virtual ~ShellService() = default;
+  virtual void CenterWindowAndPictureBox() {}
+  virtual void ShowMenus() {}
+  virtual void HideMenus() {}
+  virtual void StartUnloading() {}
+  virtual void FillFrameMenu(const std::vector<std::string>& frames) { (void)frames; }
+  virtual void ChangeToProjectResolution(int type) { (void)type; }
+  virtual bool TransitionRunning() { return false; }
+};
+
+// The welcome window as start-up needs it.
+struct WelcomeService {
+  virtual ~WelcomeService() = default;
+  virtual void CenterAndSize() {}
+  virtual void Fill() {}
+  virtual void SetResolutionCheck(int value) { (void)value; }
+  // The resolution check box is visible and ticked.
+  virtual bool ResolutionChecked() { return false; }
+  virtual void Hide() {}
+  // Answers the large-font check: true when the interface font is small enough.
+  virtual bool IsSmallFonts() { return true; }
+};
+
+struct GameSubsystems {
+  std::unique_ptr<HotspotService> hotspots = std::make_unique<HotspotService>();
+  std::unique_ptr<VariableService> variables = std::make_unique<VariableService>();
+  std::unique_ptr<TextService> texts = std::make_unique<TextService>();
+  std::unique_ptr<SoundService> sound = std::make_unique<SoundService>();
+  std::unique_ptr<VideoService> video = std::make_unique<VideoService>();
+  std::unique_ptr<TransitionService> transitions = std::make_unique<TransitionService>();
+  std::unique_ptr<RipplingWaterService> water = std::make_unique<RipplingWaterService>();
+  std::unique_ptr<TimedEventService> timedEvents = std::make_unique<TimedEventService>();
+  std::unique_ptr<ScriptService> scripts = std::make_unique<ScriptService>();
+  std::unique_ptr<InventoryService> inventory = std::make_unique<InventoryService>();
+  std::unique_ptr<PointerService> pointers = std::make_unique<PointerService>();
+  std::unique_ptr<ShellService> shell = std::make_unique<ShellService>();
+  std::unique_ptr<WelcomeService> welcome = std::make_unique<WelcomeService>();
+};
+
+}  // namespace sw

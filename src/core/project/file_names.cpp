@@ -1,0 +1,36 @@
+#include "core/project/file_names.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace sw {
+
+std::string FileTitle(const std::string& path) {
+  const size_t cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string AlternateExtension(const std::string& path) {
+  static constexpr struct {
+    const char* extension;
+    const char* twin;
+  } kTwins[] = {{".ico", ".002"}, {".cur", ".003"}, {".bmp", ".004"}, {".jpg", ".005"},
+                {".gif", ".006"}, {".wmf", ".007"}, {".emf", ".008"}, {".wav", ".010"},
+                {".mid", ".011"}, {".mp3", ".012"}, {".avi", ".014"}, {".wma", ".016"}};
+  if (path.size() < 4) return path;
+  std::string tail = path.substr(path.size() - 4);
+  std::transform(tail.begin(), tail.end(), tail.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const auto& t : kTwins) {
+    if (tail == t.extension) return path.substr(0, path.size() - 4) + t.twin;
+  }
+  return path;
+}
+
+std::string UnescapeScriptText(const std::string& text) {
+  std::string out = text;
+  std::replace(out.begin(), out.end(), '|', '"');
+  return out;
+}
+
+}  // namespace sw

@@ -1,0 +1,146 @@
+#include "platform/desktop.h"
+
+#include <algorithm>
+
+#include "platform/display.h"
+#include "platform/event_loop.h"
+#include "platform/menu_tracker.h"
+#include "platform/platform.h"
+
+namespace sw::platform {
+
+void Desktop::Register(Form* form) { forms_.push_back(form); }
+
+void Desktop::Unregister(Form* form) {
+  auto drop = [form](std::vector<Form*>& v) { v.erase(std::remove(v.begin(), v.end(), form), v.end()); };
+  drop(forms_);
+  drop(shown_order_);
+  drop(modal_stack_);
+  changed_ = true;
+}
+
+Form* Desktop::base_form() const {
+  for (auto it = shown_order_.rbegin(); it != shown_order_.rend(); ++it)
+    if ((*it)->visible() && !(*it)->is_modal() && !(*it)->closed()) return *it;
+  return nullptr;
+}
+
+void Desktop::Activate(Form* form) {
+  shown_order_.erase(std::remove(shown_order_.begin(), shown_order_.end(), form), shown_order_.end());
+  shown_order_.push_back(form);
+  changed_ = true;
+}
+
+void Desktop::PushModal(Form* form) {
+  modal_stack_.push_back(form);
+  changed_ = true;
+}
+
+void Desktop::PopModal(Form* form) {
+  modal_stack_.erase(std::remove(modal_stack_.begin(), modal_stack_.end(), form), modal_stack_.end());
+  changed_ = true;
+}
+
+Form* Desktop::top_modal() const {
+  for (auto it = modal_stack_.rbegin(); it != modal_stack_.rend(); ++it)
+    if ((*it)->visible()) return *it;
+  return nullptr;
+}
+
+Rect Desktop::surface_bounds() const {
+  if (Form* base = base_form()) return base->bounds_px();
+  if (Form* modal = top_modal()) return modal->bounds_px();
+  return {0, 0, 640, 480};
+}
+
+Point Desktop::FormOrigin(const Form& form) const {
+  if (!form.is_modal()) return {0, 0};
+  Rect s = surface_bounds();
+  Rect b = form.bounds_px();
+  return {std::max(0, (s.w - b.w) / 2), std::max(0, (s.h - b.h) / 2)};
+}
+
+void Desktop::Route(const InputEvent& event) {
+  if (event.kind == InputEvent::Kind::kClose) {
+    Form* base = base_form();
+    std::shared_ptr<Form> keep = base ? base->shared_from_this() : nullptr;
+    if (base && base->on.close) {
+      auto handler = base->on.close;
+      handler(*base);
+    } else {
+      platform_.events().RequestQuit(0);
+    }
+    return;
+  }
+  Form* target = top_modal();
+  if (!target) target = base_form();
+  bool mouse = event.kind == InputEvent::Kind::kMouseMove ||
+               event.kind == InputEvent::Kind::kMouseDown || event.kind == InputEvent::Kind::kMouseUp;
+  if (mouse) pointer_ = event.position;
+  if (!target) return;
+  std::shared_ptr<Form> keep = target->shared_from_this();
+  InputEvent local = event;
+  Point origin = FormOrigin(*target);
+  local.position = {event.position.x - origin.x, event.position.y - origin.y};
+  target->HandleInput(local);
+  if (mouse) platform_.display().SetPointer(CurrentPointer());
+}
+
+void Desktop::SetScreenPointer(MousePointer kind, Picture icon) {
+  screen_pointer_ = {kind, std::move(icon)};
+  platform_.display().SetPointer(CurrentPointer());
+}
+
+PointerShape Desktop::CurrentPointer() const {
+  if (screen_pointer_.kind != MousePointer::kDefault) return screen_pointer_;
+  Form* target = top_modal();
+  if (!target) target = base_form();
+  if (!target) return {};
+  Point origin = FormOrigin(*target);
+  return target->PointerAt({pointer_.x - origin.x, pointer_.y - origin.y});
+}
+
+void Desktop::SetFrameElement(Element* element) {
+  frame_element_ = element ? element->weak_from_this() : std::weak_ptr<Element>();
+}
+
+Rect Desktop::FrameRect() const {
+  if (auto frame = frame_element_.lock(); frame && frame->form()) {
+    Point origin = FormOrigin(*frame->form());
+    return frame->surface_rect_px().Offset(origin.x, origin.y);
+  }
+  if (Form* base = base_form()) return base->client_rect_px();
+  return surface_bounds();
+}
+
+bool Desktop::NeedsRepaint() const {
+  if (changed_) return true;
+  for (Form* form : forms_)
+    if (form->visible() && form->dirty()) return true;
+  return false;
+}
+
+const Pixmap& Desktop::Compose() {
+  Rect bounds = surface_bounds();
+  if (surface_.width() != bounds.w || surface_.height() != bounds.h) {
+    surface_ = Pixmap(bounds.w, bounds.h, 0xFF000000u);
+  } else {
+    surface_.Fill(0xFF000000u);
+  }
+  if (Form* base = base_form()) base->Paint(surface_, {0, 0});
+  for (Form* modal : modal_stack_)
+    if (modal->visible()) modal->Paint(surface_, FormOrigin(*modal));
+  for (Form* form : forms_) form->ClearDirty();
+  changed_ = false;
+  return surface_;
+}
+
+Pixmap Desktop::Screenshot() {
+  const Pixmap& all = Compose();
+  Rect frame = FrameRect().Intersect(all.bounds());
+  Pixmap shot(frame.w, frame.h, 0xFF000000u);
+  shot.CopyFrom(all, frame, {0, 0});
+  return shot;
+}
+
+}  // namespace sw::platform

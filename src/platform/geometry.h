@@ -1,0 +1,44 @@
+// Pixel and twip geometry shared by the window model: points, rectangles, unit conversion.
+#pragma once
+
+#include <algorithm>
+
+namespace sw::platform {
+
+// Every length of the window model is in twips; the screen has 15 twips per pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips to pixels, rounded to the nearest pixel (halves away from minus infinity).
+constexpr int TwipsToPixels(int twips) {
+  int shifted = twips + kTwipsPerPixel / 2;
+  int q = shifted / kTwipsPerPixel;
+  return (shifted % kTwipsPerPixel != 0 && shifted < 0) ? q - 1 : q;  // floor division
+}
+constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Rect {
+  int x = 0;
+  int y = 0;
+  int w = 0;
+  int h = 0;
+
+  int right() const { return x + w; }
+  int bottom() const { return y + h; }
+  bool empty() const { return w <= 0 || h <= 0; }
+  bool Contains(Point p) const { return p.x >= x && p.y >= y && p.x < x + w && p.y < y + h; }
+  Rect Intersect(const Rect& o) const {
+    int l = std::max(x, o.x), t = std::max(y, o.y);
+    int r = std::min(right(), o.right()), b = std::min(bottom(), o.bottom());
+    return r > l && b > t ? Rect{l, t, r - l, b - t} : Rect{l, t, 0, 0};
+  }
+  Rect Offset(int dx, int dy) const { return {x + dx, y + dy, w, h}; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+}  // namespace sw::platform

@@ -1,0 +1,103 @@
+#include "platform/picture.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <fstream>
+
+#include "variant/vb_error.h"
+
+namespace sw::platform {
+namespace {
+
+const Pixmap kEmptyPixmap;
+
+std::string LowerExtension(const std::filesystem::path& path) {
+  std::string ext = path.extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext;
+}
+
+// Reads the first directory entry of an ICO/CUR file: type 2 (cursor) carries the hot spot.
+Point IconHotSpot(const std::filesystem::path& path, int width, int height) {
+  std::ifstream in(path, std::ios::binary);
+  std::array<unsigned char, 14> head{};
+  if (in.read(reinterpret_cast<char*>(head.data()), head.size())) {
+    int type = head[2] | (head[3] << 8);
+    if (type == 2) return {head[10] | (head[11] << 8), head[12] | (head[13] << 8)};
+  }
+  return {width / 2, height / 2};
+}
+
+Pixmap FromSurface(SDL_Surface* surface) {
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0);
+  if (!argb) throw VbError(vberr::kOutOfMemory);
+  Pixmap out(argb->w, argb->h, 0);
+  SDL_LockSurface(argb);
+  for (int y = 0; y < argb->h; ++y) {
+    const auto* src = reinterpret_cast<const Argb*>(static_cast<const unsigned char*>(argb->pixels) +
+                                                    static_cast<std::size_t>(y) * argb->pitch);
+    for (int x = 0; x < argb->w; ++x) out.SetPixel(x, y, src[x]);
+  }
+  SDL_UnlockSurface(argb);
+  SDL_FreeSurface(argb);
+  out.RecomputeOpaque();
+  return out;
+}
+
+}  // namespace
+
+Picture::Picture(Pixmap pixels, Point hot_spot, std::string source)
+    : pixels_(std::make_shared<const Pixmap>(std::move(pixels))),
+      hot_spot_(hot_spot),
+      source_(std::move(source)) {}
+
+const Pixmap& Picture::pixels() const { return pixels_ ? *pixels_ : kEmptyPixmap; }
+
+Picture DecodePictureFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) throw VbError(vberr::kFileNotFound);
+  std::string ext = LowerExtension(path);
+  if (ext == ".wmf" || ext == ".emf") {
+    // No library on the target system renders metafiles faithfully: refuse them clearly.
+    throw VbError(481, "Invalid picture");
+  }
+  SDL_Surface* surface = IMG_Load(path.c_str());
+  if (!surface) throw VbError(481, "Invalid picture");
+  // Palette pictures with a transparent index (GIF) carry it as a colour key.
+  Pixmap pixels = FromSurface(surface);
+  SDL_FreeSurface(surface);
+  Point hot{};
+  if (ext == ".cur" || ext == ".ico") hot = IconHotSpot(path, pixels.width(), pixels.height());
+  return Picture(std::move(pixels), hot, path.string());
+}
+
+void SavePng(const Pixmap& pixmap, const std::filesystem::path& path) {
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<Argb*>(pixmap.pixels().data()), pixmap.width(), pixmap.height(), 32,
+      pixmap.width() * 4, SDL_PIXELFORMAT_ARGB8888);
+  if (!surface) throw VbError(75, "Path/File access error");
+  int rc = IMG_SavePNG(surface, path.c_str());
+  SDL_FreeSurface(surface);
+  if (rc != 0) throw VbError(75, "Path/File access error");
+}
+
+Picture PictureCache::Load(const std::filesystem::path& path) {
+  std::error_code ec;
+  std::string key = std::filesystem::weakly_canonical(path, ec).string();
+  if (ec) key = path.string();
+  auto it = cache_.find(key);
+  if (it != cache_.end()) {
+    if (std::filesystem::is_regular_file(path, ec)) return it->second;
+    cache_.erase(it);  // the file went away: report it as the original would
+  }
+  Picture picture = DecodePictureFile(path);
+  cache_.emplace(key, picture);
+  return picture;
+}
+
+}  // namespace sw::platform

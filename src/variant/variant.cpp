@@ -1,0 +1,332 @@
+#include "variant/variant.h"
+
+#include <cmath>
+#include <limits>
+
+#include "variant/dispatch.h"
+#include "variant/vb_array.h"
+
+namespace sw {
+
+Variant::Variant(std::string s) : type_(VarType::String) {
+  u_.i64 = 0;
+  u_.str = new StringRep(std::move(s));
+  u_.str->AddRef();
+}
+
+Variant::Variant(Ref<Dispatch> obj) noexcept : type_(VarType::Object) {
+  u_.i64 = 0;
+  u_.obj = obj.Detach();
+}
+
+Variant::Variant(Ref<VbArray> arr) noexcept : type_(VarType::Array) {
+  u_.i64 = 0;
+  u_.arr = arr.Detach();
+}
+
+Variant Variant::FromByte(uint8_t v) noexcept {
+  Variant r(VarType::Byte);
+  r.u_.ui1 = v;
+  return r;
+}
+
+Variant Variant::FromCurrencyScaled(int64_t scaled) noexcept {
+  Variant r(VarType::Currency);
+  r.u_.i64 = scaled;
+  return r;
+}
+
+Variant Variant::FromCurrency(double v) {
+  double scaled = RoundHalfEven(v * 10000.0);
+  if (!(std::fabs(scaled) < 9.2233720368547758e18)) throw VbError(vberr::kOverflow);
+  return FromCurrencyScaled(static_cast<int64_t>(scaled));
+}
+
+Variant Variant::FromDate(double serial) noexcept {
+  Variant r(VarType::Date);
+  r.u_.r8 = serial;
+  return r;
+}
+
+Variant Variant::FromError(int32_t code) noexcept {
+  Variant r(VarType::Error);
+  r.u_.i4 = code;
+  return r;
+}
+
+Variant Variant::MakeRef(Variant* target) noexcept {
+  Variant r(kByRef);
+  r.u_.ref = target;
+  return r;
+}
+
+void Variant::AddRefPayload() const noexcept {
+  switch (type_) {
+    case VarType::String: u_.str->AddRef(); break;
+    case VarType::Object:
+      if (u_.obj) u_.obj->AddRef();
+      break;
+    case VarType::Array: u_.arr->AddRef(); break;
+    default: break;
+  }
+}
+
+void Variant::ReleasePayload() noexcept {
+  switch (type_) {
+    case VarType::String: u_.str->Release(); break;
+    case VarType::Object:
+      if (u_.obj) {
+        // Clear first: the release may run script code that looks at this variant.
+        Dispatch* o = u_.obj;
+        type_ = VarType::Empty;
+        o->Release();
+      }
+      break;
+    case VarType::Array: {
+      VbArray* a = u_.arr;
+      type_ = VarType::Empty;
+      a->Release();
+      break;
+    }
+    default: break;
+  }
+}
+
+Ref<Dispatch> Variant::ObjectRef() const noexcept { return Ref<Dispatch>(u_.obj); }
+
+bool Variant::IsNumberLike() const noexcept {
+  switch (type_) {
+    case VarType::Byte:
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Single:
+    case VarType::Double:
+    case VarType::Currency:
+    case VarType::Date:
+    case VarType::Boolean: return true;
+    default: return false;
+  }
+}
+
+int Variant::VarTypeCode() const {
+  if (type_ == VarType::Array) return 8192 + 12;
+  return static_cast<int>(type_);
+}
+
+std::string Variant::TypeName() const {
+  switch (type_) {
+    case VarType::Empty: return "Empty";
+    case VarType::Null: return "Null";
+    case VarType::Integer: return "Integer";
+    case VarType::Long: return "Long";
+    case VarType::Single: return "Single";
+    case VarType::Double: return "Double";
+    case VarType::Currency: return "Currency";
+    case VarType::Date: return "Date";
+    case VarType::String: return "String";
+    case VarType::Object: return u_.obj ? u_.obj->TypeName() : "Nothing";
+    case VarType::Error: return "Error";
+    case VarType::Boolean: return "Boolean";
+    case VarType::Decimal: return "Decimal";
+    case VarType::Byte: return "Byte";
+    case VarType::Array: return "Variant()";
+    default: return Deref().TypeName();
+  }
+}
+
+Variant Variant::DefaultValue() const {
+  if (type_ == kByRef) return u_.ref->DefaultValue();
+  if (type_ != VarType::Object) return *this;
+  if (!u_.obj) throw VbError(91);
+  Ref<Dispatch> keep(u_.obj);
+  Variant v = keep->Invoke(Dispatch::kDefaultMember, InvokeKind::Get, {});
+  if (v.type_ == VarType::Object) return v.DefaultValue();
+  return v;
+}
+
+namespace {
+
+[[noreturn]] void Mismatch() { throw VbError(vberr::kTypeMismatch); }
+
+double TextToDouble(const std::string& s) {
+  auto d = ParseNumber(s);
+  if (!d) Mismatch();
+  return *d;
+}
+
+}  // namespace
+
+double RoundHalfEven(double v) {
+  double r = std::nearbyint(v);  // default rounding mode is to nearest, ties to even
+  return r;
+}
+
+double Variant::ToDouble() const {
+  if (type_ == kByRef) return u_.ref->ToDouble();
+  switch (type_) {
+    case VarType::Empty: return 0;
+    case VarType::Null: throw VbError(94);
+    case VarType::Integer:
+    case VarType::Boolean: return u_.i2;
+    case VarType::Long: return u_.i4;
+    case VarType::Single: return u_.r4;
+    case VarType::Double:
+    case VarType::Date: return u_.r8;
+    case VarType::Currency: return static_cast<double>(u_.i64) / 10000.0;
+    case VarType::Byte: return u_.ui1;
+    case VarType::String: return TextToDouble(u_.str->s);
+    case VarType::Object: return DefaultValue().ToDouble();
+    default: Mismatch();
+  }
+}
+
+int16_t Variant::ToInteger() const {
+  switch (type_) {
+    case VarType::Integer:
+    case VarType::Boolean: return u_.i2;
+    case VarType::Byte: return u_.ui1;
+    case VarType::Empty: return 0;
+    default: break;
+  }
+  double d = RoundHalfEven(ToDouble());
+  if (!(d >= -32768.0 && d <= 32767.0)) throw VbError(vberr::kOverflow);
+  return static_cast<int16_t>(d);
+}
+
+int32_t Variant::ToLong() const {
+  switch (type_) {
+    case VarType::Integer:
+    case VarType::Boolean: return u_.i2;
+    case VarType::Long: return u_.i4;
+    case VarType::Byte: return u_.ui1;
+    case VarType::Empty: return 0;
+    default: break;
+  }
+  double d = RoundHalfEven(ToDouble());
+  if (!(d >= -2147483648.0 && d <= 2147483647.0)) throw VbError(vberr::kOverflow);
+  return static_cast<int32_t>(d);
+}
+
+uint8_t Variant::ToByte() const {
+  double d = RoundHalfEven(ToDouble());
+  if (!(d >= 0.0 && d <= 255.0)) {
+    if (type_ == VarType::Boolean) return 255;  // True converts to 255
+    throw VbError(vberr::kOverflow);
+  }
+  return static_cast<uint8_t>(d);
+}
+
+float Variant::ToSingle() const {
+  double d = ToDouble();
+  if (std::isfinite(d) && std::fabs(d) > std::numeric_limits<float>::max())
+    throw VbError(vberr::kOverflow);
+  return static_cast<float>(d);
+}
+
+int64_t Variant::ToCurrencyScaled() const {
+  if (type_ == VarType::Currency) return u_.i64;
+  return FromCurrency(ToDouble()).u_.i64;
+}
+
+double Variant::ToDateSerial() const {
+  if (type_ == kByRef) return u_.ref->ToDateSerial();
+  switch (type_) {
+    case VarType::Date: return u_.r8;
+    case VarType::String: {
+      if (auto d = ParseDate(u_.str->s)) return *d;
+      if (auto n = ParseNumber(u_.str->s)) return *n;
+      Mismatch();
+    }
+    case VarType::Object: return DefaultValue().ToDateSerial();
+    default: {
+      double d = ToDouble();
+      if (!(d >= -657434.0 && d < 2958466.0)) throw VbError(vberr::kOverflow);
+      return d;
+    }
+  }
+}
+
+namespace {
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x += 32;
+    if (y >= 'A' && y <= 'Z') y += 32;
+    if (x != y) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool Variant::ToBool() const {
+  if (type_ == kByRef) return u_.ref->ToBool();
+  switch (type_) {
+    case VarType::Empty: return false;
+    case VarType::Null: throw VbError(94);
+    case VarType::Boolean:
+    case VarType::Integer: return u_.i2 != 0;
+    case VarType::Long: return u_.i4 != 0;
+    case VarType::Byte: return u_.ui1 != 0;
+    case VarType::Single: return u_.r4 != 0;
+    case VarType::Double:
+    case VarType::Date: return u_.r8 != 0;
+    case VarType::Currency: return u_.i64 != 0;
+    case VarType::String: {
+      std::string_view s = u_.str->s;
+      while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+      while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+      if (EqualsNoCase(s, "true") || EqualsNoCase(s, "#true#")) return true;
+      if (EqualsNoCase(s, "false") || EqualsNoCase(s, "#false#")) return false;
+      auto d = ParseNumber(u_.str->s);
+      if (!d) Mismatch();
+      return *d != 0;
+    }
+    case VarType::Object: return DefaultValue().ToBool();
+    default: Mismatch();
+  }
+}
+
+std::string Variant::ToString() const {
+  if (type_ == kByRef) return u_.ref->ToString();
+  switch (type_) {
+    case VarType::Empty: return std::string();
+    case VarType::Null: throw VbError(94);
+    case VarType::Boolean: return u_.i2 ? "True" : "False";
+    case VarType::Integer: return std::to_string(u_.i2);
+    case VarType::Long: return std::to_string(u_.i4);
+    case VarType::Byte: return std::to_string(u_.ui1);
+    case VarType::Single: return FormatSingle(u_.r4);
+    case VarType::Double: return FormatDouble(u_.r8);
+    case VarType::Currency: return FormatCurrency(u_.i64);
+    case VarType::Date: return FormatDate(u_.r8);
+    case VarType::String: return u_.str->s;
+    case VarType::Error: return "Error " + std::to_string(u_.i4);
+    case VarType::Object: return DefaultValue().ToString();
+    default: Mismatch();
+  }
+}
+
+std::string Variant::ToText() const {
+  const Variant& v = Deref();
+  if (v.IsNull()) return std::string();
+  return v.ToString();
+}
+
+void Variant::AppendString(std::string_view s) {
+  if (type_ != VarType::String) {
+    *this = Variant(ToString() + std::string(s));
+    return;
+  }
+  if (u_.str->ref_count() != 1) {
+    StringRep* fresh = new StringRep(u_.str->s);
+    fresh->AddRef();
+    u_.str->Release();
+    u_.str = fresh;
+  }
+  u_.str->s.append(s);
+}
+
+}  // namespace sw
