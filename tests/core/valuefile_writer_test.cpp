@@ -65,12 +65,17 @@ TEST(ValueWriter, TypedValuesReadBackExactly) {
 }
 
 TEST(ValueWriter, VariantsReadBackWithTheirTypes) {
-  const Variant values[] = {
-      Variant(int16_t{-5}),  Variant(int32_t{123456}),
-      Variant(2.75),         Variant(std::string("7")),
-      Variant(true),         Variant(),
-      Variant::Null(),       Variant::FromDate(DateSerialOf(2001, 2, 3) + 0.5),
-      Variant::FromError(13)};
+  const Variant values[] = {Variant(int16_t{-5}),
+                            Variant(int32_t{123456}),
+                            Variant(2.75),
+                            Variant(std::string("7")),
+                            Variant(true),
+                            Variant(),
+                            Variant::Null(),
+                            Variant::FromDate(DateSerialOf(2001, 2, 3) + 0.5),
+                            Variant::FromDate(DateSerialOf(1999, 12, 31)),
+                            Variant::FromDate(0.75),
+                            Variant::FromError(13)};
   ValueWriter w;
   for (const Variant& v : values) w.Value(v);
   w.EndLine();

@@ -2,7 +2,9 @@
 
 #include "core/game/game_window.h"
 #include "core/project/file_names.h"
+#include "core/game/step_errors.h"
 #include "platform/platform.h"
+#include "platform/system/shell.h"
 
 namespace sw {
 
@@ -74,6 +76,36 @@ std::string GameRuntime::ResolveMediaPath(const std::string& path) {
 
 platform::Picture GameRuntime::LoadPicture(const std::string& path) {
   return platform_.pictures().Load(files_.Resolve(path));
+}
+
+void GameRuntime::RunAndWait(const std::string& command, bool detailed) {
+  try {
+    RunProgramAndWait(command, files_.Resolve(folders.ProjectFolder), files_,
+                      [this] { platform_.DoEvents(); });
+  } catch (const std::exception& e) {
+    if (detailed) {
+      ShowStandardError(" Error opening the file titled '" + command + "'.\r\n\r\n" +
+                        ErrorDescription(e));
+    } else {
+      platform::MessageStyle style;
+      style.icon = platform::MessageIcon::kInformation;
+      ShowMessage("Error launching external application. Probably file not found (" + command +
+                      ").",
+                  "Error", style);
+    }
+  }
+}
+
+void GameRuntime::ApplyDefaultPointer(platform::Element& element) {
+  std::string name = info.DefaultPointer;
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (name.empty() || name == "default") {
+    element.SetMousePointer(platform::MousePointer::kDefault);
+    element.SetMouseIcon({});
+    return;
+  }
+  element.SetMouseIcon(LoadPicture(ResolveMediaPath(folders.IconsFolder + info.DefaultPointer)));
+  element.SetMousePointer(platform::MousePointer::kCustom);
 }
 
 int32_t GameRuntime::ScreenWidthTwips() const { return ScreenWidthPixels * 15; }

@@ -20,6 +20,7 @@
 
 namespace sw::platform {
 class Platform;
+class Element;
 }
 
 namespace sw {
@@ -89,6 +90,12 @@ class GameRuntime {
   void DeleteFileIfExists(const std::string& path);
   // A picture from a game path (resolved without regard to case); VbError when it fails.
   platform::Picture LoadPicture(const std::string& path);
+
+  // Starts a program and waits for its end while events go on; a failure to start shows the
+  // detailed standard message or the short one.
+  void RunAndWait(const std::string& command, bool detailed);
+  // Gives an element the project's default mouse pointer.
+  void ApplyDefaultPointer(platform::Element& element);
 
   // --- Screen --------------------------------------------------------------------------------
   // The screen in pixels: the desktop the window lies on (the app sets it from the display).

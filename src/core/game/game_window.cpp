@@ -130,15 +130,19 @@ void GameWindow::CenterWindowAndPictureBox() {
   const ProjectInfo& info = runtime_.info;
   const int frameW = info.FrameWidth * kTwipsPerPixel;
   const int frameH = info.FrameHeight * kTwipsPerPixel;
+  ShellService& shell = *runtime_.subsystems().shell;
   if (info.RunInWindow) {
+    shell.ShowMenus();  // the menu bar is part of the window's frame
     form_->SetCaption(runtime_.ForDisplay(info.Title + " "));
     form_->SetSize(form_->width() - form_->scale_width() + frameW,
                    form_->height() - form_->scale_height() + frameH);
   } else {
     form_->SetCaption("");
+    shell.HideMenus();
     form_->SetSize(runtime_.ScreenWidthTwips(), runtime_.ScreenHeightTwips());
   }
-  // Centring the window itself is left to the display, which shows one form at a time.
+  // The display shows one form at a time, so centring the window means placing it there.
+  shell.PlaceWindow();
   const int top = (form_->scale_height() - frameH) / 2;
   PictureBox.Move((form_->scale_width() - frameW) / 2, top < 0 ? 0 : top, frameW, frameH);
 }
@@ -166,7 +170,6 @@ void GameWindow::ResetAll() {
     PicRipplingWater.SetEnabled(false);  // 9
     runtime_.StopRequested = false;
     CenterWindowAndPictureBox();  // 10
-    sub.shell->CenterWindowAndPictureBox();
     BackImage.Move(0, 0, runtime_.info.FrameWidth * kTwipsPerPixel,  // 11
                    runtime_.info.FrameHeight * kTwipsPerPixel);
     LabelMessageBox.SetAutoSize(true);  // 12

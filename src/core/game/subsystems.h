@@ -5,15 +5,29 @@
 // do nothing, which is how a game without that feature behaves.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/frames/frame_file.h"
 
+namespace sw::platform {
+class Element;
+}
+
 namespace sw {
 
 class ValueReader;
+
+// One order of a hotspot action for a sound channel (the channel table of the sound system).
+struct ChannelOrder {
+  int16_t action = 0;  // 0/1 none, 2 play, 3 stop, 4 change the volume
+  bool fade = false;
+  bool repeat = false;
+  double volume = 0;  // 0-10
+  std::string file;   // relative to the areas folder
+};
 
 struct HotspotService {
   virtual ~HotspotService() = default;
@@ -60,6 +74,10 @@ struct SoundService {
   virtual void ApplySoundChannels() {}
   virtual void StartAudioFade() {}
   virtual void StepAudioFade(int step) { (void)step; }
+  // True while the player serving the channel plays.
+  virtual bool IsChannelPlaying(int channel) { (void)channel; return false; }
+  // A hotspot action's order for channel k (1..7) replaces the channel's pending order.
+  virtual void SetActionChannelOrder(int k, const ChannelOrder& order) { (void)k, (void)order; }
 };
 
 struct VideoService {
@@ -116,6 +134,12 @@ struct ScriptService {
   virtual void ResetActionModule() {}
   virtual void SetActionHotspotNumber(int number) { (void)number; }
   virtual bool ActionStopGame() { return false; }
+  // The frame change a script asked for (sFrameToLoad; "last visited frame" is resolved by
+  // the caller), with its transition (dTransitionDuration in seconds, iTransitionNumber).
+  virtual std::string ActionFrameToLoad() { return ""; }
+  virtual void SetActionFrameToLoad(const std::string& frame) { (void)frame; }
+  virtual double ActionTransitionDuration() { return 0; }
+  virtual int ActionTransitionNumber() { return 0; }
 };
 
 struct InventoryService {
@@ -124,6 +148,32 @@ struct InventoryService {
   virtual void LayOutBar() {}
   virtual void BringItemsToFront() {}
   virtual bool Moving() { return false; }
+  // Item actions: the item used up, an item added (silently or with its pop-up), a hotspot
+  // that is an item to pick up, and the item being dragged (0 = none).
+  virtual void RemovePickedObject(int index) { (void)index; }
+  virtual void AddPickedObject(const std::string& name, bool silent) { (void)name, (void)silent; }
+  virtual void PickOrNotPickObject(int areaIndex) { (void)areaIndex; }
+  virtual int DraggedItem() { return 0; }
+  // The pointer moved over the frame: the bar may slide in when it is enabled and at rest.
+  virtual void PointerOverFrame() {}
+};
+
+// Animated hotspot pictures (AniGif and AniGifBox): k = 1, 2 ... per animated hotspot.
+struct AnimationService {
+  virtual ~AnimationService() = default;
+  // Starts the animation of hotspot `hotspot` at (left, top) twips; returns its index k, or
+  // 0 when animations are not available.
+  virtual int AniGifNewWithIndex(int hotspot, const std::string& path, int left, int top,
+                                 int16_t speed) {
+    (void)hotspot, (void)path, (void)left, (void)top, (void)speed;
+    return 0;
+  }
+  // The element that shows animation k (for its mouse pointer), or nullptr.
+  virtual platform::Element* AniGifBox(int k) { (void)k; return nullptr; }
+  // Shows or hides animation k; one that becomes visible restarts from its first picture.
+  virtual void SetAnimationVisible(int k, bool visible) { (void)k, (void)visible; }
+  // Unloads every animation (when the frame's hotspots are removed).
+  virtual void UnloadAnimations() {}
 };
 
 struct PointerService {
@@ -133,12 +183,19 @@ struct PointerService {
   virtual void SetScreenPointerDefault() {}
 };
 
-// The game window's frame: menus, centring, display mode and shutdown.
+// The game window's frame: menus, placing the window on the display, display mode and
+// shutdown.
 struct ShellService {
   virtual ~ShellService() = default;
-  virtual void CenterWindowAndPictureBox() {}
+  // Called by CenterWindowAndPictureBox once the window has its size: shows it full screen or
+  // as a window with its caption.
+  virtual void PlaceWindow() {}
   virtual void ShowMenus() {}
   virtual void HideMenus() {}
+  // The menu rule of a mouse press on the frame's background: the right button shows the
+  // menu bar when it is hidden, else hides it unless a menu title was just clicked; any
+  // other button hides it.
+  virtual void MenusOnMouseDown(int button) { (void)button; }
   virtual void StartUnloading() {}
   virtual void FillFrameMenu(const std::vector<std::string>& frames) { (void)frames; }
   virtual void ChangeToProjectResolution(int type) { (void)type; }
@@ -169,6 +226,7 @@ struct GameSubsystems {
   std::unique_ptr<TimedEventService> timedEvents = std::make_unique<TimedEventService>();
   std::unique_ptr<ScriptService> scripts = std::make_unique<ScriptService>();
   std::unique_ptr<InventoryService> inventory = std::make_unique<InventoryService>();
+  std::unique_ptr<AnimationService> animations = std::make_unique<AnimationService>();
   std::unique_ptr<PointerService> pointers = std::make_unique<PointerService>();
   std::unique_ptr<ShellService> shell = std::make_unique<ShellService>();
   std::unique_ptr<WelcomeService> welcome = std::make_unique<WelcomeService>();
