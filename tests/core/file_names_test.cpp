@@ -64,3 +64,20 @@ TEST(FramePaths, EachFileInItsFolderOrTheOther) {
 
 }  // namespace
 }  // namespace sw
+
+namespace sw {
+namespace {
+
+TEST(FileNames, ValOfReadsTheLeadingNumber) {
+  EXPECT_EQ(ValOf("16711680"), 16711680);
+  EXPECT_EQ(ValOf("  1.0"), 1);
+  EXPECT_EQ(ValOf("01"), 1);
+  EXPECT_EQ(ValOf("2.5 seconds"), 2.5);
+  EXPECT_EQ(ValOf("&HFF"), 255);
+  EXPECT_EQ(ValOf(""), 0);
+  EXPECT_EQ(ValOf("inf"), 0);
+  EXPECT_EQ(ValOf("blue"), 0);
+}
+
+}  // namespace
+}  // namespace sw

@@ -22,16 +22,6 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kFrameSoundChannel = 6;
 constexpr int kMusicChannel = 7;
 
-// The original's Val(): the number at the start of a text, 0 when there is none.
-double LeadingNumber(const std::string& text) {
-  size_t i = text.find_first_not_of(" \t");
-  if (i == std::string::npos) return 0;
-  const char* start = text.c_str() + i;
-  char* end = nullptr;
-  const double value = std::strtod(start, &end);
-  return end == start ? 0 : value;
-}
-
 // A picture size in twips as the 16-bit integer the tiling loop counts with.
 int16_t TwipsAsInteger(int twips) {
   if (twips > INT16_MAX || twips < INT16_MIN) throw VbError(vberr::kOverflow);
@@ -66,7 +56,7 @@ void GameWindow::DrawBackground() {
   const ProjectFolders& folders = runtime_.folders;
   if (runtime_.FrameKind == 0) {
     PictureBox.Cls();
-    const auto colour = static_cast<platform::VbColor>(LeadingNumber(runtime_.FrameBackground));
+    const auto colour = static_cast<platform::VbColor>(ValOf(runtime_.FrameBackground));
     if (colour != PictureBox.back_color()) PictureBox.SetBackColor(colour);
   } else if (runtime_.FrameKind == 1 && runtime_.FrameTiled) {
     const platform::Picture tile =

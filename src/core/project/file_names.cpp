@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 namespace sw {
 
@@ -25,6 +26,25 @@ std::string AlternateExtension(const std::string& path) {
     if (tail == t.extension) return path.substr(0, path.size() - 4) + t.twin;
   }
   return path;
+}
+
+double ValOf(const std::string& text) {
+  size_t i = text.find_first_not_of(" \t");
+  if (i == std::string::npos) return 0;
+  if (text.size() > i + 2 && text[i] == '&' && (text[i + 1] == 'H' || text[i + 1] == 'h')) {
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str() + i + 2, &end, 16);
+    return static_cast<double>(value);
+  }
+  const char lead = text[i];
+  if (!std::isdigit(static_cast<unsigned char>(lead)) && lead != '-' && lead != '+' && lead != '.') {
+    return 0;  // no "inf", "nan" or other words
+  }
+  const char* start = text.c_str() + i;
+  char* end = nullptr;
+  const double value = std::strtod(start, &end);
+  if (end == start) return 0;
+  return value;
 }
 
 std::string UnescapeScriptText(const std::string& text) {

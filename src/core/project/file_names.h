@@ -16,6 +16,10 @@ std::string AlternateExtension(const std::string& path);
 // Stored scripts write double quotes as "|"; this turns them back.
 std::string UnescapeScriptText(const std::string& text);
 
+// The number a text starts with (blanks skipped, "&H" hex allowed), 0 when there is none:
+// how the original read numbers out of settings and colour fields.
+double ValOf(const std::string& text);
+
 inline int32_t ClampToZero(int32_t value) { return value < 0 ? 0 : value; }
 
 }  // namespace sw
