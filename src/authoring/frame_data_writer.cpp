@@ -16,7 +16,9 @@ void Save(const ProjectWriter& project, const std::string& frame, const std::str
   project.WriteRaw("FramesData/" + frame + extension, w.bytes());
 }
 
-void Separator(ValueWriter& w) { w.String(ValueReader::kSeparator).EndLine(); }
+void Separator(ValueWriter& w) {
+  w.String(ValueReader::kSeparator).EndLine();
+}
 
 // The editor's own values that the player skips.
 void Reserved(ValueWriter& w, int count) {
@@ -28,7 +30,9 @@ void Names(ValueWriter& w, const std::vector<std::string>& names) {
   for (const auto& name : names) w.String(name);
 }
 
-void Flag(ValueWriter& w, bool on) { w.Integer(on ? 1 : 0); }
+void Flag(ValueWriter& w, bool on) {
+  w.Integer(on ? 1 : 0);
+}
 
 // The action fields that follow a record's leading values.
 void ActionFields(ValueWriter& w, const ActionSpec& a) {

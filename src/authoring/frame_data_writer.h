@@ -95,7 +95,7 @@ struct ActionSpec {
 struct OldChannelSpec {
   bool Stop = false;
   bool Play = false;
-  std::string File;  // in the areas folder
+  std::string File;    // in the areas folder
   int16_t Repeat = 0;  // 0 = once
 };
 

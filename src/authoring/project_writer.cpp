@@ -184,7 +184,8 @@ void ProjectWriter::WriteFrame(const std::string& name, const FrameFile& f, int 
   if (f.ValuesPerChannel <= 5 && field < lastField) {
     w.Integer(static_cast<int16_t>(f.Channels.size())).EndLine();
     for (const auto& entry : f.Channels) {
-      for (int slot = 0; slot < f.ValuesPerChannel; ++slot) w.Value(entry[static_cast<size_t>(slot)]);
+      for (int slot = 0; slot < f.ValuesPerChannel; ++slot)
+        w.Value(entry[static_cast<size_t>(slot)]);
       w.EndLine();
     }
     w.Boolean(f.VideoFirst).EndLine();

@@ -6,12 +6,14 @@
 namespace sw {
 namespace {
 
-constexpr uint32_t kRed = 0xC81E1E;      // 0xRRGGBB as pictures are drawn
+constexpr uint32_t kRed = 0xC81E1E;  // 0xRRGGBB as pictures are drawn
 constexpr uint32_t kTileA = 0x10A020;
 constexpr uint32_t kTileB = 0x2040F0;
 
 // Pixel of the game's screenshot as 0xRRGGBB.
-uint32_t Rgb(const platform::Pixmap& shot, int x, int y) { return shot.Pixel(x, y) & 0xFFFFFFu; }
+uint32_t Rgb(const platform::Pixmap& shot, int x, int y) {
+  return shot.Pixel(x, y) & 0xFFFFFFu;
+}
 
 class OpenFrameTest : public ::testing::Test {
  protected:
@@ -94,7 +96,7 @@ TEST_F(OpenFrameTest, TilesCoverTheFrameInWholeTiles) {
   const platform::Pixmap shot = game.platform.Screenshot();
   EXPECT_EQ(Rgb(shot, 0, 0), kTileA);
   EXPECT_EQ(Rgb(shot, 20, 0), kTileB);
-  EXPECT_EQ(Rgb(shot, 30, 0), kTileA);   // second tile starts at 30
+  EXPECT_EQ(Rgb(shot, 30, 0), kTileA);  // second tile starts at 30
   EXPECT_EQ(Rgb(shot, 80, 59), kTileB);
   EXPECT_EQ(Rgb(shot, 99, 59), kTileA);  // the tile at 90 is cut by the frame's edge
   EXPECT_FALSE(game.runtime.game()->Timer1.enabled());

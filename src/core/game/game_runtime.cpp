@@ -1,8 +1,8 @@
 #include "core/game/game_runtime.h"
 
 #include "core/game/game_window.h"
-#include "core/project/file_names.h"
 #include "core/game/step_errors.h"
+#include "core/project/file_names.h"
 #include "platform/platform.h"
 #include "platform/system/shell.h"
 
@@ -12,8 +12,7 @@ namespace {
 constexpr const char* kSettingsApp = "Software";
 }
 
-GameRuntime::GameRuntime(platform::Platform& platform, PathResolver& files,
-                         UserSettings& settings)
+GameRuntime::GameRuntime(platform::Platform& platform, PathResolver& files, UserSettings& settings)
     : platform_(platform), files_(files), settings_(settings), profiles_(files) {}
 
 GameRuntime::~GameRuntime() = default;
@@ -23,10 +22,11 @@ GameWindow& GameRuntime::LoadGameWindow() {
   return *game_;
 }
 
-void GameRuntime::UnloadGameWindow() { game_.reset(); }
+void GameRuntime::UnloadGameWindow() {
+  game_.reset();
+}
 
-platform::MessageResult GameRuntime::ShowMessage(const std::string& text,
-                                                 const std::string& title,
+platform::MessageResult GameRuntime::ShowMessage(const std::string& text, const std::string& title,
                                                  platform::MessageStyle style) {
   return platform::ShowMessageBox(platform_, ForDisplay(text), ForDisplay(title), style);
 }
@@ -89,9 +89,9 @@ void GameRuntime::RunAndWait(const std::string& command, bool detailed) {
     } else {
       platform::MessageStyle style;
       style.icon = platform::MessageIcon::kInformation;
-      ShowMessage("Error launching external application. Probably file not found (" + command +
-                      ").",
-                  "Error", style);
+      ShowMessage(
+          "Error launching external application. Probably file not found (" + command + ").",
+          "Error", style);
     }
   }
 }
@@ -108,15 +108,23 @@ void GameRuntime::ApplyDefaultPointer(platform::Element& element) {
   element.SetMousePointer(platform::MousePointer::kCustom);
 }
 
-int32_t GameRuntime::ScreenWidthTwips() const { return ScreenWidthPixels * 15; }
-int32_t GameRuntime::ScreenHeightTwips() const { return ScreenHeightPixels * 15; }
+int32_t GameRuntime::ScreenWidthTwips() const {
+  return ScreenWidthPixels * 15;
+}
+int32_t GameRuntime::ScreenHeightTwips() const {
+  return ScreenHeightPixels * 15;
+}
 
 bool GameRuntime::IsAtProjectResolution() const {
   switch (info.ResolutionMode) {
-    case 0: return SavedScreenWidth == 640 && SavedScreenHeight == 480;
-    case 1: return SavedScreenWidth == 800 && SavedScreenHeight == 600;
-    case 2: return SavedScreenWidth == 1024 && SavedScreenHeight == 768;
-    default: return false;
+    case 0:
+      return SavedScreenWidth == 640 && SavedScreenHeight == 480;
+    case 1:
+      return SavedScreenWidth == 800 && SavedScreenHeight == 600;
+    case 2:
+      return SavedScreenWidth == 1024 && SavedScreenHeight == 768;
+    default:
+      return false;
   }
 }
 
@@ -126,8 +134,7 @@ bool GameRuntime::IsMoviePlaying() {
   return status == "playing";
 }
 
-std::string GameRuntime::GetSetting(const std::string& key,
-                                    const std::string& defaultValue) const {
+std::string GameRuntime::GetSetting(const std::string& key, const std::string& defaultValue) const {
   return settings_.Get(kSettingsApp, info.SettingsSection, key, defaultValue);
 }
 

@@ -21,7 +21,7 @@
 namespace sw::platform {
 class Platform;
 class Element;
-}
+}  // namespace sw::platform
 
 namespace sw {
 

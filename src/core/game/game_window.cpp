@@ -153,10 +153,10 @@ void GameWindow::ResetAll() {
     Timer1.SetEnabled(false);  // 1
     Timer1.SetInterval(0);
     TimerRipplingWater.SetEnabled(false);
-    sub.timedEvents->ResetTimedEvents();  // 2
-    sub.variables->RemoveAll();  // 3
-    sub.inventory->UnloadItems();  // 4
-    runtime_.FramesHistory.Clear();  // 5
+    sub.timedEvents->ResetTimedEvents();   // 2
+    sub.variables->RemoveAll();            // 3
+    sub.inventory->UnloadItems();          // 4
+    runtime_.FramesHistory.Clear();        // 5
     form_->client().SetBackColor(kBlack);  // 6
     PictureBox.SetBackColor(kBlack);
     runtime_.ControlsReferencesMode = 0;  // 7
@@ -169,7 +169,7 @@ void GameWindow::ResetAll() {
     runtime_.UserInterrupt = true;
     PicRipplingWater.SetEnabled(false);  // 9
     runtime_.StopRequested = false;
-    CenterWindowAndPictureBox();  // 10
+    CenterWindowAndPictureBox();                                     // 10
     BackImage.Move(0, 0, runtime_.info.FrameWidth * kTwipsPerPixel,  // 11
                    runtime_.info.FrameHeight * kTwipsPerPixel);
     LabelMessageBox.SetAutoSize(true);  // 12
@@ -232,7 +232,9 @@ void GameWindow::StartNewGame() {
   OpenFrame(runtime_.info.StartFrame, false, 0, 0);
 }
 
-void GameWindow::FramesHistoryAdd(const std::string& name) { runtime_.FramesHistory.Add(name); }
+void GameWindow::FramesHistoryAdd(const std::string& name) {
+  runtime_.FramesHistory.Add(name);
+}
 
 void GameWindow::StopAllActivity() {
   GameSubsystems& sub = runtime_.subsystems();

@@ -55,8 +55,7 @@ class GameWindow {
   void StartNewGame();
   // Replaces the current frame by `name`. With a transition the caller has already captured
   // the old frame; `duration` is in seconds.
-  void OpenFrame(const std::string& name, bool withTransition, int transNumber,
-                 double duration);
+  void OpenFrame(const std::string& name, bool withTransition, int transNumber, double duration);
   // Reads the first three values of a frame file into the current-frame header.
   void LoadFrameHeader(const std::string& name);
   void ResetCurrentFrameInfo();

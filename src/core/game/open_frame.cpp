@@ -59,8 +59,8 @@ void GameWindow::DrawBackground() {
     const auto colour = static_cast<platform::VbColor>(ValOf(runtime_.FrameBackground));
     if (colour != PictureBox.back_color()) PictureBox.SetBackColor(colour);
   } else if (runtime_.FrameKind == 1 && runtime_.FrameTiled) {
-    const platform::Picture tile =
-        runtime_.LoadPicture(runtime_.ResolveMediaPath(folders.FramesFolder + runtime_.FrameBackground));
+    const platform::Picture tile = runtime_.LoadPicture(
+        runtime_.ResolveMediaPath(folders.FramesFolder + runtime_.FrameBackground));
     ImageTile.SetPicture(tile);
     const int frameW = PictureBox.width();
     const int frameH = PictureBox.height();
@@ -74,8 +74,8 @@ void GameWindow::DrawBackground() {
     }
     ImageTile.SetPicture({});
   } else if (runtime_.FrameKind == 1) {
-    const platform::Picture picture =
-        runtime_.LoadPicture(runtime_.ResolveMediaPath(folders.FramesFolder + runtime_.FrameBackground));
+    const platform::Picture picture = runtime_.LoadPicture(
+        runtime_.ResolveMediaPath(folders.FramesFolder + runtime_.FrameBackground));
     PictureBox.PaintPicture(picture, 0, 0, runtime_.info.FrameWidth * kTwipsPerPixel,
                             runtime_.info.FrameHeight * kTwipsPerPixel);
   }
@@ -113,7 +113,7 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
   try {
     Timer1.SetEnabled(false);  // 3
     Timer1.SetInterval(0);
-    sub.timedEvents->ResetTimedEvents();  // 4
+    sub.timedEvents->ResetTimedEvents();     // 4
     sub.hotspots->SetMergedHotspotStart(1);  // 5
     sub.texts->SetMergedTextStart(1);
     ResetCurrentFrameInfo();  // 6
@@ -121,7 +121,7 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     if (stopped()) return;  // 7
     if (rt.ControlsReferencesMode == 0) sub.scripts->DetermineControlsReferencesMode();
     FramesHistoryAdd(name);  // 8
-    if (stopped()) return;  // 9
+    if (stopped()) return;   // 9
     FrameFile frame;
     {
       ValueReader reader =
@@ -142,12 +142,11 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     rt.TimerTransitionNumber = frame.TimerTransitionNumber;
 
     if (TimerRipplingWater.enabled()) WaitForRipplingWaterStep();  // 10
-    bool waterLoaded = false;  // 11
+    bool waterLoaded = false;                                      // 11
     PicRipplingWater.SetVisible(false);
 
     const bool hasVideo = !frame.VideoFile.empty();
-    const std::string videoPath =
-        hasVideo ? folders.FramesFolder + frame.VideoFile : std::string();
+    const std::string videoPath = hasVideo ? folders.FramesFolder + frame.VideoFile : std::string();
     auto startVideo = [&] {
       if (frame.VideoInFrameArea) {
         CutSceneArea.Move(frame.VideoLeft * kTwipsPerPixel, frame.VideoTop * kTwipsPerPixel,
@@ -159,9 +158,8 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
       } else if (frame.VideoWithoutPlacement) {
         sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), false, false, 0, 0, 0, 0);
       } else {
-        sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), false, true,
-                                     frame.VideoLeft, frame.VideoTop, frame.VideoWidth,
-                                     frame.VideoHeight);
+        sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), false, true, frame.VideoLeft,
+                                     frame.VideoTop, frame.VideoWidth, frame.VideoHeight);
       }
     };
 
@@ -210,7 +208,7 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     if (stopped()) return;  // 24
     sub.hotspots->ShowOrNotShowAreas();
     sub.inventory->BringItemsToFront();  // 25
-    if (stopped()) return;  // 26
+    if (stopped()) return;               // 26
     if (!frame.StopAllSounds) {
       const std::string chn = FrameFilePath(
           folders, [&rt](const std::string& p) { return rt.FileExists(p); }, rt.CurrentFrameName,

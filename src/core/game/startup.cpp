@@ -17,14 +17,16 @@ bool Startup::WelcomeLoad() {
   steps.Run([&] { keepGoing = InitializeProject(); });  // 3
   if (!keepGoing) return false;
   steps.Run([&] { rt.SaveSetting("Path", rt.folders.ProjectFolder); });  // 4
-  if (rt.info.StartAtOnce) {  // 5
+  if (rt.info.StartAtOnce) {                                             // 5
     steps.Run([&] {
       welcome.Hide();
       StartNewGameFromWelcome();
     });
   } else {
     if (!rt.info.SettingsSection.empty()) {  // 6
-      steps.Run([&] { welcome.SetResolutionCheck(Variant(rt.GetSetting("ChangeResolution", "1")).ToInteger()); });
+      steps.Run([&] {
+        welcome.SetResolutionCheck(Variant(rt.GetSetting("ChangeResolution", "1")).ToInteger());
+      });
     }
     steps.Run([&] { welcome.Fill(); });  // 7
   }
@@ -50,7 +52,7 @@ bool Startup::InitializeProject() {
     rt.FrameBackground.clear();
     rt.FrameTiled = false;
   });
-  steps.Run([&] { LoadInterfaceTexts(); });  // 6
+  steps.Run([&] { LoadInterfaceTexts(); });                   // 6
   if (!rt.FileExists(rt.folders.ConfigFolder + "General")) {  // 7
     platform::MessageStyle style;
     style.icon = platform::MessageIcon::kWarning;
@@ -110,8 +112,8 @@ void Startup::StartNewGameFromWelcome() {
     }
     GameWindow& game = rt.LoadGameWindow();  // 2
     game.Load();
-    game.ResetAll();  // 3
-    welcome.Hide();   // 4
+    game.ResetAll();      // 3
+    welcome.Hide();       // 4
     game.StartNewGame();  // 5
     game.form().Show();   // 6
     rt.platform().SetWindowRole("game");

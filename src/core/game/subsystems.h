@@ -57,7 +57,10 @@ struct SoundService {
   virtual void ResetSoundChannels() {}
   virtual void StopAnyWavOrMP3() {}
   virtual void StopChannel(int channel) { (void)channel; }
-  virtual bool IsFilePlaying(const std::string& path) { (void)path; return false; }
+  virtual bool IsFilePlaying(const std::string& path) {
+    (void)path;
+    return false;
+  }
   // Plays a file on a channel: play count 0 repeats for ever; level on the 0-10 scale.
   virtual void PlayOnChannel(int channel, const std::string& path, int playCount, int level) {
     (void)channel, (void)path, (void)playCount, (void)level;
@@ -75,8 +78,12 @@ struct SoundService {
   virtual void StartAudioFade() {}
   virtual void StepAudioFade(int step) { (void)step; }
   // True while the player serving the channel plays.
-  virtual bool IsChannelPlaying(int channel) { (void)channel; return false; }
-  // A hotspot action's order for channel k (1..7) replaces the channel's pending order.
+  virtual bool IsChannelPlaying(int channel) {
+    (void)channel;
+    return false;
+  }
+  // A hotspot action's order for channel k (1..7) replaces the channel's pending order: its
+  // previous volume becomes the current one, and skip-if-playing is False.
   virtual void SetActionChannelOrder(int k, const ChannelOrder& order) { (void)k, (void)order; }
 };
 
@@ -106,7 +113,10 @@ struct TransitionService {
 struct RipplingWaterService {
   virtual ~RipplingWaterService() = default;
   // True when the frame has a rippling-water effect and it was loaded.
-  virtual bool LoadWaveEffectIfAny(const std::string& frame) { (void)frame; return false; }
+  virtual bool LoadWaveEffectIfAny(const std::string& frame) {
+    (void)frame;
+    return false;
+  }
   virtual bool StepEnded() { return true; }
   virtual void StartTiming() {}
   virtual void Tick() {}
@@ -169,7 +179,10 @@ struct AnimationService {
     return 0;
   }
   // The element that shows animation k (for its mouse pointer), or nullptr.
-  virtual platform::Element* AniGifBox(int k) { (void)k; return nullptr; }
+  virtual platform::Element* AniGifBox(int k) {
+    (void)k;
+    return nullptr;
+  }
   // Shows or hides animation k; one that becomes visible restarts from its first picture.
   virtual void SetAnimationVisible(int k, bool visible) { (void)k, (void)visible; }
   // Unloads every animation (when the frame's hotspots are removed).

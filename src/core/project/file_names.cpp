@@ -37,7 +37,8 @@ double ValOf(const std::string& text) {
     return static_cast<double>(value);
   }
   const char lead = text[i];
-  if (!std::isdigit(static_cast<unsigned char>(lead)) && lead != '-' && lead != '+' && lead != '.') {
+  if (!std::isdigit(static_cast<unsigned char>(lead)) && lead != '-' && lead != '+' &&
+      lead != '.') {
     return 0;  // no "inf", "nan" or other words
   }
   const char* start = text.c_str() + i;

@@ -20,6 +20,8 @@ std::string UnescapeScriptText(const std::string& text);
 // how the original read numbers out of settings and colour fields.
 double ValOf(const std::string& text);
 
-inline int32_t ClampToZero(int32_t value) { return value < 0 ? 0 : value; }
+inline int32_t ClampToZero(int32_t value) {
+  return value < 0 ? 0 : value;
+}
 
 }  // namespace sw

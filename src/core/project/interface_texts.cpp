@@ -131,7 +131,8 @@ void InterfaceTexts::Load(ValueReader& reader) {
     for (int i = 0; i < 5; ++i) reader.Skip();
     const int16_t count = reader.ReadInteger();
     if (count > kCount - 1) throw VbError(vberr::kSubscriptOutOfRange);
-    for (int k = 1; k <= count; ++k) entries_[static_cast<size_t>(k)] = reader.ReadVariant().ToString();
+    for (int k = 1; k <= count; ++k)
+      entries_[static_cast<size_t>(k)] = reader.ReadVariant().ToString();
   }
 }
 

@@ -19,7 +19,8 @@ class LineReader {
   std::string ReadLine() {
     if (AtEnd()) throw VbError(vberr::kInputPastEnd);
     const size_t end = bytes_.find_first_of("\r\n", pos_);
-    std::string line = bytes_.substr(pos_, end == std::string::npos ? std::string::npos : end - pos_);
+    std::string line =
+        bytes_.substr(pos_, end == std::string::npos ? std::string::npos : end - pos_);
     if (end == std::string::npos) {
       pos_ = bytes_.size();
     } else {
@@ -52,8 +53,7 @@ std::string ProceduresFromBytes(const std::string& bytes, bool scrambled, int16_
 std::string LoadProcedures(GameRuntime& runtime) {
   const int16_t nameSum = ProjectNameSum(runtime.info.SettingsSection);
   const std::string more = runtime.folders.ConfigFolder + "More";
-  const bool scrambled =
-      ValOf(runtime.profiles().Read(more, "General", "ProcEncr", "")) == 1;
+  const bool scrambled = ValOf(runtime.profiles().Read(more, "General", "ProcEncr", "")) == 1;
   const std::string path = runtime.folders.ConfigFolder + "Procedures";
   if (!runtime.FileExists(path)) return "";
   try {

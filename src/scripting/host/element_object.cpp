@@ -1,0 +1,205 @@
+#include "scripting/host/element_object.h"
+
+#include "platform/form.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/picture_box.h"
+#include "platform/system/text_codec.h"
+#include "platform/timer.h"
+#include "variant/host_object.h"
+
+namespace sw {
+
+namespace {
+
+using platform::Element;
+
+int32_t Int(const Variant& v) {
+  return v.ToLong();
+}
+
+class ElementObject : public HostObject {
+ public:
+  ElementObject(std::shared_ptr<Element> element, const TextCodec& codec)
+      : HostObject(TypeNameOf(*element)), element_(std::move(element)), codec_(codec) {
+    Element& e = *element_;
+    AddProperty("Name", [&e](Args) { return Variant(e.name()); });
+    AddProperty("Index", [&e](Args) { return Variant(static_cast<int16_t>(e.index())); });
+    AddGeometry("Left", &Element::left, &Element::SetLeft);
+    AddGeometry("Top", &Element::top, &Element::SetTop);
+    AddGeometry("Width", &Element::width, &Element::SetWidth);
+    AddGeometry("Height", &Element::height, &Element::SetHeight);
+    AddProperty(
+        "Visible", [&e](Args) { return Variant(e.visible()); },
+        [&e](Args, const Variant& v) { e.SetVisible(v.ToBool()); });
+    AddProperty(
+        "Enabled", [&e](Args) { return Variant(e.enabled()); },
+        [&e](Args, const Variant& v) { e.SetEnabled(v.ToBool()); });
+    // Tags hold game text as it is (frame names, for instance), not display text.
+    AddProperty(
+        "Tag", [&e](Args) { return Variant(e.tag()); },
+        [&e](Args, const Variant& v) { e.SetTag(v.ToString()); });
+    AddProperty(
+        "MousePointer", [&e](Args) { return Variant(static_cast<int16_t>(e.mouse_pointer())); },
+        [&e](Args, const Variant& v) {
+          e.SetMousePointer(static_cast<platform::MousePointer>(v.ToInteger()));
+        });
+    AddMethod("ZOrder", [&e](Args a) {
+      e.ZOrder(a.IsMissing(0) ? 0 : a[0].ToInteger());
+      return Variant();
+    });
+    AddMethod("Move", [&e](Args a) {
+      auto arg = [&a](size_t i, int current) { return a.IsMissing(i) ? current : Int(a[i]); };
+      e.Move(arg(0, e.left()), arg(1, e.top()), arg(2, e.width()), arg(3, e.height()));
+      return Variant();
+    });
+    AddMethod(
+        "Refresh", [](Args) { return Variant(); }, 0);
+    AddKindMembers();
+  }
+
+ private:
+  static std::string TypeNameOf(const Element& e) {
+    switch (e.kind()) {
+      case platform::ElementKind::kImage:
+        return "Image";
+      case platform::ElementKind::kLabel:
+        return "Label";
+      case platform::ElementKind::kPictureBox:
+        return "PictureBox";
+      case platform::ElementKind::kTimer:
+        return "Timer";
+      default:
+        return "Object";
+    }
+  }
+
+  void AddGeometry(const char* name, int (Element::*get)() const, void (Element::*set)(int)) {
+    Element& e = *element_;
+    AddProperty(
+        name, [&e, get](Args) { return Variant(static_cast<int32_t>((e.*get)())); },
+        [&e, set](Args, const Variant& v) { (e.*set)(Int(v)); });
+  }
+
+  void AddKindMembers() {
+    if (auto* label = dynamic_cast<platform::LabelElement*>(element_.get())) {
+      AddLabelMembers(*label);
+    } else if (auto* box = dynamic_cast<platform::PictureBoxElement*>(element_.get())) {
+      AddProperty(
+          "BackColor", [box](Args) { return Variant(static_cast<int32_t>(box->back_color())); },
+          [box](Args, const Variant& v) { box->SetBackColor(static_cast<uint32_t>(Int(v))); });
+      AddMethod("Cls", [box](Args) {
+        box->Cls();
+        return Variant();
+      });
+    } else if (auto* image = dynamic_cast<platform::ImageElement*>(element_.get())) {
+      AddProperty(
+          "Stretch", [image](Args) { return Variant(image->stretch()); },
+          [image](Args, const Variant& v) { image->SetStretch(v.ToBool()); });
+    } else if (auto* timer = dynamic_cast<platform::TimerElement*>(element_.get())) {
+      AddProperty(
+          "Interval", [timer](Args) { return Variant(static_cast<int32_t>(timer->interval())); },
+          [timer](Args, const Variant& v) { timer->SetInterval(Int(v)); });
+    }
+  }
+
+  void AddLabelMembers(platform::LabelElement& l) {
+    AddProperty(
+        "Caption", [this, &l](Args) { return Variant(codec_.FromUtf8(l.caption())); },
+        [this, &l](Args, const Variant& v) { l.SetCaption(codec_.ToUtf8(v.ToString())); });
+    SetDefaultMember("Caption");
+    AddProperty(
+        "ForeColor", [&l](Args) { return Variant(static_cast<int32_t>(l.fore_color())); },
+        [&l](Args, const Variant& v) { l.SetForeColor(static_cast<uint32_t>(Int(v))); });
+    AddProperty(
+        "BackColor", [&l](Args) { return Variant(static_cast<int32_t>(l.back_color())); },
+        [&l](Args, const Variant& v) { l.SetBackColor(static_cast<uint32_t>(Int(v))); });
+    AddProperty(
+        "BackStyle", [&l](Args) { return Variant(static_cast<int16_t>(l.back_style())); },
+        [&l](Args, const Variant& v) { l.SetBackStyle(v.ToInteger()); });
+    AddProperty(
+        "AutoSize", [&l](Args) { return Variant(l.auto_size()); },
+        [&l](Args, const Variant& v) { l.SetAutoSize(v.ToBool()); });
+    auto font = [&l](auto change) {
+      platform::Font f = l.font();
+      change(f);
+      l.SetFont(f);
+    };
+    AddProperty(
+        "FontName", [&l](Args) { return Variant(l.font().name); },
+        [font](Args, const Variant& v) {
+          font([&](platform::Font& f) { f.name = v.ToString(); });
+        });
+    AddProperty(
+        "FontSize", [&l](Args) { return Variant(l.font().size); },
+        [font](Args, const Variant& v) {
+          font([&](platform::Font& f) { f.size = v.ToDouble(); });
+        });
+    AddProperty(
+        "FontBold", [&l](Args) { return Variant(l.font().bold); },
+        [font](Args, const Variant& v) { font([&](platform::Font& f) { f.bold = v.ToBool(); }); });
+    AddProperty(
+        "FontItalic", [&l](Args) { return Variant(l.font().italic); },
+        [font](Args, const Variant& v) {
+          font([&](platform::Font& f) { f.italic = v.ToBool(); });
+        });
+    AddProperty(
+        "FontUnderline", [&l](Args) { return Variant(l.font().underline); },
+        [font](Args, const Variant& v) {
+          font([&](platform::Font& f) { f.underline = v.ToBool(); });
+        });
+  }
+
+  std::shared_ptr<Element> element_;
+  const TextCodec& codec_;
+};
+
+class ControlArrayObject : public HostObject {
+ public:
+  ControlArrayObject(platform::Form& form, std::string name, const TextCodec& codec)
+      : HostObject("Object"), form_(form), name_(std::move(name)), codec_(codec) {
+    AddProperty("Item", [this](Args a) { return Member(a[0].ToInteger()); });
+    SetDefaultMember("Item");
+    AddProperty("Count", [this](Args) {
+      return Variant(static_cast<int32_t>(form_.Indices(name_).size()));
+    });
+    AddProperty("UBound",
+                [this](Args) { return Variant(static_cast<int32_t>(form_.UBound(name_))); });
+    AddProperty("LBound", [this](Args) {
+      const auto indices = form_.Indices(name_);
+      return Variant(static_cast<int32_t>(indices.empty() ? 0 : indices.front()));
+    });
+    SetEnumerator([this] {
+      std::vector<Variant> members;
+      for (int index : form_.Indices(name_)) members.push_back(Member(index));
+      return members;
+    });
+  }
+
+ private:
+  Variant Member(int index) {
+    Element* e = form_.Find(name_, index);
+    // A member that is not loaded is the original's "Control array element doesn't exist".
+    if (e == nullptr)
+      throw VbError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
+    return Variant(MakeElementObject(e->shared_from_this(), codec_));
+  }
+
+  platform::Form& form_;
+  std::string name_;
+  const TextCodec& codec_;
+};
+
+}  // namespace
+
+Ref<Dispatch> MakeElementObject(std::shared_ptr<platform::Element> element,
+                                const TextCodec& codec) {
+  return MakeRef<ElementObject>(std::move(element), codec);
+}
+
+Ref<Dispatch> MakeControlArrayObject(platform::Form& form, std::string arrayName,
+                                     const TextCodec& codec) {
+  return MakeRef<ControlArrayObject>(form, std::move(arrayName), codec);
+}
+
+}  // namespace sw
