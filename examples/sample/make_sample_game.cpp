@@ -5,6 +5,7 @@
 #include <string>
 
 #include "authoring/project_writer.h"
+#include "sample/lighthouse_interaction.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     game.WriteGeneral(info);
     game.WriteTexts(1);
     game.WriteVariables({"LampLit"}, {"Visits"});
+    sample::WriteLighthouseInteraction(game);
 
     game.WriteRaw("Frames/seaview.bmp", sw::MakeBmp(kWidth / 2, kHeight / 2, [](int x, int y) {
                     return SeaView(x * 2, y * 2);

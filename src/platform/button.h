@@ -14,11 +14,20 @@ class ButtonElement : public Element {
   ButtonElement() : Element(ElementKind::kButton) {}
 
   const std::string& caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); Changed(); }
+  void SetCaption(std::string caption) {
+    caption_ = std::move(caption);
+    Changed();
+  }
   const Font& font() const { return font_; }
-  void SetFont(Font f) { font_ = std::move(f); Changed(); }
+  void SetFont(Font f) {
+    font_ = std::move(f);
+    Changed();
+  }
   bool is_default() const { return default_; }
-  void SetDefault(bool on) { default_ = on; Changed(); }
+  void SetDefault(bool on) {
+    default_ = on;
+    Changed();
+  }
   bool is_cancel() const { return cancel_; }
   void SetCancel(bool on) { cancel_ = on; }
   // The caption without its '&' accelerator marks, as a person reads it.

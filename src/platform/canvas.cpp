@@ -7,7 +7,9 @@ Canvas Canvas::Sub(Rect local) const {
   return Canvas(target_, text_, {abs.x, abs.y}, clip_.Intersect(abs));
 }
 
-void Canvas::FillRect(Rect local, Argb colour) { target_.FillRect(Absolute(local), colour, clip_); }
+void Canvas::FillRect(Rect local, Argb colour) {
+  target_.FillRect(Absolute(local), colour, clip_);
+}
 
 void Canvas::Outline(Rect local, Argb colour) {
   target_.DrawRectOutline(Absolute(local), colour, clip_);

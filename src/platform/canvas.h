@@ -26,7 +26,9 @@ class Canvas {
   void Outline(Rect local, Argb colour);
   // A picture at `local`, scaled to the rectangle when the sizes differ.
   void DrawPicture(const Pixmap& picture, Rect local);
-  void DrawPixmap(const Pixmap& pixmap, Point local) { DrawPicture(pixmap, {local.x, local.y, pixmap.width(), pixmap.height()}); }
+  void DrawPixmap(const Pixmap& pixmap, Point local) {
+    DrawPicture(pixmap, {local.x, local.y, pixmap.width(), pixmap.height()});
+  }
   void DrawText(const Font& font, std::string_view line, Point local, Argb colour);
   // The classic two-pixel 3D edge: sunken for fields, raised for buttons.
   void Draw3dEdge(Rect local, bool sunken);

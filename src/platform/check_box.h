@@ -15,15 +15,30 @@ class CheckBoxElement : public Element {
 
   // 0 = cleared, 1 = ticked, 2 = greyed.
   int value() const { return value_; }
-  void SetValue(int value) { value_ = value; Changed(); }
+  void SetValue(int value) {
+    value_ = value;
+    Changed();
+  }
   const std::string& caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); Changed(); }
+  void SetCaption(std::string caption) {
+    caption_ = std::move(caption);
+    Changed();
+  }
   VbColor back_color() const { return back_color_; }
-  void SetBackColor(VbColor c) { back_color_ = c; Changed(); }
+  void SetBackColor(VbColor c) {
+    back_color_ = c;
+    Changed();
+  }
   VbColor fore_color() const { return fore_color_; }
-  void SetForeColor(VbColor c) { fore_color_ = c; Changed(); }
+  void SetForeColor(VbColor c) {
+    fore_color_ = c;
+    Changed();
+  }
   const Font& font() const { return font_; }
-  void SetFont(Font f) { font_ = std::move(f); Changed(); }
+  void SetFont(Font f) {
+    font_ = std::move(f);
+    Changed();
+  }
 
   bool can_focus() const override { return true; }
   void Paint(Canvas& canvas) override;
@@ -32,7 +47,9 @@ class CheckBoxElement : public Element {
   bool OnKeyDown(KeyArgs& args) override;
 
  protected:
-  std::shared_ptr<Element> Clone() const override { return std::make_shared<CheckBoxElement>(*this); }
+  std::shared_ptr<Element> Clone() const override {
+    return std::make_shared<CheckBoxElement>(*this);
+  }
 
  private:
   int value_ = 0;

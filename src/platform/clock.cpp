@@ -18,8 +18,8 @@ double RealClock::SecondsSinceMidnight() const {
   std::time_t t = std::chrono::system_clock::to_time_t(now);
   std::tm local{};
   localtime_r(&t, &local);
-  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
-            1000;
+  auto ms =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
   return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + ms / 1000.0;
 }
 

@@ -9,10 +9,14 @@
 
 namespace sw::platform {
 
-void Desktop::Register(Form* form) { forms_.push_back(form); }
+void Desktop::Register(Form* form) {
+  forms_.push_back(form);
+}
 
 void Desktop::Unregister(Form* form) {
-  auto drop = [form](std::vector<Form*>& v) { v.erase(std::remove(v.begin(), v.end(), form), v.end()); };
+  auto drop = [form](std::vector<Form*>& v) {
+    v.erase(std::remove(v.begin(), v.end(), form), v.end());
+  };
   drop(forms_);
   drop(shown_order_);
   drop(modal_stack_);
@@ -26,7 +30,8 @@ Form* Desktop::base_form() const {
 }
 
 void Desktop::Activate(Form* form) {
-  shown_order_.erase(std::remove(shown_order_.begin(), shown_order_.end(), form), shown_order_.end());
+  shown_order_.erase(std::remove(shown_order_.begin(), shown_order_.end(), form),
+                     shown_order_.end());
   shown_order_.push_back(form);
   changed_ = true;
 }
@@ -37,7 +42,8 @@ void Desktop::PushModal(Form* form) {
 }
 
 void Desktop::PopModal(Form* form) {
-  modal_stack_.erase(std::remove(modal_stack_.begin(), modal_stack_.end(), form), modal_stack_.end());
+  modal_stack_.erase(std::remove(modal_stack_.begin(), modal_stack_.end(), form),
+                     modal_stack_.end());
   changed_ = true;
 }
 
@@ -75,7 +81,8 @@ void Desktop::Route(const InputEvent& event) {
   Form* target = top_modal();
   if (!target) target = base_form();
   bool mouse = event.kind == InputEvent::Kind::kMouseMove ||
-               event.kind == InputEvent::Kind::kMouseDown || event.kind == InputEvent::Kind::kMouseUp;
+               event.kind == InputEvent::Kind::kMouseDown ||
+               event.kind == InputEvent::Kind::kMouseUp;
   if (mouse) pointer_ = event.position;
   if (!target) return;
   std::shared_ptr<Form> keep = target->shared_from_this();
@@ -122,12 +129,19 @@ bool Desktop::NeedsRepaint() const {
 
 const Pixmap& Desktop::Compose() {
   Rect bounds = surface_bounds();
+  Form* base = base_form();
   if (surface_.width() != bounds.w || surface_.height() != bounds.h) {
     surface_ = Pixmap(bounds.w, bounds.h, 0xFF000000u);
-  } else {
-    surface_.Fill(0xFF000000u);
+  } else if (!base) {
+    surface_.Fill(0xFF000000u);  // a base form paints every pixel of the surface itself
   }
-  if (Form* base = base_form()) base->Paint(surface_, {0, 0});
+  if (base) {
+    base->Paint(surface_, {0, 0});
+    if (base->caption() != title_) {
+      title_ = base->caption();
+      platform_.display().SetTitle(title_.empty() ? "Scenewright" : title_);
+    }
+  }
   for (Form* modal : modal_stack_)
     if (modal->visible()) modal->Paint(surface_, FormOrigin(*modal));
   for (Form* form : forms_) form->ClearDirty();

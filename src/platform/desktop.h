@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/form.h"
@@ -67,6 +68,7 @@ class Desktop {
   std::weak_ptr<Element> frame_element_;
   bool changed_ = true;
   Pixmap surface_;
+  std::string title_;
 };
 
 }  // namespace sw::platform

@@ -22,7 +22,9 @@ Dialog::Dialog(Platform& platform, std::string title, int client_width, int clie
                  PixelsToTwips(client_height + outer.h - now.h));
 }
 
-std::string Dialog::NextName(const char* prefix) { return prefix + std::to_string(++counter_); }
+std::string Dialog::NextName(const char* prefix) {
+  return prefix + std::to_string(++counter_);
+}
 
 ButtonElement& Dialog::AddButton(std::string caption, int result, Rect px, bool is_default,
                                  bool is_cancel) {

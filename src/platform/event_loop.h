@@ -30,7 +30,9 @@ class EventLoop {
   // Runs passes until `done` returns true or the program quits; idles between passes.
   void RunModal(const std::function<bool()>& done);
   // Runs until the program quits.
-  void Run() { RunModal([] { return false; }); }
+  void Run() {
+    RunModal([] { return false; });
+  }
   // How many RunModal loops are running now.
   int depth() const { return depth_; }
 

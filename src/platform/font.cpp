@@ -54,7 +54,9 @@ std::string SubstituteFamily(const std::string& family) {
   return family;
 }
 
-int PixelSize(double points) { return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))); }
+int PixelSize(double points) {
+  return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+}
 
 }  // namespace
 
@@ -70,11 +72,15 @@ struct TextEngine::Impl {
 
   Impl() {
     if (!TTF_WasInit() && TTF_Init() != 0) throw std::runtime_error(TTF_GetError());
-    FcInit();
+    config = FcInitLoadConfigAndFonts();
+    if (!config) throw std::runtime_error("fontconfig cannot load its configuration");
   }
   ~Impl() {
     for (auto& [key, font] : fonts) TTF_CloseFont(font);
+    FcConfigDestroy(config);
   }
+
+  FcConfig* config = nullptr;
 
   std::string Resolve(const Font& font) {
     auto key = std::make_tuple(Lower(font.name), font.bold, font.italic);
@@ -86,10 +92,10 @@ struct TextEngine::Impl {
     FcPatternAddInteger(pattern, FC_WEIGHT, font.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern, FC_SLANT, font.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* match = FcFontMatch(config, pattern, &result);
     std::string file;
     if (match) {
       FcChar8* path = nullptr;
@@ -129,9 +135,13 @@ struct TextEngine::Impl {
 TextEngine::TextEngine() : impl_(std::make_unique<Impl>()) {}
 TextEngine::~TextEngine() = default;
 
-std::string TextEngine::FontFile(const Font& font) { return impl_->Resolve(font); }
+std::string TextEngine::FontFile(const Font& font) {
+  return impl_->Resolve(font);
+}
 
-int TextEngine::LineHeight(const Font& font) { return TTF_FontHeight(impl_->Open(font)); }
+int TextEngine::LineHeight(const Font& font) {
+  return TTF_FontHeight(impl_->Open(font));
+}
 
 int TextEngine::LineWidth(const Font& font, std::string_view line) {
   if (line.empty()) return 0;
@@ -192,8 +202,9 @@ const Pixmap& TextEngine::RenderLine(const Font& font, std::string_view line) {
       mask = Pixmap(argb->w, argb->h, 0);
       SDL_LockSurface(argb);
       for (int y = 0; y < argb->h; ++y) {
-        const auto* src = reinterpret_cast<const Argb*>(static_cast<const unsigned char*>(argb->pixels) +
-                                                        static_cast<std::size_t>(y) * argb->pitch);
+        const auto* src =
+            reinterpret_cast<const Argb*>(static_cast<const unsigned char*>(argb->pixels) +
+                                          static_cast<std::size_t>(y) * argb->pitch);
         std::copy_n(src, argb->w, mask.row(y));
       }
       SDL_UnlockSurface(argb);

@@ -1,7 +1,7 @@
 #include "platform/form.h"
 
-#include <algorithm>
 #include <strings.h>
+#include <algorithm>
 
 #include "platform/button.h"
 #include "platform/canvas.h"
@@ -80,7 +80,9 @@ void Form::SetBorderStyle(BorderStyle style) {
   Invalidate();
 }
 
-int Form::menu_bar_height() const { return menu_.visible() ? MenuTracker::kBarHeight : 0; }
+int Form::menu_bar_height() const {
+  return menu_.visible() ? MenuTracker::kBarHeight : 0;
+}
 
 Rect Form::client_rect_px() const {
   Rect b = bounds_px();
@@ -188,7 +190,8 @@ std::vector<TimerElement*> Form::timers() const {
   std::vector<TimerElement*> out;
   if (closed_) return out;
   for (const auto& element : elements_)
-    if (element->kind() == ElementKind::kTimer) out.push_back(static_cast<TimerElement*>(element.get()));
+    if (element->kind() == ElementKind::kTimer)
+      out.push_back(static_cast<TimerElement*>(element.get()));
   return out;
 }
 
@@ -245,7 +248,8 @@ void Form::Close() {
 
 Element* Form::focused() const {
   auto element = focused_.lock();
-  if (!element || element->form_ != this || !IsShown(*element) || !element->enabled()) return nullptr;
+  if (!element || element->form_ != this || !IsShown(*element) || !element->enabled())
+    return nullptr;
   return element.get();
 }
 
@@ -259,7 +263,8 @@ void Form::Focus(Element* element) {
 std::vector<Element*> Form::FocusOrder() const {
   std::vector<Element*> order;
   for (const auto& element : elements_)
-    if (element->can_focus() && element->enabled() && IsShown(*element)) order.push_back(element.get());
+    if (element->can_focus() && element->enabled() && IsShown(*element))
+      order.push_back(element.get());
   std::stable_sort(order.begin(), order.end(),
                    [](Element* a, Element* b) { return a->tab_index() < b->tab_index(); });
   return order;
@@ -278,7 +283,8 @@ void Form::FocusNext(bool backwards) {
 
 Element* Form::FindButton(bool want_default) const {
   for (const auto& element : elements_) {
-    if (element->kind() != ElementKind::kButton || !element->enabled() || !IsShown(*element)) continue;
+    if (element->kind() != ElementKind::kButton || !element->enabled() || !IsShown(*element))
+      continue;
     auto& button = static_cast<ButtonElement&>(*element);
     if (want_default ? button.is_default() : button.is_cancel()) return element.get();
   }
@@ -405,7 +411,8 @@ void Form::HandleMouse(const InputEvent& event) {
       }
       if (target) {
         MouseArgs a = ArgsFor(*target, p, 0, 0);
-        if (auto h = target->on.drag_over) h(*target, *source, a.x, a.y, previous == target ? 2 : 0);
+        if (auto h = target->on.drag_over)
+          h(*target, *source, a.x, a.y, previous == target ? 2 : 0);
       }
       drag_over_ = target;
       Invalidate();
@@ -599,7 +606,8 @@ void Form::Paint(Pixmap& target, Point origin) {
   if (drag_source_) {
     const Picture& icon = drag_source_->drag_icon();
     if (!icon.empty()) {
-      canvas.DrawPixmap(icon.pixels(), {pointer_.x - icon.hot_spot().x, pointer_.y - icon.hot_spot().y});
+      canvas.DrawPixmap(icon.pixels(),
+                        {pointer_.x - icon.hot_spot().x, pointer_.y - icon.hot_spot().y});
     } else {
       Rect r = drag_source_->rect_px();
       Rect outline{pointer_.x - drag_grab_.x, pointer_.y - drag_grab_.y, r.w, r.h};

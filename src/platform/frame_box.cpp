@@ -4,7 +4,9 @@
 
 namespace sw::platform {
 
-std::shared_ptr<Element> FrameElement::Clone() const { return std::make_shared<FrameElement>(*this); }
+std::shared_ptr<Element> FrameElement::Clone() const {
+  return std::make_shared<FrameElement>(*this);
+}
 
 void FrameElement::Paint(Canvas& canvas) {
   Rect r = rect_px();

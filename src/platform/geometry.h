@@ -14,7 +14,9 @@ constexpr int TwipsToPixels(int twips) {
   int q = shifted / kTwipsPerPixel;
   return (shifted % kTwipsPerPixel != 0 && shifted < 0) ? q - 1 : q;  // floor division
 }
-constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int PixelsToTwips(int pixels) {
+  return pixels * kTwipsPerPixel;
+}
 
 struct Point {
   int x = 0;

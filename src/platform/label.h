@@ -22,21 +22,36 @@ class LabelElement : public Element {
   const Font& font() const { return font_; }
   void SetFont(Font font);
   VbColor fore_color() const { return fore_color_; }
-  void SetForeColor(VbColor c) { fore_color_ = c; Changed(); }
+  void SetForeColor(VbColor c) {
+    fore_color_ = c;
+    Changed();
+  }
   VbColor back_color() const { return back_color_; }
-  void SetBackColor(VbColor c) { back_color_ = c; Changed(); }
+  void SetBackColor(VbColor c) {
+    back_color_ = c;
+    Changed();
+  }
   // 0 = transparent (only the text is drawn), 1 = opaque.
   int back_style() const { return back_style_; }
-  void SetBackStyle(int style) { back_style_ = style; Changed(); }
+  void SetBackStyle(int style) {
+    back_style_ = style;
+    Changed();
+  }
   // Automatic sizing keeps the edge the alignment names: left, right or the centre.
   bool auto_size() const { return auto_size_; }
   void SetAutoSize(bool on);
   bool word_wrap() const { return word_wrap_; }
   void SetWordWrap(bool on);
   Alignment alignment() const { return alignment_; }
-  void SetAlignment(Alignment a) { alignment_ = a; Changed(); }
+  void SetAlignment(Alignment a) {
+    alignment_ = a;
+    Changed();
+  }
   int border_style() const { return border_style_; }
-  void SetBorderStyle(int style) { border_style_ = style; Changed(); }
+  void SetBorderStyle(int style) {
+    border_style_ = style;
+    Changed();
+  }
 
   // The caption broken into the lines as drawn.
   std::vector<std::string> Lines();

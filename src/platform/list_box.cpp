@@ -18,8 +18,10 @@ void ListBoxElement::AddItem(std::string item) {
 void ListBoxElement::RemoveItem(int index) {
   if (index < 0 || index >= list_count()) return;
   items_.erase(items_.begin() + index);
-  if (list_index_ == index) list_index_ = -1;
-  else if (list_index_ > index) --list_index_;
+  if (list_index_ == index)
+    list_index_ = -1;
+  else if (list_index_ > index)
+    --list_index_;
   top_index_ = std::clamp(top_index_, 0, std::max(0, list_count() - 1));
   Changed();
 }
@@ -82,13 +84,26 @@ bool ListBoxElement::OnKeyDown(KeyArgs& args) {
   int next = list_index_;
   int page = VisibleRows();
   switch (args.key_code) {
-    case keys::kUp: next = std::max(0, list_index_ - 1); break;
-    case keys::kDown: next = std::min(list_count() - 1, list_index_ + 1); break;
-    case keys::kHome: next = 0; break;
-    case keys::kEnd: next = list_count() - 1; break;
-    case keys::kPageUp: next = std::max(0, list_index_ - page); break;
-    case keys::kPageDown: next = std::min(list_count() - 1, std::max(0, list_index_) + page); break;
-    default: return false;
+    case keys::kUp:
+      next = std::max(0, list_index_ - 1);
+      break;
+    case keys::kDown:
+      next = std::min(list_count() - 1, list_index_ + 1);
+      break;
+    case keys::kHome:
+      next = 0;
+      break;
+    case keys::kEnd:
+      next = list_count() - 1;
+      break;
+    case keys::kPageUp:
+      next = std::max(0, list_index_ - page);
+      break;
+    case keys::kPageDown:
+      next = std::min(list_count() - 1, std::max(0, list_index_) + page);
+      break;
+    default:
+      return false;
   }
   if (next != list_index_) SetListIndex(next);
   return true;

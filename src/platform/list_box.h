@@ -29,7 +29,10 @@ class ListBoxElement : public Element {
   int Find(const std::string& text) const;
   int top_index() const { return top_index_; }
   const Font& font() const { return font_; }
-  void SetFont(Font f) { font_ = std::move(f); Changed(); }
+  void SetFont(Font f) {
+    font_ = std::move(f);
+    Changed();
+  }
 
   bool can_focus() const override { return true; }
   void Paint(Canvas& canvas) override;
@@ -37,7 +40,9 @@ class ListBoxElement : public Element {
   bool OnKeyDown(KeyArgs& args) override;
 
  protected:
-  std::shared_ptr<Element> Clone() const override { return std::make_shared<ListBoxElement>(*this); }
+  std::shared_ptr<Element> Clone() const override {
+    return std::make_shared<ListBoxElement>(*this);
+  }
 
  private:
   int RowHeight() const;

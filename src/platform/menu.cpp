@@ -1,7 +1,7 @@
 #include "platform/menu.h"
 
-#include <algorithm>
 #include <strings.h>
+#include <algorithm>
 
 #include "platform/form.h"
 #include "variant/vb_error.h"
@@ -91,7 +91,8 @@ MenuItem* MenuBar::Find(const std::string& name, int index) const {
 
 MenuItem& MenuBar::Get(const std::string& name, int index) const {
   MenuItem* item = Find(name, index);
-  if (!item) throw VbError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
+  if (!item)
+    throw VbError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
   return *item;
 }
 

@@ -8,7 +8,8 @@ StateDump::Registration RegisterMenuDump(StateDump& dump, std::weak_ptr<Form> fo
                                          std::string bar_item, std::string debug_item) {
   return dump.Add([form = std::move(form), bar_item = std::move(bar_item),
                    debug_item = std::move(debug_item)](nlohmann::json& j) {
-    nlohmann::json menus = {{"visible", false}, {"debug", false}, {"items", nlohmann::json::object()}};
+    nlohmann::json menus = {
+        {"visible", false}, {"debug", false}, {"items", nlohmann::json::object()}};
     if (auto f = form.lock()) {
       const MenuBar& bar = f->menu();
       if (MenuItem* item = bar.Find(bar_item)) menus["visible"] = item->visible();

@@ -198,8 +198,12 @@ bool MenuTracker::HandleKeyDown(int key_code) {
         Close();
       }
       return true;
-    case keys::kUp: MoveHighlight(-1); return true;
-    case keys::kDown: MoveHighlight(1); return true;
+    case keys::kUp:
+      MoveHighlight(-1);
+      return true;
+    case keys::kDown:
+      MoveHighlight(1);
+      return true;
     case keys::kRight: {
       Level& level = levels_.back();
       auto rows = LevelRows(levels_.size() - 1);

@@ -21,7 +21,7 @@ constexpr int kMaxTextWidth = 420;
 // discs with "i" and "?".
 Picture MakeIcon(MessageIcon icon, TextEngine& text) {
   Pixmap px(kIconSize, kIconSize, 0);
-  Argb fill = icon == MessageIcon::kCritical ? 0xFFD42020u
+  Argb fill = icon == MessageIcon::kCritical  ? 0xFFD42020u
               : icon == MessageIcon::kWarning ? 0xFFF0C000u
                                               : 0xFF2050D0u;
   for (int y = 0; y < kIconSize; ++y) {
@@ -50,7 +50,9 @@ Picture MakeIcon(MessageIcon icon, TextEngine& text) {
       canvas.FillRect({kIconSize - 2 - i, i, 2, 2}, ink);
     }
   } else {
-    const char* glyph = icon == MessageIcon::kWarning ? "!" : icon == MessageIcon::kQuestion ? "?" : "i";
+    const char* glyph = icon == MessageIcon::kWarning    ? "!"
+                        : icon == MessageIcon::kQuestion ? "?"
+                                                         : "i";
     int w = text.LineWidth(glyph_font, glyph), h = text.LineHeight(glyph_font);
     int y = (kIconSize - h) / 2 + (icon == MessageIcon::kWarning ? 3 : 0);
     canvas.DrawText(glyph_font, glyph, {(kIconSize - w) / 2, y}, ink);
@@ -65,14 +67,22 @@ struct ButtonSpec {
 
 std::vector<ButtonSpec> ButtonsFor(MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::kOk: return {{"OK", MessageResult::kOk}};
-    case MessageButtons::kOkCancel: return {{"OK", MessageResult::kOk}, {"Cancel", MessageResult::kCancel}};
+    case MessageButtons::kOk:
+      return {{"OK", MessageResult::kOk}};
+    case MessageButtons::kOkCancel:
+      return {{"OK", MessageResult::kOk}, {"Cancel", MessageResult::kCancel}};
     case MessageButtons::kAbortRetryIgnore:
-      return {{"&Abort", MessageResult::kAbort}, {"&Retry", MessageResult::kRetry}, {"&Ignore", MessageResult::kIgnore}};
+      return {{"&Abort", MessageResult::kAbort},
+              {"&Retry", MessageResult::kRetry},
+              {"&Ignore", MessageResult::kIgnore}};
     case MessageButtons::kYesNoCancel:
-      return {{"&Yes", MessageResult::kYes}, {"&No", MessageResult::kNo}, {"Cancel", MessageResult::kCancel}};
-    case MessageButtons::kYesNo: return {{"&Yes", MessageResult::kYes}, {"&No", MessageResult::kNo}};
-    case MessageButtons::kRetryCancel: return {{"&Retry", MessageResult::kRetry}, {"Cancel", MessageResult::kCancel}};
+      return {{"&Yes", MessageResult::kYes},
+              {"&No", MessageResult::kNo},
+              {"Cancel", MessageResult::kCancel}};
+    case MessageButtons::kYesNo:
+      return {{"&Yes", MessageResult::kYes}, {"&No", MessageResult::kNo}};
+    case MessageButtons::kRetryCancel:
+      return {{"&Retry", MessageResult::kRetry}, {"Cancel", MessageResult::kCancel}};
   }
   return {{"OK", MessageResult::kOk}};
 }
@@ -80,10 +90,14 @@ std::vector<ButtonSpec> ButtonsFor(MessageButtons buttons) {
 // The answer when the box is closed without a choice.
 MessageResult CancelAnswer(MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::kOk: return MessageResult::kOk;
-    case MessageButtons::kYesNo: return MessageResult::kNo;
-    case MessageButtons::kAbortRetryIgnore: return MessageResult::kAbort;
-    default: return MessageResult::kCancel;
+    case MessageButtons::kOk:
+      return MessageResult::kOk;
+    case MessageButtons::kYesNo:
+      return MessageResult::kNo;
+    case MessageButtons::kAbortRetryIgnore:
+      return MessageResult::kAbort;
+    default:
+      return MessageResult::kCancel;
   }
 }
 
@@ -94,11 +108,21 @@ MessageStyle MessageStyleFromVb(int style) {
   int b = style & 0x7;
   out.buttons = b <= 5 ? static_cast<MessageButtons>(b) : MessageButtons::kOk;
   switch (style & 0x70) {
-    case 16: out.icon = MessageIcon::kCritical; break;
-    case 32: out.icon = MessageIcon::kQuestion; break;
-    case 48: out.icon = MessageIcon::kWarning; break;
-    case 64: out.icon = MessageIcon::kInformation; break;
-    default: out.icon = MessageIcon::kNone; break;
+    case 16:
+      out.icon = MessageIcon::kCritical;
+      break;
+    case 32:
+      out.icon = MessageIcon::kQuestion;
+      break;
+    case 48:
+      out.icon = MessageIcon::kWarning;
+      break;
+    case 64:
+      out.icon = MessageIcon::kInformation;
+      break;
+    default:
+      out.icon = MessageIcon::kNone;
+      break;
   }
   out.default_button = (style & 0x300) >> 8;
   return out;
@@ -106,11 +130,16 @@ MessageStyle MessageStyleFromVb(int style) {
 
 const char* IconName(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::kCritical: return "critical";
-    case MessageIcon::kQuestion: return "question";
-    case MessageIcon::kWarning: return "warning";
-    case MessageIcon::kInformation: return "information";
-    case MessageIcon::kNone: return "none";
+    case MessageIcon::kCritical:
+      return "critical";
+    case MessageIcon::kQuestion:
+      return "question";
+    case MessageIcon::kWarning:
+      return "warning";
+    case MessageIcon::kInformation:
+      return "information";
+    case MessageIcon::kNone:
+      return "none";
   }
   return "none";
 }
@@ -139,7 +168,8 @@ MessageResult ShowMessageBox(Platform& platform, std::string_view text, std::str
   int height = kMargin + body_h + kMargin + kButtonH + kMargin;
 
   Dialog dialog(platform, std::string(title), width, height);
-  if (has_icon) dialog.AddImage(MakeIcon(style.icon, engine), {kMargin, kMargin, kIconSize, kIconSize});
+  if (has_icon)
+    dialog.AddImage(MakeIcon(style.icon, engine), {kMargin, kMargin, kIconSize, kIconSize});
   int text_y = kMargin + (body_h - text_h) / 2;
   LabelElement& label = dialog.AddLabel("", {text_x, text_y, text_w, text_h});
   label.SetWordWrap(true);
@@ -148,7 +178,8 @@ MessageResult ShowMessageBox(Platform& platform, std::string_view text, std::str
   int x = (width - buttons_w) / 2;
   int default_index = std::clamp(style.default_button, 0, static_cast<int>(specs.size()) - 1);
   ButtonElement* focus = nullptr;
-  bool has_cancel = style.buttons == MessageButtons::kOk || style.buttons == MessageButtons::kOkCancel ||
+  bool has_cancel = style.buttons == MessageButtons::kOk ||
+                    style.buttons == MessageButtons::kOkCancel ||
                     style.buttons == MessageButtons::kYesNoCancel ||
                     style.buttons == MessageButtons::kRetryCancel;
   for (int i = 0; i < static_cast<int>(specs.size()); ++i) {
@@ -170,14 +201,17 @@ std::optional<std::string> ShowInputBox(Platform& platform, std::string_view pro
   if (platform.events().quit_requested()) return std::nullopt;
   constexpr int kWidth = 360, kHeight = 130;
   Dialog dialog(platform, std::string(title), kWidth, kHeight);
-  LabelElement& label = dialog.AddLabel("", {kMargin, kMargin, kWidth - 3 * kMargin - kButtonW, 70});
+  LabelElement& label =
+      dialog.AddLabel("", {kMargin, kMargin, kWidth - 3 * kMargin - kButtonW, 70});
   label.SetWordWrap(true);
   label.SetCaption(std::string(prompt));
-  dialog.AddButton("OK", 1, {kWidth - kMargin - kButtonW, kMargin, kButtonW, kButtonH}, true, false);
-  dialog.AddButton("Cancel", 2, {kWidth - kMargin - kButtonW, kMargin + kButtonH + kGap, kButtonW, kButtonH},
+  dialog.AddButton("OK", 1, {kWidth - kMargin - kButtonW, kMargin, kButtonW, kButtonH}, true,
+                   false);
+  dialog.AddButton("Cancel", 2,
+                   {kWidth - kMargin - kButtonW, kMargin + kButtonH + kGap, kButtonW, kButtonH},
                    false, true);
-  TextFieldElement& field =
-      dialog.AddTextField(std::string(default_text), {kMargin, kHeight - kMargin - 21, kWidth - 2 * kMargin, 21});
+  TextFieldElement& field = dialog.AddTextField(
+      std::string(default_text), {kMargin, kHeight - kMargin - 21, kWidth - 2 * kMargin, 21});
   field.SetTabIndex(0);
   field.SelectAll();
   dialog.form().Focus(&field);

@@ -12,7 +12,15 @@ class Platform;
 enum class MessageIcon { kNone, kCritical, kQuestion, kWarning, kInformation };
 enum class MessageButtons { kOk, kOkCancel, kAbortRetryIgnore, kYesNoCancel, kYesNo, kRetryCancel };
 // Numbered as the original's message box answers.
-enum class MessageResult { kOk = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5, kYes = 6, kNo = 7 };
+enum class MessageResult {
+  kOk = 1,
+  kCancel = 2,
+  kAbort = 3,
+  kRetry = 4,
+  kIgnore = 5,
+  kYes = 6,
+  kNo = 7
+};
 
 struct MessageStyle {
   MessageButtons buttons = MessageButtons::kOk;

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <fstream>
 
+#include "platform/system/path_resolver.h"
 #include "variant/vb_error.h"
 
 namespace sw::platform {
@@ -39,8 +40,9 @@ Pixmap FromSurface(SDL_Surface* surface) {
   Pixmap out(argb->w, argb->h, 0);
   SDL_LockSurface(argb);
   for (int y = 0; y < argb->h; ++y) {
-    const auto* src = reinterpret_cast<const Argb*>(static_cast<const unsigned char*>(argb->pixels) +
-                                                    static_cast<std::size_t>(y) * argb->pitch);
+    const auto* src =
+        reinterpret_cast<const Argb*>(static_cast<const unsigned char*>(argb->pixels) +
+                                      static_cast<std::size_t>(y) * argb->pitch);
     for (int x = 0; x < argb->w; ++x) out.SetPixel(x, y, src[x]);
   }
   SDL_UnlockSurface(argb);
@@ -56,7 +58,9 @@ Picture::Picture(Pixmap pixels, Point hot_spot, std::string source)
       hot_spot_(hot_spot),
       source_(std::move(source)) {}
 
-const Pixmap& Picture::pixels() const { return pixels_ ? *pixels_ : kEmptyPixmap; }
+const Pixmap& Picture::pixels() const {
+  return pixels_ ? *pixels_ : kEmptyPixmap;
+}
 
 Picture DecodePictureFile(const std::filesystem::path& path) {
   std::error_code ec;
@@ -98,6 +102,10 @@ Picture PictureCache::Load(const std::filesystem::path& path) {
   Picture picture = DecodePictureFile(path);
   cache_.emplace(key, picture);
   return picture;
+}
+
+Picture PictureCache::Load(const PathResolver& resolver, std::string_view game_path) {
+  return Load(resolver.Resolve(game_path));
 }
 
 }  // namespace sw::platform

@@ -5,9 +5,14 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/geometry.h"
 #include "platform/pixmap.h"
+
+namespace sw {
+class PathResolver;
+}
 
 namespace sw::platform {
 
@@ -47,6 +52,8 @@ void SavePng(const Pixmap& pixmap, const std::filesystem::path& path);
 class PictureCache {
  public:
   Picture Load(const std::filesystem::path& path);
+  // A picture named as the game names it ('\\' separators, any letter case).
+  Picture Load(const PathResolver& resolver, std::string_view game_path);
   void Clear() { cache_.clear(); }
   std::size_t size() const { return cache_.size(); }
 

@@ -21,7 +21,8 @@ void Pixmap::Resize(int width, int height, Argb fill) {
   if (width == width_ && height == height_) return;
   std::vector<Argb> next(static_cast<std::size_t>(width) * height, fill);
   int cw = std::min(width, width_), ch = std::min(height, height_);
-  for (int y = 0; y < ch; ++y) std::copy_n(row(y), cw, next.data() + static_cast<std::size_t>(y) * width);
+  for (int y = 0; y < ch; ++y)
+    std::copy_n(row(y), cw, next.data() + static_cast<std::size_t>(y) * width);
   pixels_ = std::move(next);
   width_ = width;
   height_ = height;

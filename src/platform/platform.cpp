@@ -67,6 +67,8 @@ std::shared_ptr<Form> Platform::CreateForm(std::string name) {
   return std::make_shared<Form>(*this, std::move(name));
 }
 
-void Platform::SaveScreenshot(const std::filesystem::path& path) { SavePng(Screenshot(), path); }
+void Platform::SaveScreenshot(const std::filesystem::path& path) {
+  SavePng(Screenshot(), path);
+}
 
 }  // namespace sw::platform

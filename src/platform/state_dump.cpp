@@ -34,9 +34,9 @@ StateDump::Registration StateDump::Add(Contributor contributor) {
 }
 
 void StateDump::Remove(int id) {
-  entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
-                                [id](const Entry& e) { return e.id == id; }),
-                 entries_.end());
+  entries_.erase(
+      std::remove_if(entries_.begin(), entries_.end(), [id](const Entry& e) { return e.id == id; }),
+      entries_.end());
 }
 
 nlohmann::json StateDump::Collect() const {
@@ -45,7 +45,9 @@ nlohmann::json StateDump::Collect() const {
   return out;
 }
 
-std::string StateDump::ToString() const { return Collect().dump(2); }
+std::string StateDump::ToString() const {
+  return Collect().dump(2);
+}
 
 void StateDump::WriteFile(const std::filesystem::path& path) const {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -46,10 +46,18 @@ void TextFieldElement::Edit(std::string text, int caret) {
 bool TextFieldElement::OnKeyDown(KeyArgs& args) {
   int n = static_cast<int>(text_.size());
   switch (args.key_code) {
-    case keys::kLeft: caret_ = select_all_ ? 0 : PrevChar(text_, caret_); break;
-    case keys::kRight: caret_ = select_all_ ? n : NextChar(text_, caret_); break;
-    case keys::kHome: caret_ = 0; break;
-    case keys::kEnd: caret_ = n; break;
+    case keys::kLeft:
+      caret_ = select_all_ ? 0 : PrevChar(text_, caret_);
+      break;
+    case keys::kRight:
+      caret_ = select_all_ ? n : NextChar(text_, caret_);
+      break;
+    case keys::kHome:
+      caret_ = 0;
+      break;
+    case keys::kEnd:
+      caret_ = n;
+      break;
     case keys::kDelete:
       if (select_all_) {
         select_all_ = false;
@@ -59,7 +67,8 @@ bool TextFieldElement::OnKeyDown(KeyArgs& args) {
         Edit(text_.substr(0, caret_) + text_.substr(next), caret_);
       }
       return true;
-    default: return false;
+    default:
+      return false;
   }
   select_all_ = false;
   Changed();
@@ -84,8 +93,8 @@ bool TextFieldElement::OnChar(int ch) {
   } else if (ch < 0x800) {
     utf8 = {static_cast<char>(0xC0 | (ch >> 6)), static_cast<char>(0x80 | (ch & 0x3F))};
   } else {
-    utf8 = {static_cast<char>(0xE0 | ((ch >> 12) & 0x0F)), static_cast<char>(0x80 | ((ch >> 6) & 0x3F)),
-            static_cast<char>(0x80 | (ch & 0x3F))};
+    utf8 = {static_cast<char>(0xE0 | ((ch >> 12) & 0x0F)),
+            static_cast<char>(0x80 | ((ch >> 6) & 0x3F)), static_cast<char>(0x80 | (ch & 0x3F))};
   }
   std::string base = text_;
   int caret = caret_;

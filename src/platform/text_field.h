@@ -16,11 +16,17 @@ class TextFieldElement : public Element {
   // Replaces the text, puts the caret at its end, and runs the change handler.
   void SetText(std::string text);
   // Selects the whole text, so that typing replaces it.
-  void SelectAll() { select_all_ = true; Changed(); }
+  void SelectAll() {
+    select_all_ = true;
+    Changed();
+  }
   int max_length() const { return max_length_; }
   void SetMaxLength(int length) { max_length_ = length; }
   const Font& font() const { return font_; }
-  void SetFont(Font f) { font_ = std::move(f); Changed(); }
+  void SetFont(Font f) {
+    font_ = std::move(f);
+    Changed();
+  }
   int caret() const { return caret_; }
 
   bool can_focus() const override { return true; }
@@ -29,7 +35,9 @@ class TextFieldElement : public Element {
   bool OnChar(int ch) override;
 
  protected:
-  std::shared_ptr<Element> Clone() const override { return std::make_shared<TextFieldElement>(*this); }
+  std::shared_ptr<Element> Clone() const override {
+    return std::make_shared<TextFieldElement>(*this);
+  }
 
  private:
   void Edit(std::string text, int caret);

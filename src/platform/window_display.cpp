@@ -13,10 +13,14 @@ namespace {
 
 int ButtonFromSdl(Uint8 b) {
   switch (b) {
-    case SDL_BUTTON_LEFT: return kLeftButton;
-    case SDL_BUTTON_RIGHT: return kRightButton;
-    case SDL_BUTTON_MIDDLE: return kMiddleButton;
-    default: return 0;
+    case SDL_BUTTON_LEFT:
+      return kLeftButton;
+    case SDL_BUTTON_RIGHT:
+      return kRightButton;
+    case SDL_BUTTON_MIDDLE:
+      return kMiddleButton;
+    default:
+      return 0;
   }
 }
 
@@ -100,8 +104,8 @@ class WindowDisplay final : public Display {
   void EnsureWindow(int w, int h) {
     if (!window_) {
       Uint32 flags = SDL_WINDOW_SHOWN | (fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-      window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                 w, h, flags);
+      window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
+                                 h, flags);
       if (!window_) throw std::runtime_error(SDL_GetError());
       renderer_ = SDL_CreateRenderer(window_, -1, 0);
       if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -112,8 +116,8 @@ class WindowDisplay final : public Display {
       width_ = w;
       height_ = h;
       if (texture_) SDL_DestroyTexture(texture_);
-      texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                   SDL_TEXTUREACCESS_STREAMING, w, h);
+      texture_ =
+          SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
       // The logical size scales to fit with black borders and maps mouse positions back.
       SDL_RenderSetLogicalSize(renderer_, w, h);
       if (!fullscreen_) SDL_SetWindowSize(window_, w, h);
@@ -198,7 +202,11 @@ class HeadlessDisplay final : public Display {
 
 }  // namespace
 
-std::unique_ptr<Display> CreateWindowDisplay() { return std::make_unique<WindowDisplay>(); }
-std::unique_ptr<Display> CreateHeadlessDisplay() { return std::make_unique<HeadlessDisplay>(); }
+std::unique_ptr<Display> CreateWindowDisplay() {
+  return std::make_unique<WindowDisplay>();
+}
+std::unique_ptr<Display> CreateHeadlessDisplay() {
+  return std::make_unique<HeadlessDisplay>();
+}
 
 }  // namespace sw::platform

@@ -10,17 +10,24 @@ constexpr uint16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-uint16_t Unit(unsigned char c) { return (c >= 0x80 && c < 0xA0) ? kCp1252High[c - 0x80] : c; }
+uint16_t Unit(unsigned char c) {
+  return (c >= 0x80 && c < 0xA0) ? kCp1252High[c - 0x80] : c;
+}
 
 unsigned char FoldCase(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return c + 32;
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
   switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
+    case 0x8A:
+      return 0x9A;
+    case 0x8C:
+      return 0x9C;
+    case 0x8E:
+      return 0x9E;
+    case 0x9F:
+      return 0xFF;
+    default:
+      return c;
   }
 }
 
@@ -28,7 +35,9 @@ CmpResult Sign(double a, double b) {
   return a < b ? CmpResult::Less : (a > b ? CmpResult::Greater : CmpResult::Equal);
 }
 
-CmpResult FromInt(int c) { return c < 0 ? CmpResult::Less : (c > 0 ? CmpResult::Greater : CmpResult::Equal); }
+CmpResult FromInt(int c) {
+  return c < 0 ? CmpResult::Less : (c > 0 ? CmpResult::Greater : CmpResult::Equal);
+}
 
 }  // namespace
 

@@ -35,8 +35,9 @@ void CivilFromDays(int64_t z, int& y, int& m, int& d) {
 
 constexpr int64_t kSerialEpoch = -25569;  // 1899-12-30 in days since 1970-01-01
 
-const char* const kMonths[] = {"january", "february", "march",     "april",   "may",      "june",
-                               "july",    "august",   "september", "october", "november", "december"};
+const char* const kMonths[] = {"january",   "february", "march",    "april",
+                               "may",       "june",     "july",     "august",
+                               "september", "october",  "november", "december"};
 
 }  // namespace
 
@@ -179,8 +180,10 @@ std::optional<double> ParseDate(std::string_view text) {
   }
   if (m >= 0) {  // month by name: the day first, then the year
     if (nums.size() != 2) return std::nullopt;
-    if (ndig[0] >= 3) y = nums[0], d = nums[1];
-    else d = nums[0], y = nums[1];
+    if (ndig[0] >= 3)
+      y = nums[0], d = nums[1];
+    else
+      d = nums[0], y = nums[1];
     if (ndig[0] < 3 && ndig[1] <= 2 && y < 100) y += y < 30 ? 2000 : 1900;
   } else if (nums.size() == 3) {
     if (ndig[0] >= 3) {  // y-m-d

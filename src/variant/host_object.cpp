@@ -29,7 +29,9 @@ void HostObject::AddMethod(std::string_view name, Method m, int arity) {
   ids_[LowerAscii(name)] = static_cast<int>(members_.size());
 }
 
-void HostObject::SetDefaultMember(std::string_view name) { default_id_ = FindMember(name); }
+void HostObject::SetDefaultMember(std::string_view name) {
+  default_id_ = FindMember(name);
+}
 
 int HostObject::FindMember(std::string_view name) {
   auto it = ids_.find(LowerAscii(name));
@@ -38,8 +40,7 @@ int HostObject::FindMember(std::string_view name) {
 
 Variant HostObject::Invoke(int member, InvokeKind kind, Args args) {
   if (member == kDefaultMember) member = default_id_;
-  if (member < 1 || member > static_cast<int>(members_.size()))
-    throw VbError(vberr::kNotSupported);
+  if (member < 1 || member > static_cast<int>(members_.size())) throw VbError(vberr::kNotSupported);
   const Member& m = members_[member - 1];
   if (m.method) {
     if (kind == InvokeKind::Let || kind == InvokeKind::Set) throw VbError(vberr::kNotSupported);

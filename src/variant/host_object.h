@@ -44,7 +44,7 @@ class HostObject : public Dispatch {
     int arity = -1;
   };
   std::string type_name_;
-  std::vector<Member> members_;  // id = index + 1
+  std::vector<Member> members_;               // id = index + 1
   std::unordered_map<std::string, int> ids_;  // lower-case name -> id
   int default_id_ = kUnknownMember;
   Enumerator enumerator_;

@@ -46,12 +46,18 @@ std::string FormatSignificant(double v, int digits) {
   return out;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 }  // namespace
 
-std::string FormatDouble(double v) { return FormatSignificant(v, 15); }
-std::string FormatSingle(float v) { return FormatSignificant(v, 7); }
+std::string FormatDouble(double v) {
+  return FormatSignificant(v, 15);
+}
+std::string FormatSingle(float v) {
+  return FormatSignificant(v, 7);
+}
 
 std::string FormatCurrency(int64_t scaled) {
   bool neg = scaled < 0;
@@ -77,17 +83,23 @@ std::optional<double> ParseNumber(std::string_view t) {
     // &H hex or &O octal; up to 16 bits read as a signed Integer, otherwise 32 bits.
     ++i;
     int base = 8;
-    if (i < n && (t[i] == 'h' || t[i] == 'H')) base = 16, ++i;
-    else if (i < n && (t[i] == 'o' || t[i] == 'O')) ++i;
+    if (i < n && (t[i] == 'h' || t[i] == 'H'))
+      base = 16, ++i;
+    else if (i < n && (t[i] == 'o' || t[i] == 'O'))
+      ++i;
     if (i >= n) return std::nullopt;
     uint64_t v = 0;
     for (; i < n; ++i) {
       int d;
       char c = t[i];
-      if (c >= '0' && c <= '9') d = c - '0';
-      else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-      else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-      else return std::nullopt;
+      if (c >= '0' && c <= '9')
+        d = c - '0';
+      else if (base == 16 && c >= 'a' && c <= 'f')
+        d = c - 'a' + 10;
+      else if (base == 16 && c >= 'A' && c <= 'F')
+        d = c - 'A' + 10;
+      else
+        return std::nullopt;
       if (d >= base) return std::nullopt;
       v = v * base + d;
       if (v > 0xFFFFFFFFull) return std::nullopt;

@@ -10,8 +10,7 @@ namespace sw {
 
 Variant::Variant(std::string s) : type_(VarType::String) {
   u_.i64 = 0;
-  u_.str = new StringRep(std::move(s));
-  u_.str->AddRef();
+  u_.str = sw::MakeRef<StringRep>(std::move(s)).Detach();
 }
 
 Variant::Variant(Ref<Dispatch> obj) noexcept : type_(VarType::Object) {
@@ -62,18 +61,25 @@ Variant Variant::MakeRef(Variant* target) noexcept {
 
 void Variant::AddRefPayload() const noexcept {
   switch (type_) {
-    case VarType::String: u_.str->AddRef(); break;
+    case VarType::String:
+      u_.str->AddRef();
+      break;
     case VarType::Object:
       if (u_.obj) u_.obj->AddRef();
       break;
-    case VarType::Array: u_.arr->AddRef(); break;
-    default: break;
+    case VarType::Array:
+      u_.arr->AddRef();
+      break;
+    default:
+      break;
   }
 }
 
 void Variant::ReleasePayload() noexcept {
   switch (type_) {
-    case VarType::String: u_.str->Release(); break;
+    case VarType::String:
+      u_.str->Release();
+      break;
     case VarType::Object:
       if (u_.obj) {
         // Clear first: the release may run script code that looks at this variant.
@@ -88,11 +94,14 @@ void Variant::ReleasePayload() noexcept {
       a->Release();
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
-Ref<Dispatch> Variant::ObjectRef() const noexcept { return Ref<Dispatch>(u_.obj); }
+Ref<Dispatch> Variant::ObjectRef() const noexcept {
+  return Ref<Dispatch>(u_.obj);
+}
 
 bool Variant::IsNumberLike() const noexcept {
   switch (type_) {
@@ -103,8 +112,10 @@ bool Variant::IsNumberLike() const noexcept {
     case VarType::Double:
     case VarType::Currency:
     case VarType::Date:
-    case VarType::Boolean: return true;
-    default: return false;
+    case VarType::Boolean:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -115,22 +126,38 @@ int Variant::VarTypeCode() const {
 
 std::string Variant::TypeName() const {
   switch (type_) {
-    case VarType::Empty: return "Empty";
-    case VarType::Null: return "Null";
-    case VarType::Integer: return "Integer";
-    case VarType::Long: return "Long";
-    case VarType::Single: return "Single";
-    case VarType::Double: return "Double";
-    case VarType::Currency: return "Currency";
-    case VarType::Date: return "Date";
-    case VarType::String: return "String";
-    case VarType::Object: return u_.obj ? u_.obj->TypeName() : "Nothing";
-    case VarType::Error: return "Error";
-    case VarType::Boolean: return "Boolean";
-    case VarType::Decimal: return "Decimal";
-    case VarType::Byte: return "Byte";
-    case VarType::Array: return "Variant()";
-    default: return Deref().TypeName();
+    case VarType::Empty:
+      return "Empty";
+    case VarType::Null:
+      return "Null";
+    case VarType::Integer:
+      return "Integer";
+    case VarType::Long:
+      return "Long";
+    case VarType::Single:
+      return "Single";
+    case VarType::Double:
+      return "Double";
+    case VarType::Currency:
+      return "Currency";
+    case VarType::Date:
+      return "Date";
+    case VarType::String:
+      return "String";
+    case VarType::Object:
+      return u_.obj ? u_.obj->TypeName() : "Nothing";
+    case VarType::Error:
+      return "Error";
+    case VarType::Boolean:
+      return "Boolean";
+    case VarType::Decimal:
+      return "Decimal";
+    case VarType::Byte:
+      return "Byte";
+    case VarType::Array:
+      return "Variant()";
+    default:
+      return Deref().TypeName();
   }
 }
 
@@ -146,7 +173,9 @@ Variant Variant::DefaultValue() const {
 
 namespace {
 
-[[noreturn]] void Mismatch() { throw VbError(vberr::kTypeMismatch); }
+[[noreturn]] void Mismatch() {
+  throw VbError(vberr::kTypeMismatch);
+}
 
 double TextToDouble(const std::string& s) {
   auto d = ParseNumber(s);
@@ -164,29 +193,44 @@ double RoundHalfEven(double v) {
 double Variant::ToDouble() const {
   if (type_ == kByRef) return u_.ref->ToDouble();
   switch (type_) {
-    case VarType::Empty: return 0;
-    case VarType::Null: throw VbError(94);
+    case VarType::Empty:
+      return 0;
+    case VarType::Null:
+      throw VbError(94);
     case VarType::Integer:
-    case VarType::Boolean: return u_.i2;
-    case VarType::Long: return u_.i4;
-    case VarType::Single: return u_.r4;
+    case VarType::Boolean:
+      return u_.i2;
+    case VarType::Long:
+      return u_.i4;
+    case VarType::Single:
+      return u_.r4;
     case VarType::Double:
-    case VarType::Date: return u_.r8;
-    case VarType::Currency: return static_cast<double>(u_.i64) / 10000.0;
-    case VarType::Byte: return u_.ui1;
-    case VarType::String: return TextToDouble(u_.str->s);
-    case VarType::Object: return DefaultValue().ToDouble();
-    default: Mismatch();
+    case VarType::Date:
+      return u_.r8;
+    case VarType::Currency:
+      return static_cast<double>(u_.i64) / 10000.0;
+    case VarType::Byte:
+      return u_.ui1;
+    case VarType::String:
+      return TextToDouble(u_.str->s);
+    case VarType::Object:
+      return DefaultValue().ToDouble();
+    default:
+      Mismatch();
   }
 }
 
 int16_t Variant::ToInteger() const {
   switch (type_) {
     case VarType::Integer:
-    case VarType::Boolean: return u_.i2;
-    case VarType::Byte: return u_.ui1;
-    case VarType::Empty: return 0;
-    default: break;
+    case VarType::Boolean:
+      return u_.i2;
+    case VarType::Byte:
+      return u_.ui1;
+    case VarType::Empty:
+      return 0;
+    default:
+      break;
   }
   double d = RoundHalfEven(ToDouble());
   if (!(d >= -32768.0 && d <= 32767.0)) throw VbError(vberr::kOverflow);
@@ -196,11 +240,16 @@ int16_t Variant::ToInteger() const {
 int32_t Variant::ToLong() const {
   switch (type_) {
     case VarType::Integer:
-    case VarType::Boolean: return u_.i2;
-    case VarType::Long: return u_.i4;
-    case VarType::Byte: return u_.ui1;
-    case VarType::Empty: return 0;
-    default: break;
+    case VarType::Boolean:
+      return u_.i2;
+    case VarType::Long:
+      return u_.i4;
+    case VarType::Byte:
+      return u_.ui1;
+    case VarType::Empty:
+      return 0;
+    default:
+      break;
   }
   double d = RoundHalfEven(ToDouble());
   if (!(d >= -2147483648.0 && d <= 2147483647.0)) throw VbError(vberr::kOverflow);
@@ -231,13 +280,15 @@ int64_t Variant::ToCurrencyScaled() const {
 double Variant::ToDateSerial() const {
   if (type_ == kByRef) return u_.ref->ToDateSerial();
   switch (type_) {
-    case VarType::Date: return u_.r8;
+    case VarType::Date:
+      return u_.r8;
     case VarType::String: {
       if (auto d = ParseDate(u_.str->s)) return *d;
       if (auto n = ParseNumber(u_.str->s)) return *n;
       Mismatch();
     }
-    case VarType::Object: return DefaultValue().ToDateSerial();
+    case VarType::Object:
+      return DefaultValue().ToDateSerial();
     default: {
       double d = ToDouble();
       if (!(d >= -657434.0 && d < 2958466.0)) throw VbError(vberr::kOverflow);
@@ -264,16 +315,24 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 bool Variant::ToBool() const {
   if (type_ == kByRef) return u_.ref->ToBool();
   switch (type_) {
-    case VarType::Empty: return false;
-    case VarType::Null: throw VbError(94);
+    case VarType::Empty:
+      return false;
+    case VarType::Null:
+      throw VbError(94);
     case VarType::Boolean:
-    case VarType::Integer: return u_.i2 != 0;
-    case VarType::Long: return u_.i4 != 0;
-    case VarType::Byte: return u_.ui1 != 0;
-    case VarType::Single: return u_.r4 != 0;
+    case VarType::Integer:
+      return u_.i2 != 0;
+    case VarType::Long:
+      return u_.i4 != 0;
+    case VarType::Byte:
+      return u_.ui1 != 0;
+    case VarType::Single:
+      return u_.r4 != 0;
     case VarType::Double:
-    case VarType::Date: return u_.r8 != 0;
-    case VarType::Currency: return u_.i64 != 0;
+    case VarType::Date:
+      return u_.r8 != 0;
+    case VarType::Currency:
+      return u_.i64 != 0;
     case VarType::String: {
       std::string_view s = u_.str->s;
       while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -284,28 +343,44 @@ bool Variant::ToBool() const {
       if (!d) Mismatch();
       return *d != 0;
     }
-    case VarType::Object: return DefaultValue().ToBool();
-    default: Mismatch();
+    case VarType::Object:
+      return DefaultValue().ToBool();
+    default:
+      Mismatch();
   }
 }
 
 std::string Variant::ToString() const {
   if (type_ == kByRef) return u_.ref->ToString();
   switch (type_) {
-    case VarType::Empty: return std::string();
-    case VarType::Null: throw VbError(94);
-    case VarType::Boolean: return u_.i2 ? "True" : "False";
-    case VarType::Integer: return std::to_string(u_.i2);
-    case VarType::Long: return std::to_string(u_.i4);
-    case VarType::Byte: return std::to_string(u_.ui1);
-    case VarType::Single: return FormatSingle(u_.r4);
-    case VarType::Double: return FormatDouble(u_.r8);
-    case VarType::Currency: return FormatCurrency(u_.i64);
-    case VarType::Date: return FormatDate(u_.r8);
-    case VarType::String: return u_.str->s;
-    case VarType::Error: return "Error " + std::to_string(u_.i4);
-    case VarType::Object: return DefaultValue().ToString();
-    default: Mismatch();
+    case VarType::Empty:
+      return std::string();
+    case VarType::Null:
+      throw VbError(94);
+    case VarType::Boolean:
+      return u_.i2 ? "True" : "False";
+    case VarType::Integer:
+      return std::to_string(u_.i2);
+    case VarType::Long:
+      return std::to_string(u_.i4);
+    case VarType::Byte:
+      return std::to_string(u_.ui1);
+    case VarType::Single:
+      return FormatSingle(u_.r4);
+    case VarType::Double:
+      return FormatDouble(u_.r8);
+    case VarType::Currency:
+      return FormatCurrency(u_.i64);
+    case VarType::Date:
+      return FormatDate(u_.r8);
+    case VarType::String:
+      return u_.str->s;
+    case VarType::Error:
+      return "Error " + std::to_string(u_.i4);
+    case VarType::Object:
+      return DefaultValue().ToString();
+    default:
+      Mismatch();
   }
 }
 
@@ -321,8 +396,7 @@ void Variant::AppendString(std::string_view s) {
     return;
   }
   if (u_.str->ref_count() != 1) {
-    StringRep* fresh = new StringRep(u_.str->s);
-    fresh->AddRef();
+    StringRep* fresh = sw::MakeRef<StringRep>(u_.str->s).Detach();
     u_.str->Release();
     u_.str = fresh;
   }

@@ -80,12 +80,14 @@ class Variant {
   // An internal reference to another variant (a ByRef argument). Never stored by hosts.
   static Variant MakeRef(Variant* target) noexcept;
 
-  Variant(const Variant& o) noexcept : type_(o.type_), u_(o.u_) { AddRefPayload(); }
+  Variant(const Variant& o) noexcept : type_(o.type_), u_(o.u_) {
+    if (o.Shared()) AddRefPayload();
+  }
   Variant(Variant&& o) noexcept : type_(o.type_), u_(o.u_) { o.type_ = VarType::Empty; }
   Variant& operator=(const Variant& o) noexcept {
     if (this != &o) {
-      o.AddRefPayload();
-      ReleasePayload();
+      if (o.Shared()) o.AddRefPayload();
+      if (Shared()) ReleasePayload();
       type_ = o.type_;
       u_ = o.u_;
     }
@@ -93,14 +95,16 @@ class Variant {
   }
   Variant& operator=(Variant&& o) noexcept {
     if (this != &o) {
-      ReleasePayload();
+      if (Shared()) ReleasePayload();
       type_ = o.type_;
       u_ = o.u_;
       o.type_ = VarType::Empty;
     }
     return *this;
   }
-  ~Variant() { ReleasePayload(); }
+  ~Variant() {
+    if (Shared()) ReleasePayload();
+  }
 
   // Subtype. For arrays this is VarType::Array (see VarTypeCode for the full number).
   VarType type() const noexcept { return type_; }
@@ -119,6 +123,10 @@ class Variant {
     return type_ == VarType::Error && u_.i4 == static_cast<int32_t>(0x80020004u);
   }
   bool IsByRef() const noexcept { return type_ == kByRef; }
+  // True when the payload is reference counted (String, Object, Array).
+  bool Shared() const noexcept {
+    return type_ == VarType::String || type_ == VarType::Object || type_ == VarType::Array;
+  }
   // True for Byte, Integer, Long, Single, Double, Currency, Date and Boolean.
   bool IsNumberLike() const noexcept;
 
@@ -183,8 +191,8 @@ class Variant {
 };
 
 // Text forms of numbers and dates exactly as CStr gives them (en-US).
-std::string FormatDouble(double v);    // 15 significant digits, "1E+16", "0.333333333333333"
-std::string FormatSingle(float v);     // 7 significant digits
+std::string FormatDouble(double v);  // 15 significant digits, "1E+16", "0.333333333333333"
+std::string FormatSingle(float v);   // 7 significant digits
 std::string FormatCurrency(int64_t scaled);
 std::string FormatDate(double serial);  // "3/15/2026 2:30:45 PM"
 
@@ -212,8 +220,7 @@ enum CompareHint : unsigned {
   kRightNumberLiteral = 4,
   kRightStringLiteral = 8,
 };
-CmpResult Compare(const Variant& a, const Variant& b, bool textCompare = false,
-                  unsigned hints = 0);
+CmpResult Compare(const Variant& a, const Variant& b, bool textCompare = false, unsigned hints = 0);
 // Binary or case-insensitive string comparison: -1, 0, 1 (by UTF-16 code unit of cp1252).
 int CompareStrings(std::string_view a, std::string_view b, bool textCompare);
 

@@ -18,9 +18,12 @@ struct Num {
     switch (rank) {
       case kByte:
       case kInt:
-      case kLong: return static_cast<double>(i);
-      case kCurrency: return static_cast<double>(cy) / 10000.0;
-      default: return d;
+      case kLong:
+        return static_cast<double>(i);
+      case kCurrency:
+        return static_cast<double>(cy) / 10000.0;
+      default:
+        return d;
     }
   }
 };
@@ -28,22 +31,32 @@ struct Num {
 Num ToNum(const Variant& v0) {
   const Variant& v = v0.Deref();
   switch (v.type()) {
-    case VarType::Empty: return {kInt};
+    case VarType::Empty:
+      return {kInt};
     case VarType::Boolean:
-    case VarType::Integer: return {kInt, false, v.AsInteger()};
-    case VarType::Byte: return {kByte, false, v.AsByte()};
-    case VarType::Long: return {kLong, false, v.AsLong()};
-    case VarType::Single: return {kSingle, false, 0, v.AsSingle()};
-    case VarType::Double: return {kDouble, false, 0, v.AsDouble()};
-    case VarType::Date: return {kDouble, true, 0, v.AsDateSerial()};
-    case VarType::Currency: return {kCurrency, false, 0, 0, v.AsCurrencyScaled()};
-    case VarType::String: return {kDouble, false, 0, v.ToDouble()};
+    case VarType::Integer:
+      return {kInt, false, v.AsInteger()};
+    case VarType::Byte:
+      return {kByte, false, v.AsByte()};
+    case VarType::Long:
+      return {kLong, false, v.AsLong()};
+    case VarType::Single:
+      return {kSingle, false, 0, v.AsSingle()};
+    case VarType::Double:
+      return {kDouble, false, 0, v.AsDouble()};
+    case VarType::Date:
+      return {kDouble, true, 0, v.AsDateSerial()};
+    case VarType::Currency:
+      return {kCurrency, false, 0, 0, v.AsCurrencyScaled()};
+    case VarType::String:
+      return {kDouble, false, 0, v.ToDouble()};
     case VarType::Object: {
       Variant d = v.DefaultValue();
       if (d.IsNull()) throw VbError(94);
       return ToNum(d);
     }
-    default: throw VbError(vberr::kTypeMismatch);
+    default:
+      throw VbError(vberr::kTypeMismatch);
   }
 }
 
@@ -100,24 +113,36 @@ struct Bits {
 Bits ToBits(const Variant& v0) {
   const Variant& v = v0.Deref();
   switch (v.type()) {
-    case VarType::Null: return {Bits::kNull};
-    case VarType::Boolean: return {Bits::kBool, v.AsInteger()};
-    case VarType::Byte: return {Bits::kByte, v.AsByte()};
-    case VarType::Integer: return {Bits::kInt, v.AsInteger()};
-    case VarType::Empty: return {Bits::kLong, 0};
-    case VarType::Object: return ToBits(v.DefaultValue());
+    case VarType::Null:
+      return {Bits::kNull};
+    case VarType::Boolean:
+      return {Bits::kBool, v.AsInteger()};
+    case VarType::Byte:
+      return {Bits::kByte, v.AsByte()};
+    case VarType::Integer:
+      return {Bits::kInt, v.AsInteger()};
+    case VarType::Empty:
+      return {Bits::kLong, 0};
+    case VarType::Object:
+      return ToBits(v.DefaultValue());
     case VarType::Array:
-    case VarType::Error: throw VbError(vberr::kTypeMismatch);
-    default: return {Bits::kLong, v.ToLong()};
+    case VarType::Error:
+      throw VbError(vberr::kTypeMismatch);
+    default:
+      return {Bits::kLong, v.ToLong()};
   }
 }
 
 Variant MakeBits(Bits::Kind k, int32_t v) {
   switch (k) {
-    case Bits::kBool: return Variant(v != 0);
-    case Bits::kByte: return Variant::FromByte(static_cast<uint8_t>(v));
-    case Bits::kInt: return Variant(static_cast<int16_t>(v));
-    default: return Variant(v);
+    case Bits::kBool:
+      return Variant(v != 0);
+    case Bits::kByte:
+      return Variant::FromByte(static_cast<uint8_t>(v));
+    case Bits::kInt:
+      return Variant(static_cast<int16_t>(v));
+    default:
+      return Variant(v);
   }
 }
 
@@ -127,7 +152,9 @@ Bits::Kind Join(Bits::Kind a, Bits::Kind b) {
   return Bits::kInt;  // mixes of Boolean, Byte and Integer
 }
 
-bool AllOnes(const Bits& b) { return b.kind == Bits::kByte ? b.v == 0xFF : b.v == -1; }
+bool AllOnes(const Bits& b) {
+  return b.kind == Bits::kByte ? b.v == 0xFF : b.v == -1;
+}
 
 enum class LOp { kAnd, kOr, kXor, kEqv, kImp };
 
@@ -137,10 +164,13 @@ Variant Logical(LOp op, const Variant& a, const Variant& b) {
     if (x.kind == Bits::kNull && y.kind == Bits::kNull) return Variant::Null();
     const Bits& o = x.kind == Bits::kNull ? y : x;
     switch (op) {
-      case LOp::kAnd: return o.v == 0 ? MakeBits(o.kind, 0) : Variant::Null();
-      case LOp::kOr: return AllOnes(o) ? MakeBits(o.kind, o.v) : Variant::Null();
+      case LOp::kAnd:
+        return o.v == 0 ? MakeBits(o.kind, 0) : Variant::Null();
+      case LOp::kOr:
+        return AllOnes(o) ? MakeBits(o.kind, o.v) : Variant::Null();
       case LOp::kXor:
-      case LOp::kEqv: return Variant::Null();
+      case LOp::kEqv:
+        return Variant::Null();
       case LOp::kImp:
         if (y.kind == Bits::kNull) {  // x Imp Null = (Not x) Or Null
           if (x.kind == Bits::kByte) return MakeBits(Bits::kByte, ~x.v & 0xFF);
@@ -153,11 +183,21 @@ Variant Logical(LOp op, const Variant& a, const Variant& b) {
   Bits::Kind k = Join(x.kind, y.kind);
   int32_t v = 0;
   switch (op) {
-    case LOp::kAnd: v = x.v & y.v; break;
-    case LOp::kOr: v = x.v | y.v; break;
-    case LOp::kXor: v = x.v ^ y.v; break;
-    case LOp::kEqv: v = ~(x.v ^ y.v); break;
-    case LOp::kImp: v = ~x.v | y.v; break;
+    case LOp::kAnd:
+      v = x.v & y.v;
+      break;
+    case LOp::kOr:
+      v = x.v | y.v;
+      break;
+    case LOp::kXor:
+      v = x.v ^ y.v;
+      break;
+    case LOp::kEqv:
+      v = ~(x.v ^ y.v);
+      break;
+    case LOp::kImp:
+      v = ~x.v | y.v;
+      break;
   }
   if (k == Bits::kByte) v &= 0xFF;
   return MakeBits(k, v);
@@ -167,11 +207,16 @@ Variant Logical(LOp op, const Variant& a, const Variant& b) {
 int64_t WholeOperand(const Variant& v0, bool& small) {
   const Variant& v = v0.Deref();
   switch (v.type()) {
-    case VarType::Empty: return 0;
+    case VarType::Empty:
+      return 0;
     case VarType::Boolean:
-    case VarType::Integer: return v.AsInteger();
-    case VarType::Byte: return v.AsByte();
-    default: small = false; return v.ToLong();
+    case VarType::Integer:
+      return v.AsInteger();
+    case VarType::Byte:
+      return v.AsByte();
+    default:
+      small = false;
+      return v.ToLong();
   }
 }
 
@@ -185,9 +230,15 @@ Variant FitInteger(int64_t v, int min_rank) {
   return Variant(static_cast<double>(v));
 }
 
-Variant Add(const Variant& a, const Variant& b) { return Arith(Op::kAdd, a, b); }
-Variant Sub(const Variant& a, const Variant& b) { return Arith(Op::kSub, a, b); }
-Variant Mul(const Variant& a, const Variant& b) { return Arith(Op::kMul, a, b); }
+Variant Add(const Variant& a, const Variant& b) {
+  return Arith(Op::kAdd, a, b);
+}
+Variant Sub(const Variant& a, const Variant& b) {
+  return Arith(Op::kSub, a, b);
+}
+Variant Mul(const Variant& a, const Variant& b) {
+  return Arith(Op::kMul, a, b);
+}
 
 Variant Div(const Variant& a0, const Variant& b0) {
   const Variant& a = a0.Deref();
@@ -248,22 +299,33 @@ Variant Concat(const Variant& a0, const Variant& b0) {
 Variant Neg(const Variant& a0) {
   const Variant& a = a0.Deref();
   switch (a.type()) {
-    case VarType::Null: return Variant::Null();
-    case VarType::Empty: return Variant(int16_t{0});
+    case VarType::Null:
+      return Variant::Null();
+    case VarType::Empty:
+      return Variant(int16_t{0});
     case VarType::Boolean:
-    case VarType::Integer: return FitInteger(-static_cast<int64_t>(a.AsInteger()), kInt);
-    case VarType::Byte: return FitInteger(-static_cast<int64_t>(a.AsByte()), kInt);
-    case VarType::Long: return FitInteger(-static_cast<int64_t>(a.AsLong()), kLong);
-    case VarType::Single: return Variant(-a.AsSingle());
-    case VarType::Double: return Variant(-a.AsDouble());
-    case VarType::Date: return Variant::FromDate(-a.AsDateSerial());
+    case VarType::Integer:
+      return FitInteger(-static_cast<int64_t>(a.AsInteger()), kInt);
+    case VarType::Byte:
+      return FitInteger(-static_cast<int64_t>(a.AsByte()), kInt);
+    case VarType::Long:
+      return FitInteger(-static_cast<int64_t>(a.AsLong()), kLong);
+    case VarType::Single:
+      return Variant(-a.AsSingle());
+    case VarType::Double:
+      return Variant(-a.AsDouble());
+    case VarType::Date:
+      return Variant::FromDate(-a.AsDateSerial());
     case VarType::Currency:
       if (a.AsCurrencyScaled() == std::numeric_limits<int64_t>::min())
         throw VbError(vberr::kOverflow);
       return Variant::FromCurrencyScaled(-a.AsCurrencyScaled());
-    case VarType::String: return Variant(-a.ToDouble());
-    case VarType::Object: return Neg(a.DefaultValue());
-    default: throw VbError(vberr::kTypeMismatch);
+    case VarType::String:
+      return Variant(-a.ToDouble());
+    case VarType::Object:
+      return Neg(a.DefaultValue());
+    default:
+      throw VbError(vberr::kTypeMismatch);
   }
 }
 
@@ -273,10 +335,20 @@ Variant Not(const Variant& a) {
   return MakeBits(x.kind, x.kind == Bits::kByte ? (~x.v & 0xFF) : ~x.v);
 }
 
-Variant And(const Variant& a, const Variant& b) { return Logical(LOp::kAnd, a, b); }
-Variant Or(const Variant& a, const Variant& b) { return Logical(LOp::kOr, a, b); }
-Variant Xor(const Variant& a, const Variant& b) { return Logical(LOp::kXor, a, b); }
-Variant Eqv(const Variant& a, const Variant& b) { return Logical(LOp::kEqv, a, b); }
-Variant Imp(const Variant& a, const Variant& b) { return Logical(LOp::kImp, a, b); }
+Variant And(const Variant& a, const Variant& b) {
+  return Logical(LOp::kAnd, a, b);
+}
+Variant Or(const Variant& a, const Variant& b) {
+  return Logical(LOp::kOr, a, b);
+}
+Variant Xor(const Variant& a, const Variant& b) {
+  return Logical(LOp::kXor, a, b);
+}
+Variant Eqv(const Variant& a, const Variant& b) {
+  return Logical(LOp::kEqv, a, b);
+}
+Variant Imp(const Variant& a, const Variant& b) {
+  return Logical(LOp::kImp, a, b);
+}
 
 }  // namespace sw::ops

@@ -2,9 +2,16 @@
 
 namespace sw {
 
-VbArray::VbArray(std::vector<Bound> bounds, bool fixed) : bounds_(std::move(bounds)), fixed_(fixed) {
+VbArray::VbArray(std::vector<Bound> bounds, bool fixed)
+    : bounds_(std::move(bounds)), fixed_(fixed) {
+  // More elements than memory can hold fail as "Out of memory" instead of aborting.
+  constexpr size_t kMaxElements = size_t{1} << 28;
+  if (bounds_.size() > 60) throw VbError(vberr::kSubscriptOutOfRange);
   size_t n = 1;
-  for (const Bound& b : bounds_) n *= static_cast<size_t>(b.count < 0 ? 0 : b.count);
+  for (const Bound& b : bounds_) {
+    n *= static_cast<size_t>(b.count < 0 ? 0 : b.count);
+    if (n > kMaxElements) throw VbError(vberr::kOutOfMemory);
+  }
   data_.resize(bounds_.empty() ? 0 : n);
 }
 

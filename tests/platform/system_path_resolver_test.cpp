@@ -53,6 +53,18 @@ TEST(PathResolver, KeepsTheRestAsGivenFromTheFirstMissingComponent) {
   EXPECT_EQ(resolver.Lookup(dir.game() + "frames\\hall.fme\\x"), "");
 }
 
+TEST(PathResolver, IgnoresBlanksAndDotsAtTheEndOfANameAsWindowsDoes) {
+  TestDir dir;
+  dir.Put("Areas/door.wav", "x");
+  dir.Put("Areas/odd. ", "a name Linux allows");
+  PathResolver resolver;
+  EXPECT_EQ(resolver.Resolve(dir.game() + "areas \\DOOR.WAV. "), dir.path() / "Areas/door.wav");
+  EXPECT_EQ(resolver.Lookup(dir.game() + "areas\\door.wav  "), "door.wav");
+  EXPECT_EQ(resolver.Lookup(dir.game() + "areas\\ODD. "), "odd. ") << "a name found as given wins";
+  EXPECT_EQ(resolver.Lookup(dir.game() + "areas\\door.wa"), "");
+  EXPECT_EQ(resolver.Lookup(dir.game() + "areas\\ . "), "");
+}
+
 TEST(PathResolver, PrefersTheExactNameWhenSeveralDifferOnlyInCase) {
   TestDir dir;
   dir.Put("a.txt", "lower");

@@ -62,12 +62,15 @@ TEST(UserSettings, DefaultsAndRemoval) {
   EXPECT_FALSE(fs::exists(dir.path() / "settings.conf")) << "reading creates nothing";
   settings.Set("Software", "Game", "ChangeResolution", "0");
   settings.Set("Software", "Game", "Empty", "");
+  settings.Set("Software", "Game", "#x=y", "not a comment");
   EXPECT_EQ(settings.Get("Software", "Game", "ChangeResolution", "1"), "0");
   EXPECT_EQ(settings.Get("Software", "Game", "Empty", "x"), "") << "an empty value is a value";
   EXPECT_EQ(settings.Get("Software", "Other", "ChangeResolution", "1"), "1");
   settings.Remove("SOFTWARE", "game", "changeresolution");
   EXPECT_EQ(settings.Get("Software", "Game", "ChangeResolution", "1"), "1");
-  EXPECT_EQ(UserSettings(dir.path() / "settings.conf").Get("Software", "Game", "Empty", "x"), "");
+  UserSettings later(dir.path() / "settings.conf");
+  EXPECT_EQ(later.Get("Software", "Game", "Empty", "x"), "");
+  EXPECT_EQ(later.Get("Software", "Game", "#X=Y"), "not a comment");
 }
 
 TEST(UserSettings, TwoPlayersOnOneFileKeepEachOthersValues) {

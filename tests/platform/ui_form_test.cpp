@@ -115,7 +115,8 @@ TEST_F(FormTest, MouseEventsCarryButtonShiftAndElementRelativeTwips) {
   };
   img.on.mouse_up = [this](Element& e, const MouseArgs&) { Log(e, "up"); };
   img.on.click = [this](Element& e) { Log(e, "click"); };
-  platform_.events().Post(MouseEvent(InputEvent::Kind::kMouseDown, 103, 52, kLeftButton, kShiftMask));
+  platform_.events().Post(
+      MouseEvent(InputEvent::Kind::kMouseDown, 103, 52, kLeftButton, kShiftMask));
   platform_.events().Post(MouseEvent(InputEvent::Kind::kMouseUp, 103, 52, kLeftButton));
   platform_.DoEvents();
   EXPECT_EQ(log_, (std::vector<std::string>{"Area down b1 s1 45,30", "Area up", "Area click"}));
@@ -151,7 +152,9 @@ TEST_F(FormTest, DoubleClickNeedsTheSameElementWithinHalfASecond) {
 TEST_F(FormTest, KeysGoToTheFormWithPreviewThenToTheFocusedElement) {
   auto& field = form_->Add<TextFieldElement>("Field");
   Place(field, 0, 0, 100, 20);
-  field.on.key_down = [this](Element& e, KeyArgs& k) { Log(e, "key " + std::to_string(k.key_code)); };
+  field.on.key_down = [this](Element& e, KeyArgs& k) {
+    Log(e, "key " + std::to_string(k.key_code));
+  };
   form_->on.key_down = [this](Form&, KeyArgs& k) {
     log_.push_back("form key " + std::to_string(k.key_code) + " shift " + std::to_string(k.shift));
     if (k.key_code == 'X') k.key_code = 0;  // swallowed
@@ -166,7 +169,8 @@ TEST_F(FormTest, KeysGoToTheFormWithPreviewThenToTheFocusedElement) {
   form_->SetKeyPreview(true);
   testing::PressKey(platform_, 'A');
   testing::PressKey(platform_, 'X');
-  EXPECT_EQ(log_, (std::vector<std::string>{"form key 65 shift 0", "Field key 65", "form key 88 shift 0"}));
+  EXPECT_EQ(log_, (std::vector<std::string>{"form key 65 shift 0", "Field key 65",
+                                            "form key 88 shift 0"}));
 }
 
 TEST_F(FormTest, TypingEditsTheFocusedFieldAndTabMovesFocus) {
@@ -248,26 +252,27 @@ class DragTest : public FormTest {
 
 TEST_F(DragTest, DropGoesToTheElementUnderThePointerWithItsPositionAndTheSource) {
   Drag({15, 15}, {210, 130});
-  EXPECT_EQ(log_, (std::vector<std::string>{"Target got Item at 150,450"}))
+  EXPECT_EQ(log_, (std::vector<std::string>{"Target got Item(0) at 150,450"}))
       << "no mouse up or click reaches the dragged element";
   EXPECT_EQ(form_->drag_source(), nullptr);
   log_.clear();
   target_.SetVisible(false);
   Drag({15, 15}, {210, 130});
-  EXPECT_EQ(log_, (std::vector<std::string>{"Game got Item at 3150,1950"}));
+  EXPECT_EQ(log_, (std::vector<std::string>{"Game got Item(0) at 3150,1950"}));
 }
 
 TEST_F(DragTest, DragOverReportsEnterAndLeave) {
   std::vector<int> states;
   target_.on.drag_over = [&](Element&, Element&, int, int, int state) { states.push_back(state); };
   platform_.events().Post(MouseEvent(InputEvent::Kind::kMouseDown, 15, 15));
-  for (int x : {210, 220, 400}) platform_.events().Post(MouseEvent(InputEvent::Kind::kMouseMove, x, 150, 0));
+  for (int x : {210, 220, 400})
+    platform_.events().Post(MouseEvent(InputEvent::Kind::kMouseMove, x, 150, 0));
   platform_.DoEvents();
   EXPECT_EQ(states, (std::vector<int>{0, 2, 1}));
   item_.Drag(0);  // cancelled: nothing is dropped
   platform_.events().Post(MouseEvent(InputEvent::Kind::kMouseUp, 250, 150));
   platform_.DoEvents();
-  EXPECT_EQ(log_, (std::vector<std::string>{"Item up"}));
+  EXPECT_EQ(log_, (std::vector<std::string>{"Item(0) up"}));
 }
 
 TEST_F(DragTest, TheDragIconFollowsThePointerOnTheComposedSurface) {

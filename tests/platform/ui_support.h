@@ -2,6 +2,8 @@
 // (BMP, GIF with a transparent index, CUR), and posting input the way the window would.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -12,8 +14,12 @@
 
 namespace sw::platform::testing {
 
+// A fresh folder for the running test; tests run in parallel processes, so the name
+// carries the test's own name.
 inline std::filesystem::path TempDir(const std::string& name) {
-  auto dir = std::filesystem::temp_directory_path() / ("sw_ui_" + name);
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string test = info ? std::string(info->test_suite_name()) + "." + info->name() : "none";
+  auto dir = std::filesystem::temp_directory_path() / ("sw_ui_" + name + "_" + test);
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
@@ -78,7 +84,8 @@ void WriteGif(const std::filesystem::path& path, int w, int h, const std::uint32
     b.push_back((c >> 8) & 0xFF);
     b.push_back(c & 0xFF);
   }
-  b.insert(b.end(), {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, static_cast<unsigned char>(transparent), 0x00});
+  b.insert(b.end(),
+           {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, static_cast<unsigned char>(transparent), 0x00});
   b.push_back(0x2C);
   Put16(b, 0);
   Put16(b, 0);

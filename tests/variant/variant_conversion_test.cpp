@@ -2,8 +2,8 @@
 
 #include "variant/dispatch.h"
 #include "variant/host_object.h"
-#include "variant/vb_array.h"
 #include "variant/variant.h"
+#include "variant/vb_array.h"
 
 namespace sw {
 namespace {
@@ -152,8 +152,9 @@ TEST(VariantCompare, StringAgainstNumberDependsOnLiterals) {
   EXPECT_EQ(Compare(s, n, false, kRightNumberLiteral), CmpResult::Equal);
   EXPECT_EQ(Compare(Variant(" &hff"), Variant(int16_t{255}), false, kRightNumberLiteral),
             CmpResult::Equal);
-  EXPECT_EQ(ErrorOf([] { Compare(Variant("abc"), Variant(int16_t{5}), false, kRightNumberLiteral); }),
-            13);
+  EXPECT_EQ(
+      ErrorOf([] { Compare(Variant("abc"), Variant(int16_t{5}), false, kRightNumberLiteral); }),
+      13);
   EXPECT_EQ(Compare(Variant("True"), Variant(true), false, kLeftStringLiteral), CmpResult::Equal);
   EXPECT_EQ(Compare(Variant("1"), Variant(true), false, kLeftStringLiteral), CmpResult::Less);
 }
@@ -173,9 +174,11 @@ class Counter : public HostObject {
  public:
   explicit Counter(int* alive) : HostObject("Counter"), alive_(alive) {
     ++*alive_;
-    AddProperty("Value", [this](Args) { return Variant(value_); },
-                [this](Args, const Variant& v) { value_ = v.ToLong(); });
-    AddMethod("Twice", [this](Args a) { return Variant(a[0].ToLong() * 2 + value_ * 0); }, 1);
+    AddProperty(
+        "Value", [this](Args) { return Variant(value_); },
+        [this](Args, const Variant& v) { value_ = v.ToLong(); });
+    AddMethod(
+        "Twice", [this](Args a) { return Variant(a[0].ToLong() * 2 + value_ * 0); }, 1);
     SetDefaultMember("value");
   }
   ~Counter() override { --*alive_; }

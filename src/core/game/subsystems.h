@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/frames/frame_file.h"
+#include "variant/dispatch.h"
 
 namespace sw::platform {
 class Element;
@@ -42,6 +44,19 @@ struct VariableService {
   virtual ~VariableService() = default;
   virtual void RemoveAll() {}
   virtual void LoadVariables() {}
+  // The variables as scripts see them, by name: the integer variables, then the variant
+  // variables, each in collection order.
+  virtual std::vector<std::pair<std::string, Ref<Dispatch>>> ScriptObjects() { return {}; }
+  // The names of every integer and variant variable.
+  virtual std::vector<std::string> Names() { return {}; }
+};
+
+// Where the last hotspot click landed, in pixels; scripts read it through the Action object.
+struct ClickPositionService {
+  virtual ~ClickPositionService() = default;
+  virtual void ResetLastClickPosition() {}
+  virtual int LastClickX() { return 0; }
+  virtual int LastClickY() { return 0; }
 };
 
 struct TextService {
@@ -231,6 +246,7 @@ struct WelcomeService {
 struct GameSubsystems {
   std::unique_ptr<HotspotService> hotspots = std::make_unique<HotspotService>();
   std::unique_ptr<VariableService> variables = std::make_unique<VariableService>();
+  std::unique_ptr<ClickPositionService> clicks = std::make_unique<ClickPositionService>();
   std::unique_ptr<TextService> texts = std::make_unique<TextService>();
   std::unique_ptr<SoundService> sound = std::make_unique<SoundService>();
   std::unique_ptr<VideoService> video = std::make_unique<VideoService>();

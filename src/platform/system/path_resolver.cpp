@@ -61,8 +61,8 @@ PathResolver::~PathResolver() = default;
 PathResolver::PathResolver(PathResolver&&) noexcept = default;
 PathResolver& PathResolver::operator=(PathResolver&&) noexcept = default;
 
-const PathResolver::Listing* PathResolver::GetListing(const fs::path& dir,
-                                                      bool reread_if_unsettled) const {
+const PathResolver::Listing* PathResolver::GetListing(const fs::path& dir, bool reread_if_unsettled,
+                                                      bool* fresh) const {
   std::string key = CacheKey(dir);
   auto stamp = sw::ModificationTime(key);
   if (!stamp) {
@@ -72,8 +72,10 @@ const PathResolver::Listing* PathResolver::GetListing(const fs::path& dir,
   auto it = cache_->listings.find(key);
   if (it != cache_->listings.end() && it->second.stamp == stamp &&
       !(reread_if_unsettled && it->second.unsettled)) {
+    if (fresh != nullptr) *fresh = false;
     return &it->second;
   }
+  if (fresh != nullptr) *fresh = true;
 
   Listing listing;
   listing.stamp = stamp;
@@ -108,8 +110,9 @@ const PathResolver::Listing* PathResolver::GetListing(const fs::path& dir,
 
 std::optional<size_t> PathResolver::FindIn(const fs::path& dir, std::string_view name,
                                            const Listing** found_in) const {
+  bool fresh = false;
   for (bool reread : {false, true}) {
-    const Listing* listing = GetListing(dir, reread);
+    const Listing* listing = GetListing(dir, reread, &fresh);
     if (listing == nullptr) return std::nullopt;
     *found_in = listing;
     if (auto it = listing->exact.find(std::string(name)); it != listing->exact.end()) {
@@ -118,8 +121,14 @@ std::optional<size_t> PathResolver::FindIn(const fs::path& dir, std::string_view
     if (auto it = listing->folded.find(folder_.Fold(name)); it != listing->folded.end()) {
       return it->second;
     }
-    if (!listing->unsettled) break;
+    // A miss in a folder that was changing when it was read may be out of date: read it again,
+    // unless it was read just now.
+    if (fresh || !listing->unsettled) break;
   }
+  // Windows ignores blanks and dots at the end of a name, and game files rely on it.
+  size_t end = name.find_last_not_of(" .");
+  if (end != name.npos && end + 1 < name.size())
+    return FindIn(dir, name.substr(0, end + 1), found_in);
   return std::nullopt;
 }
 
@@ -196,7 +205,7 @@ std::vector<std::string> PathResolver::List(std::string_view pattern_path, int a
       }
       return names;
     }
-    const Listing* listing = GetListing(dir, false);
+    const Listing* listing = GetListing(dir, false, nullptr);
     if (listing == nullptr) return names;
     std::string folded_pattern = folder_.Fold(pattern);
     for (const auto& entry : listing->entries) {

@@ -38,7 +38,8 @@ class PathResolver {
   PathResolver& operator=(PathResolver&&) noexcept;
 
   // The path on disk. Each component that exists is replaced by its name on disk (an exact
-  // match first, else the first match in name order); from the first missing component on,
+  // match first, else the first match in name order; blanks and dots at the end of a name
+  // are ignored when that is the only way to find it); from the first missing component on,
   // the rest is kept as given, so that the caller's existence check fails or a writer
   // creates it. '\' becomes '/'; "." and ".." are kept as they are.
   std::filesystem::path Resolve(std::string_view path) const;
@@ -79,7 +80,10 @@ class PathResolver {
  private:
   struct Listing;
   struct Cache;
-  const Listing* GetListing(const std::filesystem::path& dir, bool reread_if_unsettled) const;
+  // The folder's listing, read again when its time stamp changed (or when asked to while it
+  // is unsettled); fresh tells whether it was read by this call. Null when it cannot be read.
+  const Listing* GetListing(const std::filesystem::path& dir, bool reread_if_unsettled,
+                            bool* fresh) const;
   // Finds one name in a folder: the entry index, or nothing.
   std::optional<size_t> FindIn(const std::filesystem::path& dir, std::string_view name,
                                const Listing** listing) const;

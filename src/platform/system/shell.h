@@ -19,7 +19,8 @@ void OpenWithDesktop(std::string_view target);
 // for its end, calling pump after every check (every 100 ms) so that events keep being
 // processed. A relative program name is looked up (letter case ignored) in folder, which is
 // also the program's working folder; a bare name not found there is searched in PATH.
-// Returns the exit status (128 + signal number when it was killed).
+// Returns the exit status (128 + signal number when it was killed). An exception from pump
+// ends the wait and passes on; the program then runs on unwatched.
 // Throws VbError when the program cannot be started: 53 File not found, 70 Permission
 // denied, 5 for an empty command or any other failure; the description says what failed.
 int RunProgramAndWait(std::string_view command_line, const std::filesystem::path& folder,

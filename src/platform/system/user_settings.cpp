@@ -11,7 +11,7 @@ namespace sw {
 namespace {
 
 // The file holds one "[application|section]" line per group and "key=value" lines below it.
-// Control characters and the backslash are written as \xHH; names also escape [ ] | =.
+// Control characters and the backslash are written as \xHH; names also escape [ ] | = #.
 constexpr std::string_view kHeader =
     "# Per-user settings of the Scenewright player. Edit only while no game runs.\n";
 
@@ -22,7 +22,7 @@ std::string Escape(std::string_view text, bool is_name) {
   for (char c : text) {
     auto b = static_cast<unsigned char>(c);
     bool special = b < 0x20 || b == 0x7F || c == '\\' ||
-                   (is_name && (c == '[' || c == ']' || c == '|' || c == '='));
+                   (is_name && (c == '[' || c == ']' || c == '|' || c == '=' || c == '#'));
     if (special) {
       out += "\\x";
       out += kHex[b >> 4];

@@ -1,0 +1,72 @@
+#include "app/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <system_error>
+
+namespace sw::app {
+namespace {
+
+// Without a project folder the game is the folder that holds the executable.
+std::filesystem::path ExecutableFolder(const char* argv0) {
+  std::error_code ec;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) self = std::filesystem::absolute(argv0, ec);
+  return self.parent_path();
+}
+
+}  // namespace
+
+std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::ostream& out,
+                                                  std::ostream& err) {
+  PlayerOptions options;
+  std::string project;
+  CLI::App cli{"Plays a Scenewright adventure game.", "scenewright"};
+  cli.set_version_flag("--version", std::string("scenewright ") + SW_VERSION);
+  cli.add_option("PROJECT_DIR", project,
+                 "the game folder (default: the folder that holds the executable)");
+  cli.add_flag("--headless", options.headless,
+               "no window and no audio device; implies --virtual-clock");
+  cli.add_flag("--virtual-clock", options.virtual_clock,
+               "time advances only through the script's wait commands");
+  cli.add_option("--script", options.script,
+                 "read automation commands from FILE ('-' = standard input); exit when done")
+      ->type_name("FILE");
+  cli.add_option("--dump", options.dump, "write the state dump to FILE when the program exits")
+      ->type_name("FILE");
+  cli.add_option("--codepage", options.codepage,
+                 "code page of the game's text files (default WINDOWS-1252)")
+      ->type_name("NAME");
+  try {
+    cli.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    out << cli.help();
+    return 0;
+  } catch (const CLI::CallForVersion&) {
+    out << "scenewright " << SW_VERSION << '\n';
+    return 0;
+  } catch (const CLI::ParseError& e) {
+    err << "scenewright: " << e.what() << " (see --help)\n";
+    return kUsageExit;
+  }
+  if (options.headless) options.virtual_clock = true;
+  if (options.codepage.empty()) {
+    err << "scenewright: --codepage needs a name\n";
+    return kUsageExit;
+  }
+  options.project_dir =
+      project.empty() ? ExecutableFolder(argv[0]) : std::filesystem::path(project);
+  std::error_code ec;
+  auto status = std::filesystem::status(options.project_dir, ec);
+  if (!std::filesystem::exists(status)) {
+    err << "scenewright: project folder '" << options.project_dir.string() << "' does not exist\n";
+    return kUsageExit;
+  }
+  if (!std::filesystem::is_directory(status)) {
+    err << "scenewright: project folder '" << options.project_dir.string()
+        << "' is not a directory\n";
+    return kUsageExit;
+  }
+  return options;
+}
+
+}  // namespace sw::app

@@ -1,0 +1,29 @@
+// The player's command line: options, the project folder, and the checks that end a run
+// early with exit status 2.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <variant>
+
+namespace sw::app {
+
+// Exit status for bad arguments or an unusable project folder.
+inline constexpr int kUsageExit = 2;
+
+struct PlayerOptions {
+  std::filesystem::path project_dir;
+  bool headless = false;
+  bool virtual_clock = false;
+  std::string script;  // "" = none, "-" = standard input
+  std::string dump;    // "" = none
+  std::string codepage = "WINDOWS-1252";
+};
+
+// Parses the command line. Returns the options, or the exit status to end with at once
+// (0 after --help or --version, kUsageExit with a one-line reason on `err`).
+std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::ostream& out,
+                                                  std::ostream& err);
+
+}  // namespace sw::app

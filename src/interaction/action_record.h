@@ -1,0 +1,98 @@
+// One hotspot action record as the action files store it after its leading values, read in
+// the authoring tool's order; older records end early, after field 13 or before any later
+// group. Reading has effects at fixed fields (variables, disappearance, sounds, items), which
+// go through ActionReadEffects as they are met.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/game/subsystems.h"
+#include "variant/variant.h"
+
+namespace sw {
+
+class ValueReader;
+
+struct ActionRecord {
+  // group 1
+  int16_t ChangeVariableEnabled = 0;
+  std::string VariableToChange;
+  Variant SetVariableToZero;
+  Variant SetVariableToOne;
+  Variant ToggleVariable;
+  Variant ShowMessage;
+  Variant MessageText;
+  Variant HotspotDisappears;
+  Variant EndGame;
+  int16_t GoToFrameEnabled = 0;
+  std::string TargetFrame;
+  // group 2
+  int16_t InterruptSound = 0;
+  int16_t StopAllSounds = 0;
+  int16_t PlayVideo = 0;
+  std::string VideoFile;
+  bool VideoWithoutPlacement = false;
+  bool VideoInFrameArea = false;
+  int16_t VideoLeft = 0;
+  int16_t VideoTop = 0;
+  int16_t VideoWidth = 0;
+  int16_t VideoHeight = 0;
+  // group 3
+  Variant StopMusic;
+  Variant PlaySound;
+  Variant SoundFile;
+  Variant PlayMusic;
+  Variant MusicFile;
+  // group 4
+  Variant GoBack;
+  // group 5
+  Variant MessageOption;
+  // group 6
+  int16_t VariableListsEnabled = 0;
+  // group 7: a record that ends before it plays its sound in a loop
+  bool LoopSound = true;
+  // group 8
+  Variant TransitionEnabled;
+  double TransitionDuration = 0;  // milliseconds
+  // group 9
+  bool ScriptEnabled = false;
+  Variant ScriptText;
+  // group 10
+  int16_t TransitionNumber = 0;
+  // group 11
+  Variant FadeDuration;
+  int16_t ValuesPerChannel = 0;
+  int16_t ChannelCount = 0;
+  // group 12
+  bool AddItemEnabled = false;
+  std::string ItemName;
+
+  // Field 11 was on: the game ends and nothing after it was read.
+  bool GameEnds = false;
+  // The number of the last group read (1..12).
+  int LastGroup = 1;
+};
+
+// What reading a record does at its fixed fields.
+class ActionReadEffects {
+ public:
+  virtual ~ActionReadEffects() = default;
+  // ChangeVariableValue; value -1 toggles.
+  virtual void ChangeVariable(const std::string& name, int16_t value) = 0;
+  // The hotspot disappears, or the dropped item is used up.
+  virtual void Disappear() = 0;
+  // Stops the player of the hotspot sound (channel 6).
+  virtual void StopHotspotSound() = 0;
+  virtual void StopAnyWavOrMP3() = 0;
+  virtual void SetFadeTime(double seconds) = 0;
+  // An order for channel k (1..7).
+  virtual void SetChannelOrder(int k, const ChannelOrder& order) = 0;
+  virtual void AddItem(const std::string& name) = 0;
+};
+
+// Reads the action fields that follow the leading values and applies their reading-time
+// effects. Errors propagate as VbError (a channel entry beyond the seventh is 9).
+ActionRecord ReadActionFields(ValueReader& reader, ActionReadEffects& effects);
+
+}  // namespace sw

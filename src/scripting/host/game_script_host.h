@@ -1,0 +1,66 @@
+// The script host of the game: runs every piece of project script (frame scripts, hotspot
+// actions, timed events, the debug command) with the project procedures and the player's
+// objects, and reports a failure in one message.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/game/subsystems.h"
+#include "scripting/host/action_object.h"
+#include "scripting/vbscript/engine.h"
+#include "scripting/vbscript/lib_file_access.h"
+#include "scripting/vbscript/script_host.h"
+
+namespace sw {
+
+class GameRuntime;
+
+class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
+ public:
+  explicit GameScriptHost(GameRuntime& runtime);
+  ~GameScriptHost() override;
+
+  void DetermineControlsReferencesMode() override;
+  void LoadProcedures() override;
+  void SetTimeoutSeconds(int seconds) override;
+  bool ExecuteVBScript(const std::string& text, bool resetLastClickPosition) override;
+  void ResetActionModule() override { action_->ResetModule(); }
+  void SetActionHotspotNumber(int number) override {
+    action_->iHotspotNumber = static_cast<int16_t>(number);
+  }
+  bool ActionStopGame() override { return action_->bStopGame; }
+
+  ActionObject& action() { return *action_; }
+  const std::string& procedures() const { return procedures_; }
+  vbs::Engine& engine() { return engine_; }
+
+ private:
+  // MsgBox and InputBox of scripts open the game's dialogs; the game title is the default
+  // caption.
+  int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
+  std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& defaultText) override;
+  const vbs::FileAccess* file_access() const override { return &files_; }
+  void AddObjects();
+
+  // Scripts' files: game paths resolved like every other path of the player; writes only
+  // inside the project folder and the player's per-user data folder.
+  class GameFileAccess final : public vbs::FileAccess {
+   public:
+    explicit GameFileAccess(GameRuntime& runtime) : runtime_(runtime) {}
+    std::filesystem::path Resolve(std::string_view scriptPath) const override;
+    bool MayWrite(const std::filesystem::path& resolved) const override;
+
+   private:
+    GameRuntime& runtime_;
+  };
+
+  GameRuntime& runtime_;
+  vbs::Engine engine_;
+  Ref<ActionObject> action_;
+  GameFileAccess files_{runtime_};
+  std::string procedures_;
+};
+
+}  // namespace sw

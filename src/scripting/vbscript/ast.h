@@ -1,0 +1,292 @@
+// The compiled form of script text: expression and statement nodes that execute themselves.
+// Names are resolved while compiling (local slots, class members) or cached per engine run
+// (globals), so execution does no string lookups on its hot paths.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "variant/dispatch.h"
+#include "variant/variant.h"
+
+namespace sw::vbs {
+
+struct Frame;
+struct GlobalEntry;
+struct ProcDef;
+struct ClassDef;
+struct Expr;
+class LockSet;
+
+enum class Flow : uint8_t { Normal, ExitDo, ExitFor, ExitProc };
+
+struct Arg {
+  std::unique_ptr<Expr> e;  // null for a left-out argument (`f 1,,2`)
+};
+using ArgList = std::vector<Arg>;
+
+// How an identifier was resolved at compile time.
+struct NameRef {
+  enum Kind : uint8_t {
+    kLocal,   // a slot of the running procedure (parameter, Dim, function result)
+    kMember,  // a member of the class whose method is running
+    kConst,   // a local Const: its literal value
+    kGlobal,  // looked up among globals at run time (cached per run)
+  };
+  Kind kind = kGlobal;
+  int slot = -1;    // kLocal slot; for kGlobal the implicit-local slot used when no global exists
+  int member = -1;  // kMember index
+  bool explicit_vars = false;  // Option Explicit was in force where the name was used
+  bool frame_dyn = false;      // compiled by Execute in a procedure: look in Frame::dyn first
+  std::string name;            // as written
+  std::string lname;           // lower case
+  Variant value;               // kConst
+  mutable GlobalEntry* cache = nullptr;
+  mutable uint32_t cache_gen = 0;
+};
+
+// What an expression is, for fast paths that skip a virtual call: a local variable slot,
+// a literal, or a value that never names storage.
+enum class ExprTag : uint8_t { kGeneric, kLocal, kLiteral, kValue, kCall };
+
+struct Expr {
+  int line = 0;
+  int col = 0;
+  ExprTag tag = ExprTag::kGeneric;
+  int slot = -1;  // kLocal
+  virtual ~Expr() = default;
+  virtual Variant Eval(Frame& f) const = 0;
+  // `expr(args)`: call, index or default member with arguments.
+  virtual Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const;
+  // `expr = v`, `expr(args) = v`, `Set expr = v`.
+  virtual void Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const;
+  // Storage the expression names, for passing by reference; null when it is only a value.
+  virtual Variant* Ref(Frame&, LockSet&) const { return nullptr; }
+  virtual Variant* RefIndexed(Frame&, const ArgList&, LockSet&) const { return nullptr; }
+  // The name an error message gives for this expression (may be empty).
+  virtual std::string DisplayName() const { return {}; }
+  // Literal kind, for the comparison rules: 1 number or date, 2 string.
+  virtual int LiteralKind() const { return 0; }
+};
+
+struct LiteralExpr : Expr {
+  LiteralExpr() { tag = ExprTag::kLiteral; }
+  Variant value;
+  int kind = 0;
+  Variant Eval(Frame&) const override { return value; }
+  int LiteralKind() const override { return kind; }
+};
+
+struct NameExpr : Expr {
+  NameRef ref;
+  Variant Eval(Frame& f) const override;
+  Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
+  void Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const override;
+  Variant* Ref(Frame& f, LockSet& b) const override;
+  Variant* RefIndexed(Frame& f, const ArgList& args, LockSet& b) const override;
+  std::string DisplayName() const override { return ref.name; }
+  // The variable's storage; `create` makes an undeclared name a variable even under
+  // Option Explicit (ReDim does that). Null for constants, procedures and host members.
+  Variant* Storage(Frame& f, bool create) const;
+};
+
+// `obj.name`; obj null means the innermost With object.
+struct MemberExpr : Expr {
+  std::unique_ptr<Expr> obj;
+  std::string name;
+  bool via_me = false;  // `Me.x`: private members are reachable
+  Variant Eval(Frame& f) const override;
+  Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
+  void Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const override;
+  std::string DisplayName() const override { return name; }
+  Variant Target(Frame& f) const;
+};
+
+struct CallExpr : Expr {
+  CallExpr() { tag = ExprTag::kCall; }
+  std::unique_ptr<Expr> target;
+  ArgList args;
+  Variant Eval(Frame& f) const override;
+  Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
+  void Assign(Frame& f, const ArgList* a, Variant v, bool is_set) const override;
+  Variant* Ref(Frame& f, LockSet& b) const override { return target->RefIndexed(f, args, b); }
+  std::string DisplayName() const override { return target->DisplayName(); }
+};
+
+struct ParenExpr : Expr {
+  ParenExpr() { tag = ExprTag::kValue; }
+  std::unique_ptr<Expr> inner;
+  Variant Eval(Frame& f) const override { return inner->Eval(f); }
+};
+
+struct MeExpr : Expr {
+  Variant Eval(Frame& f) const override;
+};
+
+struct NewExpr : Expr {
+  std::string class_name;
+  std::string lname;
+  bool explicit_vars = false;
+  Variant Eval(Frame& f) const override;
+};
+
+enum class Op : uint8_t {
+  Add,
+  Sub,
+  Mul,
+  Div,
+  IntDiv,
+  Mod,
+  Pow,
+  Concat,
+  And,
+  Or,
+  Xor,
+  Eqv,
+  Imp,
+  Eq,
+  Ne,
+  Lt,
+  Gt,
+  Le,
+  Ge,
+  Is,
+  Neg,
+  Plus,
+  Not,
+};
+
+struct UnaryExpr : Expr {
+  UnaryExpr() { tag = ExprTag::kValue; }
+  Op op;
+  std::unique_ptr<Expr> e;
+  Variant Eval(Frame& f) const override;
+};
+
+struct BinaryExpr : Expr {
+  BinaryExpr() { tag = ExprTag::kValue; }
+  Op op;
+  std::unique_ptr<Expr> l, r;
+  unsigned hints = 0;  // literal sides, for comparisons
+  Variant Eval(Frame& f) const override;
+};
+
+// ---- statements ----
+
+struct Stmt {
+  int line = 0;
+  int col = 0;
+  virtual ~Stmt() = default;
+  virtual Flow Exec(Frame& f) const = 0;
+};
+
+struct Block {
+  std::vector<std::unique_ptr<Stmt>> stmts;
+  Flow Exec(Frame& f) const;
+};
+
+struct AssignStmt : Stmt {
+  std::unique_ptr<Expr> target;  // NameExpr, MemberExpr or CallExpr
+  std::unique_ptr<Expr> value;
+  bool is_set = false;
+  Flow Exec(Frame& f) const override;
+};
+
+// `s = s & x` on a plain variable: appends in place when the string is not shared.
+struct AppendStmt : Stmt {
+  std::unique_ptr<NameExpr> target;
+  std::unique_ptr<Expr> rhs;
+  Flow Exec(Frame& f) const override;
+};
+
+struct CallStmt : Stmt {
+  std::unique_ptr<Expr> callee;  // NameExpr, MemberExpr or an expression
+  ArgList args;
+  Flow Exec(Frame& f) const override;
+};
+
+struct IfStmt : Stmt {
+  struct Branch {
+    std::unique_ptr<Expr> cond;
+    Block body;
+  };
+  std::vector<Branch> branches;
+  std::unique_ptr<Block> else_body;
+  Flow Exec(Frame& f) const override;
+};
+
+struct SelectStmt : Stmt {
+  struct Case {
+    std::vector<std::unique_ptr<Expr>> values;  // empty: Case Else
+    Block body;
+  };
+  std::unique_ptr<Expr> selector;
+  std::vector<Case> cases;
+  Flow Exec(Frame& f) const override;
+};
+
+struct ForStmt : Stmt {
+  std::unique_ptr<NameExpr> counter;
+  std::unique_ptr<Expr> from, to, step;
+  Block body;
+  Flow Exec(Frame& f) const override;
+};
+
+struct ForEachStmt : Stmt {
+  std::unique_ptr<NameExpr> var;
+  std::unique_ptr<Expr> collection;
+  Block body;
+  Flow Exec(Frame& f) const override;
+};
+
+struct DoStmt : Stmt {
+  enum Test : uint8_t { kNone, kTop, kBottom };
+  Test test = kNone;
+  bool until = false;
+  bool is_while_wend = false;
+  std::unique_ptr<Expr> cond;
+  Block body;
+  Flow Exec(Frame& f) const override;
+};
+
+struct ExitStmt : Stmt {
+  Flow flow;
+  Flow Exec(Frame&) const override { return flow; }
+};
+
+struct ReDimStmt : Stmt {
+  struct Item {
+    std::unique_ptr<NameExpr> target;  // or a member of Me
+    std::vector<std::unique_ptr<Expr>> bounds;
+  };
+  bool preserve = false;
+  std::vector<Item> items;
+  Flow Exec(Frame& f) const override;
+};
+
+struct EraseStmt : Stmt {
+  std::vector<std::unique_ptr<NameExpr>> targets;
+  Flow Exec(Frame& f) const override;
+};
+
+struct OnErrorStmt : Stmt {
+  bool resume_next = false;
+  Flow Exec(Frame& f) const override;
+};
+
+struct WithStmt : Stmt {
+  std::unique_ptr<Expr> object;
+  Block body;
+  Flow Exec(Frame& f) const override;
+};
+
+struct NopStmt : Stmt {
+  Flow Exec(Frame&) const override { return Flow::Normal; }
+};
+
+// Creates a fixed array with the given element counts per dimension.
+Variant MakeFixedArray(const std::vector<int32_t>& counts, bool fixed);
+
+}  // namespace sw::vbs

@@ -1,0 +1,399 @@
+// Execution of names, member accesses and calls: reading, calling, indexing, assigning and
+// passing by reference.
+#include "scripting/vbscript/lexer.h"
+#include "scripting/vbscript/runtime.h"
+
+namespace sw::vbs {
+namespace {
+
+std::vector<int32_t> Indexes(Frame& f, const ArgList& args) {
+  std::vector<int32_t> idx;
+  idx.reserve(args.size());
+  for (const Arg& a : args) {
+    if (!a.e) throw VbError(vberr::kSubscriptOutOfRange);
+    idx.push_back(a.e->Eval(f).ToLong());
+  }
+  return idx;
+}
+
+Variant& Element(Frame& f, VbArray* a, const ArgList& args) {
+  if (args.size() == 1 && args[0].e) return a->At1(args[0].e->Eval(f).ToLong());
+  auto idx = Indexes(f, args);
+  return a->At(idx);
+}
+
+// Makes the array held in `slot` unshared before it is written.
+VbArray* Unshare(Variant& slot) {
+  VbArray* a = slot.AsArray();
+  // A locked array's extra references belong to the calls that lock it.
+  if (a->ref_count() > 1 && !a->locked()) {
+    slot = Variant(a->Clone());
+    a = slot.AsArray();
+  }
+  return a;
+}
+
+// `v(args)` for a value: array element, default member of an object, or a type mismatch.
+Variant IndexOrDefault(Frame& f, const Variant& v0, const ArgList& args, InvokeKind kind,
+                       const std::string& name) {
+  const Variant& v = v0.Deref();
+  if (v.IsArray()) {
+    if (args.empty()) throw VbError(vberr::kSubscriptOutOfRange);
+    sw::Ref<VbArray> keep(v.AsArray());
+    return Element(f, keep.get(), args);
+  }
+  if (v.IsObject()) {
+    if (!v.AsObject()) throw VbError(vberr::kObjectNotSet);
+    sw::Ref<Dispatch> obj = v.ObjectRef();
+    ArgBuffer b;
+    b.Fill(f, args, true);
+    return obj->Invoke(Dispatch::kDefaultMember, kind, b.args());
+  }
+  throw NamedError(vberr::kTypeMismatch, name);
+}
+
+void AssignIndexed(Frame& f, Variant& slot, const ArgList& args, Variant v, bool is_set,
+                   const std::string& name) {
+  Variant& s = slot.Deref();
+  if (s.IsArray()) {
+    Variant val = Runtime::StoreValue(std::move(v), is_set);
+    VbArray* a = Unshare(s);
+    Element(f, a, args) = std::move(val);
+    return;
+  }
+  if (s.IsObject()) {
+    if (!s.AsObject()) throw VbError(vberr::kObjectNotSet);
+    sw::Ref<Dispatch> obj = s.ObjectRef();
+    ArgBuffer b;
+    b.Fill(f, args, false);
+    b.Append(std::move(v));
+    obj->Invoke(Dispatch::kDefaultMember, is_set ? InvokeKind::Set : InvokeKind::Let, b.args());
+    return;
+  }
+  throw NamedError(vberr::kTypeMismatch, name);
+}
+
+Variant CallHost(Frame& f, GlobalEntry* e, const ArgList& args, InvokeKind kind) {
+  sw::Ref<Dispatch> keep(e->host);
+  ArgBuffer b;
+  b.Fill(f, args, true);
+  return keep->Invoke(e->host_member, kind, b.args());
+}
+
+// A variable that Execute declared in the running procedure call, if the name is one.
+Variant* FrameDyn(Frame& f, const NameRef& r) {
+  if (!r.frame_dyn || !f.dyn) return nullptr;
+  auto it = f.dyn->find(r.lname);
+  return it == f.dyn->end() ? nullptr : &it->second;
+}
+
+}  // namespace
+
+Variant Expr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const {
+  Variant v = Eval(f);
+  return IndexOrDefault(f, v, args, kind, DisplayName());
+}
+
+void Expr::Assign(Frame&, const ArgList*, Variant, bool) const {
+  throw VbError(vberr::kIllegalAssignment);
+}
+
+// ---------------- NameExpr ----------------
+
+Variant NameExpr::Eval(Frame& f) const {
+  switch (ref.kind) {
+    case NameRef::kLocal:
+      return f.locals[ref.slot].Deref();
+    case NameRef::kConst:
+      return ref.value;
+    case NameRef::kMember:
+      return f.rt->InvokeMember(f.me, ref.member, InvokeKind::Get, Args());
+    case NameRef::kGlobal:
+      break;
+  }
+  if (Variant* d = FrameDyn(f, ref)) return *d;
+  GlobalEntry* e = f.rt->Resolve(ref);
+  switch (e->kind) {
+    case GlobalEntry::kVariable:
+    case GlobalEntry::kConst:
+    case GlobalEntry::kNamedItem:
+      return e->value;
+    case GlobalEntry::kProc:
+      return f.rt->CallProc(e->proc, nullptr, Args());
+    case GlobalEntry::kClass:
+      throw NamedError(vberr::kTypeMismatch, ref.name);
+    case GlobalEntry::kUndefined:
+      break;
+  }
+  if (ref.slot >= 0) return f.locals[ref.slot].Deref();
+  if (e->builtin) return f.rt->CallBuiltin(e->builtin, f, Args(), false);
+  if (f.rt->ResolveHostMember(e)) {
+    sw::Ref<Dispatch> keep(e->host);
+    return keep->Invoke(e->host_member, InvokeKind::Get, Args());
+  }
+  if (ref.explicit_vars) throw NamedError(vberr::kVariableUndefined, ref.name);
+  return Variant();
+}
+
+Variant NameExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const {
+  switch (ref.kind) {
+    case NameRef::kLocal:
+      return IndexOrDefault(f, f.locals[ref.slot], args, kind, ref.name);
+    case NameRef::kConst:
+      return IndexOrDefault(f, ref.value, args, kind, ref.name);
+    case NameRef::kMember: {
+      ArgBuffer b;
+      b.Fill(f, args, true);
+      return f.rt->InvokeMember(f.me, ref.member, kind, b.args());
+    }
+    case NameRef::kGlobal:
+      break;
+  }
+  if (Variant* d = FrameDyn(f, ref)) return IndexOrDefault(f, *d, args, kind, ref.name);
+  GlobalEntry* e = f.rt->Resolve(ref);
+  switch (e->kind) {
+    case GlobalEntry::kVariable:
+    case GlobalEntry::kConst:
+    case GlobalEntry::kNamedItem: {
+      if (args.empty() && kind != InvokeKind::Call && !e->value.IsObject()) {
+        if (e->value.IsArray()) throw VbError(vberr::kSubscriptOutOfRange);
+        throw NamedError(vberr::kTypeMismatch, ref.name);
+      }
+      Variant v = e->value;  // the call may replace the variable
+      return IndexOrDefault(f, v, args, kind, ref.name);
+    }
+    case GlobalEntry::kProc:
+      return f.rt->CallProcWith(e->proc, f, args);
+    case GlobalEntry::kClass:
+      throw NamedError(vberr::kTypeMismatch, ref.name);
+    case GlobalEntry::kUndefined:
+      break;
+  }
+  if (ref.slot >= 0) return IndexOrDefault(f, f.locals[ref.slot], args, kind, ref.name);
+  if (e->builtin) {
+    ArgBuffer b;
+    b.Fill(f, args, false);
+    return f.rt->CallBuiltin(e->builtin, f, b.args(), kind == InvokeKind::Call);
+  }
+  if (f.rt->ResolveHostMember(e)) return CallHost(f, e, args, kind);
+  if (ref.explicit_vars) throw NamedError(vberr::kVariableUndefined, ref.name);
+  throw NamedError(vberr::kTypeMismatch, ref.name);
+}
+
+Variant* NameExpr::Storage(Frame& f, bool create) const {
+  switch (ref.kind) {
+    case NameRef::kLocal:
+      return &f.locals[ref.slot].Deref();
+    case NameRef::kConst:
+      return nullptr;
+    case NameRef::kMember: {
+      const ClassDef::Member& m = f.me->cls()->members[ref.member];
+      return m.field >= 0 ? &f.me->fields()[m.field] : nullptr;
+    }
+    case NameRef::kGlobal:
+      break;
+  }
+  if (Variant* d = FrameDyn(f, ref)) return d;
+  GlobalEntry* e = f.rt->Resolve(ref);
+  if (e->kind == GlobalEntry::kVariable) return &e->value;
+  if (e->kind != GlobalEntry::kUndefined) return nullptr;
+  if (ref.slot >= 0) return &f.locals[ref.slot].Deref();
+  if (e->builtin || f.rt->ResolveHostMember(e)) return nullptr;
+  if (ref.explicit_vars && !create) throw NamedError(vberr::kVariableUndefined, ref.name);
+  e->kind = GlobalEntry::kVariable;
+  e->value = Variant();
+  return &e->value;
+}
+
+Variant* NameExpr::Ref(Frame& f, LockSet&) const {
+  return Storage(f, false);
+}
+
+Variant* NameExpr::RefIndexed(Frame& f, const ArgList& args, LockSet& b) const {
+  if (ref.kind == NameRef::kConst) return nullptr;
+  if (ref.kind == NameRef::kGlobal) {
+    GlobalEntry* e = f.rt->Resolve(ref);
+    bool var =
+        e->kind == GlobalEntry::kVariable || (e->kind == GlobalEntry::kUndefined && ref.slot >= 0);
+    if (!var) return nullptr;
+  }
+  Variant* s = Storage(f, false);
+  if (!s || !s->IsArray() || args.empty()) return nullptr;
+  VbArray* a = Unshare(*s);
+  Variant& el = Element(f, a, args);
+  b.Lock(a);
+  return &el;
+}
+
+void NameExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const {
+  bool indexed = args && !args->empty();
+  switch (ref.kind) {
+    case NameRef::kLocal: {
+      Variant& slot = f.locals[ref.slot].Deref();
+      if (indexed) return AssignIndexed(f, slot, *args, std::move(v), is_set, ref.name);
+      if (args) throw VbError(vberr::kSubscriptOutOfRange);
+      slot = Runtime::StoreValue(std::move(v), is_set);
+      return;
+    }
+    case NameRef::kConst:
+      throw NamedError(vberr::kIllegalAssignment, ref.name);
+    case NameRef::kMember: {
+      ArgBuffer b;
+      if (args) b.Fill(f, *args, false);
+      b.Append(std::move(v));
+      f.rt->InvokeMember(f.me, ref.member, is_set ? InvokeKind::Set : InvokeKind::Let, b.args());
+      return;
+    }
+    case NameRef::kGlobal:
+      break;
+  }
+  if (Variant* d = FrameDyn(f, ref)) {
+    if (indexed) return AssignIndexed(f, *d, *args, std::move(v), is_set, ref.name);
+    *d = Runtime::StoreValue(std::move(v), is_set);
+    return;
+  }
+  GlobalEntry* e = f.rt->Resolve(ref);
+  switch (e->kind) {
+    case GlobalEntry::kVariable:
+      if (indexed) return AssignIndexed(f, e->value, *args, std::move(v), is_set, ref.name);
+      e->value = Runtime::StoreValue(std::move(v), is_set);
+      return;
+    case GlobalEntry::kNamedItem: {
+      // `Door = 1` on a named host object writes its default member.
+      if (is_set && !indexed) throw NamedError(vberr::kIllegalAssignment, ref.name);
+      sw::Ref<Dispatch> obj = e->value.ObjectRef();
+      ArgBuffer b;
+      if (args) b.Fill(f, *args, false);
+      b.Append(std::move(v));
+      obj->Invoke(Dispatch::kDefaultMember, is_set ? InvokeKind::Set : InvokeKind::Let, b.args());
+      return;
+    }
+    case GlobalEntry::kConst:
+    case GlobalEntry::kProc:
+    case GlobalEntry::kClass:
+      throw NamedError(vberr::kIllegalAssignment, ref.name);
+    case GlobalEntry::kUndefined:
+      break;
+  }
+  if (ref.slot >= 0) {
+    Variant& slot = f.locals[ref.slot].Deref();
+    if (indexed) return AssignIndexed(f, slot, *args, std::move(v), is_set, ref.name);
+    slot = Runtime::StoreValue(std::move(v), is_set);
+    return;
+  }
+  if (e->builtin) throw NamedError(vberr::kIllegalAssignment, ref.name);
+  if (f.rt->ResolveHostMember(e)) {
+    sw::Ref<Dispatch> keep(e->host);
+    ArgBuffer b;
+    if (args) b.Fill(f, *args, false);
+    b.Append(std::move(v));
+    keep->Invoke(e->host_member, is_set ? InvokeKind::Set : InvokeKind::Let, b.args());
+    return;
+  }
+  if (ref.explicit_vars) throw NamedError(vberr::kVariableUndefined, ref.name);
+  if (indexed) throw NamedError(vberr::kTypeMismatch, ref.name);
+  Variant val = Runtime::StoreValue(std::move(v), is_set);
+  e->kind = GlobalEntry::kVariable;
+  e->value = std::move(val);
+}
+
+// ---------------- MemberExpr ----------------
+
+Variant MemberExpr::Target(Frame& f) const {
+  if (obj) return obj->Eval(f);
+  if (f.withs.empty()) throw VbError(vberr::kInvalidReference);
+  return f.withs.back();
+}
+
+namespace {
+
+Dispatch* NeedObject(const Variant& t) {
+  const Variant& v = t.Deref();
+  if (!v.IsObject() || !v.AsObject()) throw VbError(vberr::kObjectRequired);
+  return v.AsObject();
+}
+
+}  // namespace
+
+Variant MemberExpr::Eval(Frame& f) const {
+  return Invoke(f, ArgList(), InvokeKind::Get);
+}
+
+Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const {
+  Variant t = Target(f);
+  Dispatch* d = NeedObject(t);
+  if (via_me && f.me == d) {
+    auto it = f.me->cls()->member_index.find(Lower(name));
+    if (it != f.me->cls()->member_index.end()) {
+      ArgBuffer b;
+      b.Fill(f, args, true);
+      return f.rt->InvokeMember(f.me, it->second, kind, b.args());
+    }
+  }
+  int id = d->FindMember(name);
+  if (id == Dispatch::kUnknownMember) throw NamedError(vberr::kNotSupported, name);
+  ArgBuffer b;
+  b.Fill(f, args, true);
+  return d->Invoke(id, kind, b.args());
+}
+
+void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const {
+  Variant t = Target(f);
+  Dispatch* d = NeedObject(t);
+  InvokeKind kind = is_set ? InvokeKind::Set : InvokeKind::Let;
+  if (via_me && f.me == d) {
+    auto it = f.me->cls()->member_index.find(Lower(name));
+    if (it != f.me->cls()->member_index.end()) {
+      ArgBuffer b;
+      if (args) b.Fill(f, *args, false);
+      b.Append(std::move(v));
+      f.rt->InvokeMember(f.me, it->second, kind, b.args());
+      return;
+    }
+  }
+  int id = d->FindMember(name);
+  if (id == Dispatch::kUnknownMember) throw NamedError(vberr::kNotSupported, name);
+  ArgBuffer b;
+  if (args) b.Fill(f, *args, false);
+  b.Append(std::move(v));
+  d->Invoke(id, kind, b.args());
+}
+
+// ---------------- CallExpr, Me, New ----------------
+
+Variant CallExpr::Eval(Frame& f) const {
+  // `a(i)` on a local array: no virtual calls, no copies of the array.
+  if (target->tag == ExprTag::kLocal && args.size() == 1 && args[0].e) {
+    const Variant& v = f.locals[target->slot].Deref();
+    if (v.IsArray()) {
+      sw::Ref<VbArray> keep(v.AsArray());
+      return keep->At1(args[0].e->Eval(f).ToLong());
+    }
+  }
+  return target->Invoke(f, args, InvokeKind::Get);
+}
+
+Variant CallExpr::Invoke(Frame& f, const ArgList& more, InvokeKind kind) const {
+  Variant v = target->Invoke(f, args, InvokeKind::Get);
+  return IndexOrDefault(f, v, more, kind, DisplayName());
+}
+
+void CallExpr::Assign(Frame& f, const ArgList* a, Variant v, bool is_set) const {
+  if (a && !a->empty()) {
+    Variant holder = target->Invoke(f, args, InvokeKind::Get);
+    AssignIndexed(f, holder, *a, std::move(v), is_set, DisplayName());
+    return;
+  }
+  target->Assign(f, &args, std::move(v), is_set);
+}
+
+Variant MeExpr::Eval(Frame& f) const {
+  if (!f.me) throw VbError(vberr::kObjectRequired);
+  return Variant(sw::Ref<Dispatch>(f.me));
+}
+
+Variant NewExpr::Eval(Frame& f) const {
+  return f.rt->NewObjectByName(lname, class_name, explicit_vars);
+}
+
+}  // namespace sw::vbs

@@ -1,0 +1,315 @@
+#include "scripting/vbscript/lib_filesystem.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "scripting/vbscript/lib_args.h"
+#include "scripting/vbscript/lib_members.h"
+#include "scripting/vbscript/lib_text.h"
+
+namespace sw::vbs::lib {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kForReading = 1, kForWriting = 2, kForAppending = 8;
+
+constexpr int kTristateTrue = -1;
+
+// UTF-16LE file bytes (after an optional byte-order mark) as ANSI text.
+std::string FromUtf16(const std::string& bytes) {
+  size_t i = bytes.compare(0, 2, "\xFF\xFE") == 0 ? 2 : 0;
+  std::string out;
+  out.reserve(bytes.size() / 2);
+  for (; i + 1 < bytes.size(); i += 2) {
+    auto unit = static_cast<uint16_t>(static_cast<unsigned char>(bytes[i]) |
+                                      static_cast<unsigned char>(bytes[i + 1]) << 8);
+    out.push_back(ByteOfUnit(unit));
+  }
+  return out;
+}
+
+std::string ToUtf16(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() * 2);
+  for (char c : text) {
+    uint16_t unit = UnitOfByte(static_cast<unsigned char>(c));
+    out.push_back(static_cast<char>(unit & 0xFF));
+    out.push_back(static_cast<char>(unit >> 8));
+  }
+  return out;
+}
+
+// A text file opened by OpenTextFile or CreateTextFile, in the ANSI code page or as UTF-16
+// (Unicode). Reading streams hold the whole file; writing streams write through at once.
+class TextStream : public Dispatch {
+ public:
+  static Ref<TextStream> ForReading(const std::string& bytes, bool unicode) {
+    auto t = MakeRef<TextStream>();
+    t->reading_ = true;
+    t->content_ = unicode ? FromUtf16(bytes) : bytes;
+    return t;
+  }
+  static Ref<TextStream> ForWriting(const fs::path& p, bool append, bool unicode) {
+    auto t = MakeRef<TextStream>();
+    std::error_code ec;
+    bool fresh = !append || !fs::exists(p, ec) || fs::file_size(p, ec) == 0;
+    t->out_.open(p, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
+    if (!t->out_) throw VbError(vberr::kPermissionDenied);
+    t->unicode_ = unicode;
+    if (unicode && fresh) t->out_ << "\xFF\xFE";
+    return t;
+  }
+
+  std::string TypeName() const override { return "TextStream"; }
+  int FindMember(std::string_view name) override {
+    return FindMemberIn(
+        name, {"ReadLine", "ReadAll", "Read", "SkipLine", "AtEndOfStream", "AtEndOfLine", "Line",
+               "Write", "WriteLine", "WriteBlankLines", "Close"});
+  }
+
+  Variant Invoke(int member, InvokeKind kind, Args a) override {
+    if (IsPut(kind) || member == kDefaultMember) throw VbError(vberr::kNotSupported);
+    if (member == 11) {  // Close
+      ArgCount(a, 0);
+      closed_ = true;
+      if (out_.is_open()) out_.close();
+      return Variant();
+    }
+    if (closed_) throw VbError(vberr::kBadFileName);
+    bool reads = member <= 6;
+    if (member == 7) reads = reading_;
+    if (reads != reading_) throw VbError(vberr::kBadFileMode);
+    switch (member) {
+      case 1:
+        ArgCount(a, 0);
+        return Variant(ReadLine());
+      case 2: {
+        ArgCount(a, 0);
+        if (pos_ >= content_.size()) throw VbError(vberr::kInputPastEnd);
+        std::string rest = content_.substr(pos_);
+        for (char c : rest) line_ += c == '\n';
+        pos_ = content_.size();
+        return Variant(std::move(rest));
+      }
+      case 3: {
+        ArgCount(a, 1);
+        int32_t n = LongArg(a[0]);
+        if (n < 0) InvalidCall();
+        if (pos_ >= content_.size()) throw VbError(vberr::kInputPastEnd);
+        std::string part = content_.substr(pos_, static_cast<size_t>(n));
+        for (char c : part) line_ += c == '\n';
+        pos_ += part.size();
+        return Variant(std::move(part));
+      }
+      case 4:
+        ArgCount(a, 0);
+        ReadLine();
+        return Variant();
+      case 5:
+        ArgCount(a, 0);
+        return Variant(pos_ >= content_.size());
+      case 6:
+        ArgCount(a, 0);
+        return Variant(pos_ >= content_.size() || content_[pos_] == '\r' || content_[pos_] == '\n');
+      case 7:
+        ArgCount(a, 0);
+        return Variant(line_);
+      case 8:
+        ArgCount(a, 1);
+        Put(TextArg(a[0]));
+        return Variant();
+      case 9:
+        if (a.size() > 1) throw VbError(vberr::kWrongArguments);
+        Put((a.empty() ? std::string() : TextArg(a[0])) + "\r\n");
+        return Variant();
+      case 10: {
+        ArgCount(a, 1);
+        int32_t n = LongArg(a[0]);
+        if (n < 0) InvalidCall();
+        for (int32_t i = 0; i < n; ++i) Put("\r\n");
+        return Variant();
+      }
+      default:
+        throw VbError(vberr::kNotSupported);
+    }
+  }
+
+ private:
+  // The next line without its end (CR LF, LF or CR).
+  std::string ReadLine() {
+    if (pos_ >= content_.size()) throw VbError(vberr::kInputPastEnd);
+    size_t end = content_.find_first_of("\r\n", pos_);
+    if (end == std::string::npos) end = content_.size();
+    std::string line = content_.substr(pos_, end - pos_);
+    pos_ = end;
+    if (pos_ < content_.size() && content_[pos_] == '\r') ++pos_;
+    if (pos_ < content_.size() && content_[pos_] == '\n') ++pos_;
+    ++line_;
+    return line;
+  }
+
+  void Put(const std::string& s) {
+    for (char c : s) line_ += c == '\n';
+    out_ << (unicode_ ? ToUtf16(s) : s);
+    out_.flush();
+    if (!out_) throw VbError(57);  // Device I/O error
+  }
+
+  bool reading_ = false;
+  bool unicode_ = false;
+  bool closed_ = false;
+  std::string content_;
+  size_t pos_ = 0;
+  int32_t line_ = 1;
+  std::ofstream out_;
+};
+
+// The position after the last '\' or '/' of a script path, ignoring separators at its end.
+std::string_view TrimEndSeparators(std::string_view p) {
+  while (p.size() > 1 && (p.back() == '\\' || p.back() == '/')) p.remove_suffix(1);
+  return p;
+}
+
+std::string FileNameOf(std::string_view p) {
+  p = TrimEndSeparators(p);
+  size_t at = p.find_last_of("\\/:");
+  return std::string(at == std::string_view::npos ? p : p.substr(at + 1));
+}
+
+std::string ParentOf(std::string_view p) {
+  p = TrimEndSeparators(p);
+  size_t at = p.find_last_of("\\/");
+  if (at == std::string_view::npos) return std::string();
+  std::string_view parent = p.substr(0, at);
+  if (parent.empty() || parent.back() == ':') return std::string(p.substr(0, at + 1));
+  return std::string(parent);
+}
+
+class FileSystemObject : public Dispatch {
+ public:
+  explicit FileSystemObject(const FileAccess* access) : access_(access) {}
+  std::string TypeName() const override { return "FileSystemObject"; }
+  int FindMember(std::string_view name) override {
+    return FindMemberIn(name, {"FileExists", "FolderExists", "CreateTextFile", "OpenTextFile",
+                               "DeleteFile", "GetFileName", "BuildPath", "GetParentFolderName",
+                               "GetBaseName", "GetExtensionName", "CreateFolder"});
+  }
+
+  Variant Invoke(int member, InvokeKind kind, Args a) override {
+    if (IsPut(kind) || member == kDefaultMember) throw VbError(vberr::kNotSupported);
+    std::error_code ec;
+    switch (member) {
+      case 1:
+        ArgCount(a, 1);
+        return Variant(!TextArg(a[0]).empty() && fs::is_regular_file(Path(a[0]), ec));
+      case 2:
+        ArgCount(a, 1);
+        return Variant(!TextArg(a[0]).empty() && fs::is_directory(Path(a[0]), ec));
+      case 3: {
+        if (a.size() < 1 || a.size() > 3) throw VbError(vberr::kWrongArguments);
+        fs::path p = Writable(a[0]);
+        bool overwrite = Has(a, 1) ? NotNull(a[1]).ToBool() : true;
+        if (fs::exists(p, ec) && !overwrite) throw VbError(vberr::kFileAlreadyExists);
+        bool unicode = Has(a, 2) && NotNull(a[2]).ToBool();
+        NeedFolder(p);
+        return Variant(Ref<Dispatch>(TextStream::ForWriting(p, false, unicode)));
+      }
+      case 4:
+        if (a.size() < 1 || a.size() > 4) throw VbError(vberr::kWrongArguments);
+        return Variant(Ref<Dispatch>(Open(a)));
+      case 5: {
+        if (a.size() < 1 || a.size() > 2) throw VbError(vberr::kWrongArguments);
+        fs::path p = Writable(a[0]);
+        if (!fs::is_regular_file(p, ec)) throw VbError(vberr::kFileNotFound);
+        if (!fs::remove(p, ec) || ec) throw VbError(vberr::kPermissionDenied);
+        return Variant();
+      }
+      case 6:
+        ArgCount(a, 1);
+        return Variant(FileNameOf(TextArg(a[0])));
+      case 7: {
+        ArgCount(a, 2);
+        std::string base = TextArg(a[0]), name = TextArg(a[1]);
+        if (!base.empty() && base.back() != '\\' && base.back() != '/' && base.back() != ':')
+          base += '\\';
+        return Variant(base + name);
+      }
+      case 8:
+        ArgCount(a, 1);
+        return Variant(ParentOf(TextArg(a[0])));
+      case 9:
+      case 10: {
+        ArgCount(a, 1);
+        std::string name = FileNameOf(TextArg(a[0]));
+        size_t dot = name.rfind('.');
+        if (member == 9) return Variant(dot == std::string::npos ? name : name.substr(0, dot));
+        return Variant(dot == std::string::npos ? std::string() : name.substr(dot + 1));
+      }
+      case 11: {
+        ArgCount(a, 1);
+        fs::path p = Writable(a[0]);
+        if (fs::exists(p, ec)) throw VbError(vberr::kFileAlreadyExists);
+        NeedFolder(p);
+        if (!fs::create_directory(p, ec)) throw VbError(vberr::kPermissionDenied);
+        return Variant();
+      }
+      default:
+        throw VbError(vberr::kNotSupported);
+    }
+  }
+
+ private:
+  fs::path Path(const Variant& v) const {
+    std::string s = TextArg(v);
+    if (s.empty()) throw VbError(vberr::kInvalidProcedureCall);
+    return access_->Resolve(s);
+  }
+
+  fs::path Writable(const Variant& v) const {
+    fs::path p = Path(v);
+    if (!access_->MayWrite(p)) throw VbError(vberr::kPermissionDenied);
+    return p;
+  }
+
+  static void NeedFolder(const fs::path& p) {
+    std::error_code ec;
+    fs::path parent = p.parent_path();
+    if (!parent.empty() && !fs::is_directory(parent, ec)) throw VbError(vberr::kPathNotFound);
+  }
+
+  Ref<TextStream> Open(Args a) const {
+    int32_t mode = Has(a, 1) ? LongArg(a[1]) : kForReading;
+    if (mode != kForReading && mode != kForWriting && mode != kForAppending) InvalidCall();
+    bool create = Has(a, 2) && NotNull(a[2]).ToBool();
+    bool unicode = Has(a, 3) && LongArg(a[3]) == kTristateTrue;
+    std::error_code ec;
+    if (mode == kForReading) {
+      fs::path p = Path(a[0]);
+      if (!fs::is_regular_file(p, ec)) throw VbError(vberr::kFileNotFound);
+      std::ifstream in(p, std::ios::binary);
+      if (!in) throw VbError(vberr::kPermissionDenied);
+      std::ostringstream s;
+      s << in.rdbuf();
+      return TextStream::ForReading(s.str(), unicode);
+    }
+    fs::path p = Writable(a[0]);
+    if (!fs::exists(p, ec)) {
+      if (!create) throw VbError(vberr::kFileNotFound);
+      NeedFolder(p);
+    }
+    return TextStream::ForWriting(p, mode == kForAppending, unicode);
+  }
+
+  const FileAccess* access_;
+};
+
+}  // namespace
+
+Ref<Dispatch> MakeFileSystemObject(const FileAccess* access) {
+  static const FileAccess kDefault;
+  return MakeRef<FileSystemObject>(access ? access : &kDefault);
+}
+
+}  // namespace sw::vbs::lib

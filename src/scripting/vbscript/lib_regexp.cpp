@@ -1,0 +1,389 @@
+#include "scripting/vbscript/lib_regexp.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "scripting/vbscript/lib_members.h"
+#include "scripting/vbscript/lib_text.h"
+
+namespace sw::vbs::lib {
+namespace {
+
+enum RegExpMember { kPattern = 1, kIgnoreCase, kGlobal, kMultiline, kTest, kExecute, kReplace };
+
+struct CodeFree {
+  void operator()(pcre2_code* c) const { pcre2_code_free(c); }
+};
+struct ContextFree {
+  void operator()(pcre2_compile_context* c) const { pcre2_compile_context_free(c); }
+};
+struct MatchFree {
+  void operator()(pcre2_match_data* m) const { pcre2_match_data_free(m); }
+};
+
+int HexValue(const std::string& p, size_t at, size_t n) {
+  if (at + n > p.size()) return -1;
+  int v = 0;
+  for (size_t i = at; i < at + n; ++i) {
+    char c = p[i];
+    int d = c >= '0' && c <= '9'   ? c - '0'
+            : c >= 'a' && c <= 'f' ? c - 'a' + 10
+            : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                   : -1;
+    if (d < 0) return -1;
+    v = v * 16 + d;
+  }
+  return v;
+}
+
+// Script patterns differ from PCRE2's in a few escapes: `\v` is the vertical tab only, and
+// `\uHHHH` names a UTF-16 unit, which the ANSI text holds as its code page byte.
+std::string ToPcre(const std::string& p) {
+  std::string out;
+  out.reserve(p.size());
+  bool in_class = false;  // a unit the code page lacks matches nothing: dropped from a class
+  for (size_t i = 0; i < p.size(); ++i) {
+    if (p[i] == '[' && !in_class) {
+      // As in ECMAScript, `[]` matches nothing and `[^]` any character.
+      if (p.compare(i, 2, "[]") == 0) {
+        out += "(?!)";
+        ++i;
+      } else if (p.compare(i, 3, "[^]") == 0) {
+        out += "[\\s\\S]";
+        i += 2;
+      } else {
+        in_class = true;
+        out.push_back(p[i]);
+        if (i + 1 < p.size() && p[i + 1] == '^') out.push_back(p[++i]);
+      }
+    } else if (p[i] == ']' && in_class) {
+      in_class = false;
+      out.push_back(p[i]);
+    } else if (p[i] == '\\' && i + 1 < p.size()) {
+      int unit = p[i + 1] == 'u' ? HexValue(p, i + 2, 4) : -1;
+      if (p[i + 1] == 'v') {
+        out += "\\x0B";
+      } else if (unit >= 0) {
+        char b = ByteOfUnit(static_cast<uint16_t>(unit));
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\x%02X", static_cast<unsigned char>(b));
+        if (b != '?' || unit == '?')
+          out += buf;
+        else if (!in_class)
+          out += "(?!)";
+        i += 4;
+      } else {
+        out.append(p, i, 2);
+      }
+      ++i;
+    } else {
+      out.push_back(p[i]);
+    }
+  }
+  return out;
+}
+
+// PCRE2's character tables with the Windows-1252 letters' case pairs added, so that
+// IgnoreCase matches "É" with "é". Character classes (\w, \d, \s) stay ASCII as scripts
+// expect. The layout starts with the lower-case table and the case-flip table.
+const uint8_t* AnsiTables() {
+  static const std::vector<uint8_t> tables = [] {
+    constexpr size_t kTablesLength = 1088;
+    const uint8_t* base = pcre2_maketables(nullptr);
+    std::vector<uint8_t> t(base, base + kTablesLength);
+    pcre2_maketables_free(nullptr, base);
+    for (int c = 0; c < 256; ++c) {
+      int lower = FoldByte(static_cast<unsigned char>(c));
+      if (lower == c) continue;
+      t[static_cast<size_t>(c)] = static_cast<uint8_t>(lower);        // lower-case table
+      t[256 + static_cast<size_t>(c)] = static_cast<uint8_t>(lower);  // flip upper -> lower
+      t[256 + static_cast<size_t>(lower)] = static_cast<uint8_t>(c);  // flip lower -> upper
+    }
+    return t;
+  }();
+  return tables.data();
+}
+
+int ScriptErrorOf(int pcre_error) {
+  switch (pcre_error) {
+    case PCRE2_ERROR_MISSING_CLOSING_PARENTHESIS:
+      return 5020;
+    case PCRE2_ERROR_MISSING_SQUARE_BRACKET:
+      return 5019;
+    case PCRE2_ERROR_QUANTIFIER_INVALID:
+    case PCRE2_ERROR_QUANTIFIER_OUT_OF_ORDER:
+      return 5018;
+    case PCRE2_ERROR_CLASS_RANGE_ORDER:
+      return 5021;
+    default:
+      return 5017;
+  }
+}
+
+Variant Text(const std::string& s) {
+  return Variant(s);
+}
+
+// SubMatches: the groups of one match, by 0-based index.
+class SubMatches : public Dispatch {
+ public:
+  explicit SubMatches(std::vector<Variant> g) : groups_(std::move(g)) {}
+  std::string TypeName() const override { return "ISubMatches"; }
+  int FindMember(std::string_view name) override { return FindMemberIn(name, {"Item", "Count"}); }
+  Variant Invoke(int member, InvokeKind kind, Args a) override {
+    if (IsPut(kind)) throw VbError(vberr::kNotSupported);
+    if (member == kDefaultMember || member == 1) {
+      ArgCount(a, 1);
+      int32_t i = a[0].ToLong();
+      if (i < 0 || static_cast<size_t>(i) >= groups_.size())
+        throw VbError(vberr::kInvalidProcedureCall);
+      return groups_[static_cast<size_t>(i)];
+    }
+    if (member == 2) {
+      ArgCount(a, 0);
+      return Variant(static_cast<int32_t>(groups_.size()));
+    }
+    throw VbError(vberr::kNotSupported);
+  }
+  std::vector<Variant> Enumerate() override { return groups_; }
+
+ private:
+  std::vector<Variant> groups_;
+};
+
+class Match : public Dispatch {
+ public:
+  explicit Match(MatchData d) : d_(std::move(d)) {}
+  std::string TypeName() const override { return "IMatch2"; }
+  int FindMember(std::string_view name) override {
+    return FindMemberIn(name, {"Value", "FirstIndex", "Length", "SubMatches"});
+  }
+  Variant Invoke(int member, InvokeKind kind, Args a) override {
+    if (IsPut(kind)) throw VbError(vberr::kNotSupported);
+    if (member == 4) {
+      // `m.SubMatches(0)`: the index goes to the collection's default member.
+      Ref<Dispatch> subs = MakeRef<SubMatches>(d_.groups);
+      if (a.empty()) return Variant(subs);
+      return subs->Invoke(kDefaultMember, InvokeKind::Get, a);
+    }
+    ArgCount(a, 0);
+    switch (member) {
+      case kDefaultMember:
+      case 1:
+        return Text(d_.value);
+      case 2:
+        return Variant(d_.first_index);
+      case 3:
+        return Variant(static_cast<int32_t>(d_.value.size()));
+      default:
+        throw VbError(vberr::kNotSupported);
+    }
+  }
+
+ private:
+  MatchData d_;
+};
+
+class MatchCollection : public Dispatch {
+ public:
+  explicit MatchCollection(std::vector<MatchData> m) {
+    for (auto& d : m) items_.emplace_back(Ref<Dispatch>(MakeRef<Match>(std::move(d))));
+  }
+  std::string TypeName() const override { return "IMatchCollection2"; }
+  int FindMember(std::string_view name) override { return FindMemberIn(name, {"Item", "Count"}); }
+  Variant Invoke(int member, InvokeKind kind, Args a) override {
+    if (IsPut(kind)) throw VbError(vberr::kNotSupported);
+    if (member == kDefaultMember || member == 1) {
+      ArgCount(a, 1);
+      int32_t i = a[0].ToLong();
+      if (i < 0 || static_cast<size_t>(i) >= items_.size())
+        throw VbError(vberr::kInvalidProcedureCall);
+      return items_[static_cast<size_t>(i)];
+    }
+    if (member == 2) {
+      ArgCount(a, 0);
+      return Variant(static_cast<int32_t>(items_.size()));
+    }
+    throw VbError(vberr::kNotSupported);
+  }
+  std::vector<Variant> Enumerate() override { return items_; }
+
+ private:
+  std::vector<Variant> items_;
+};
+
+// A replacement value's text: Booleans as numbers (True gives "-1").
+std::string ReplacementText(const Variant& v) {
+  if (v.type() == VarType::Boolean) return v.AsBool() ? "-1" : "0";
+  return v.ToText();
+}
+
+}  // namespace
+
+struct RegExp::Compiled {
+  std::unique_ptr<pcre2_code, CodeFree> code;
+  std::unique_ptr<pcre2_match_data, MatchFree> match;
+};
+
+RegExp::RegExp() = default;
+RegExp::~RegExp() = default;
+
+Ref<Dispatch> MakeRegExp() {
+  return MakeRef<RegExp>();
+}
+
+void RegExp::Compile() {
+  uint32_t flags = PCRE2_ALT_BSUX | PCRE2_MATCH_UNSET_BACKREF | PCRE2_DOLLAR_ENDONLY;
+  if (ignore_case) flags |= PCRE2_CASELESS;
+  if (multiline) flags |= PCRE2_MULTILINE;
+  if (code_ && code_pattern_ == pattern && code_flags_ == flags) return;
+  code_.reset();
+  std::unique_ptr<pcre2_compile_context, ContextFree> ctx(pcre2_compile_context_create(nullptr));
+  pcre2_set_newline(ctx.get(), PCRE2_NEWLINE_LF);
+  pcre2_set_character_tables(ctx.get(), AnsiTables());
+  std::string p = ToPcre(pattern);
+  int err = 0;
+  PCRE2_SIZE at = 0;
+  pcre2_code* c =
+      pcre2_compile(reinterpret_cast<PCRE2_SPTR>(p.data()), p.size(), flags, &err, &at, ctx.get());
+  if (!c) throw VbError(ScriptErrorOf(err));
+  auto compiled = std::make_unique<Compiled>();
+  compiled->code.reset(c);
+  compiled->match.reset(pcre2_match_data_create_from_pattern(c, nullptr));
+  code_ = std::move(compiled);
+  code_pattern_ = pattern;
+  code_flags_ = flags;
+}
+
+std::vector<MatchData> RegExp::Matches(const std::string& text, bool all) {
+  Compile();
+  std::vector<MatchData> out;
+  auto subject = reinterpret_cast<PCRE2_SPTR>(text.data());
+  size_t start = 0;
+  while (start <= text.size()) {
+    int rc =
+        pcre2_match(code_->code.get(), subject, text.size(), start, 0, code_->match.get(), nullptr);
+    if (rc < 0) break;
+    PCRE2_SIZE* ov = pcre2_get_ovector_pointer(code_->match.get());
+    uint32_t pairs = pcre2_get_ovector_count(code_->match.get());
+    uint32_t groups = 0;
+    pcre2_pattern_info(code_->code.get(), PCRE2_INFO_CAPTURECOUNT, &groups);
+    MatchData m;
+    m.value = text.substr(ov[0], ov[1] - ov[0]);
+    m.first_index = static_cast<int32_t>(ov[0]);
+    for (uint32_t g = 1; g <= groups; ++g) {
+      if (g < pairs && static_cast<int>(g) < rc && ov[2 * g] != PCRE2_UNSET)
+        m.groups.emplace_back(text.substr(ov[2 * g], ov[2 * g + 1] - ov[2 * g]));
+      else
+        m.groups.emplace_back();
+    }
+    size_t end = ov[1];
+    out.push_back(std::move(m));
+    if (!all) break;
+    // An empty match moves on by one character.
+    start = end == ov[0] ? end + 1 : end;
+  }
+  return out;
+}
+
+std::string RegExp::Replace(const std::string& text, const std::string& with) {
+  std::vector<MatchData> ms = Matches(text, global);
+  std::string out;
+  size_t last = 0;
+  for (const MatchData& m : ms) {
+    size_t begin = static_cast<size_t>(m.first_index), end = begin + m.value.size();
+    out.append(text, last, begin - last);
+    for (size_t i = 0; i < with.size(); ++i) {
+      char c = with[i];
+      if (c != '$' || i + 1 >= with.size()) {
+        out.push_back(c);
+        continue;
+      }
+      char n = with[i + 1];
+      if (n == '$') {
+        out.push_back('$');
+        ++i;
+      } else if (n == '&') {
+        out += m.value;
+        ++i;
+      } else if (n == '`') {
+        out.append(text, 0, begin);
+        ++i;
+      } else if (n == '\'') {
+        out.append(text, end, std::string::npos);
+        ++i;
+      } else if (n >= '0' && n <= '9') {
+        size_t count = m.groups.size();
+        size_t one = static_cast<size_t>(n - '0');
+        size_t two = i + 2 < with.size() && with[i + 2] >= '0' && with[i + 2] <= '9'
+                         ? one * 10 + static_cast<size_t>(with[i + 2] - '0')
+                         : 0;
+        if (two >= 1 && two <= count) {
+          out += m.groups[two - 1].ToText();
+          i += 2;
+        } else if (one >= 1 && one <= count) {
+          out += m.groups[one - 1].ToText();
+          ++i;
+        } else {
+          out.push_back(c);
+        }
+      } else {
+        out.push_back(c);
+      }
+    }
+    last = end;
+  }
+  out.append(text, last, std::string::npos);
+  return out;
+}
+
+int RegExp::FindMember(std::string_view name) {
+  return FindMemberIn(
+      name, {"Pattern", "IgnoreCase", "Global", "Multiline", "Test", "Execute", "Replace"});
+}
+
+Variant RegExp::Invoke(int member, InvokeKind kind, Args a) {
+  bool put = IsPut(kind);
+  switch (member) {
+    case kPattern:
+      if (put) {
+        ArgCount(a, 1);
+        pattern = a[0].ToText();
+        return Variant();
+      }
+      ArgCount(a, 0);
+      return Variant(pattern);
+    case kIgnoreCase:
+    case kGlobal:
+    case kMultiline: {
+      bool& flag = member == kIgnoreCase ? ignore_case : (member == kGlobal ? global : multiline);
+      if (put) {
+        ArgCount(a, 1);
+        flag = a[0].ToBool();
+        return Variant();
+      }
+      ArgCount(a, 0);
+      return Variant(flag);
+    }
+    case kTest:
+      if (put) break;
+      ArgCount(a, 1);
+      return Variant(!Matches(a[0].ToText(), false).empty());
+    case kExecute:
+      if (put) break;
+      ArgCount(a, 1);
+      return Variant(Ref<Dispatch>(MakeRef<MatchCollection>(Matches(a[0].ToText(), global))));
+    case kReplace:
+      if (put) break;
+      ArgCount(a, 2);
+      return Variant(Replace(a[0].ToText(), ReplacementText(a[1])));
+    default:
+      break;
+  }
+  throw VbError(vberr::kNotSupported);
+}
+
+}  // namespace sw::vbs::lib

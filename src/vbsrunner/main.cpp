@@ -1,0 +1,29 @@
+// scenewright-vbs: runs VBScript files the way the player's host does, for authors checking
+// their procedures. Usage: scenewright-vbs FILE...
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "vbsrunner/cp1252.h"
+#include "vbsrunner/runner.h"
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::cerr << "usage: scenewright-vbs FILE...\n";
+    return 2;
+  }
+  std::vector<sw::vbsrunner::ScriptFile> files;
+  for (int i = 1; i < argc; ++i) {
+    std::ifstream in(argv[i], std::ios::binary);
+    if (!in) {
+      std::cerr << argv[i] << ": cannot open file\n";
+      return 1;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::string s = text.str();
+    if (s.starts_with("\xEF\xBB\xBF")) s.erase(0, 3);
+    files.push_back({argv[i], sw::vbsrunner::Utf8ToCp1252(s)});
+  }
+  return sw::vbsrunner::RunScripts(files, std::cout, std::cerr);
+}

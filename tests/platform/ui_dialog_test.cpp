@@ -1,0 +1,283 @@
+// Message boxes, input boxes and menus: keyboard and mouse use, results, the message record
+// and the menus part of the state dump.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/dialog.h"
+#include "platform/menu_dump.h"
+#include "platform/menu_tracker.h"
+#include "platform/message_box.h"
+#include "platform/timer.h"
+#include "ui_support.h"
+
+namespace sw::platform {
+namespace {
+
+using testing::PressKey;
+using testing::ShownForm;
+
+// Runs `show` from a timer (as game code would, inside the event loop) while `drive` is
+// played into the open dialog on the next passes.
+class ModalDriver : public InputSource {
+ public:
+  std::function<void(Platform&, Form&)> drive;
+  int idle_polls = 0;
+  bool Poll(Platform& p) override {
+    Form* dialog = p.desktop().top_modal();
+    if (!dialog || !drive) {
+      // A dialog nobody answers would wait for ever: end the run so the test fails.
+      if (dialog && ++idle_polls > 1000) p.events().RequestQuit(99);
+      return false;
+    }
+    idle_polls = 0;
+    auto step = std::move(drive);
+    drive = nullptr;
+    step(p, *dialog);
+    return true;
+  }
+};
+
+class DialogTest : public ::testing::Test {
+ protected:
+  Platform platform_;
+  std::shared_ptr<Form> form_ = ShownForm(platform_);
+  ModalDriver driver_;
+
+  void SetUp() override { platform_.events().SetInputSource(&driver_); }
+  void TearDown() override { platform_.events().SetInputSource(nullptr); }
+
+  void Keys(std::initializer_list<int> list) {
+    driver_.drive = [codes = std::vector<int>(list)](Platform& p, Form&) {
+      for (int code : codes) {
+        p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, code));
+        p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyUp, code));
+      }
+    };
+  }
+};
+
+TEST_F(DialogTest, EnterPressesTheDefaultButtonAndArrowsMoveBetweenButtons) {
+  Keys({keys::kReturn});
+  MessageStyle yes_no{MessageButtons::kYesNo, MessageIcon::kQuestion, 1};
+  EXPECT_EQ(ShowMessageBox(platform_, "Quit?", "Game", yes_no), MessageResult::kNo);
+  Keys({keys::kLeft, keys::kReturn});
+  EXPECT_EQ(ShowMessageBox(platform_, "Quit?", "Game", yes_no), MessageResult::kYes);
+  Keys({keys::kRight, keys::kRight, keys::kSpace});
+  EXPECT_EQ(ShowMessageBox(platform_, "Save?", "Game", {MessageButtons::kYesNoCancel}),
+            MessageResult::kCancel);
+}
+
+TEST_F(DialogTest, EscapeCancelsWhereThereIsACancelAnswer) {
+  Keys({keys::kEscape});
+  EXPECT_EQ(ShowMessageBox(platform_, "Go on?", "T", {MessageButtons::kOkCancel}),
+            MessageResult::kCancel);
+  Keys({keys::kEscape});
+  EXPECT_EQ(ShowMessageBox(platform_, "Done", "T", {MessageButtons::kOk}), MessageResult::kOk);
+  // A Yes/No box has no cancel button: Escape does nothing, the next key answers.
+  driver_.drive = [this](Platform& p, Form&) {
+    p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, keys::kEscape));
+    Keys({keys::kReturn});
+  };
+  EXPECT_EQ(ShowMessageBox(platform_, "Sure?", "T", {MessageButtons::kYesNo}), MessageResult::kYes);
+}
+
+TEST_F(DialogTest, MessagesAreRecordedWithTitleTextAndIcon) {
+  Keys({keys::kReturn});
+  ShowMessageBox(platform_, "Line one\r\nLine two", "Error", MessageStyleFromVb(16));
+  Keys({keys::kEscape});
+  ShowInputBox(platform_, "Your name?", "Ask", "Bob");
+  nlohmann::json dump = platform_.state().Collect();
+  ASSERT_EQ(dump["messages"].size(), 2u);
+  EXPECT_EQ(
+      dump["messages"][0],
+      (nlohmann::json{{"title", "Error"}, {"text", "Line one\r\nLine two"}, {"icon", "critical"}}));
+  EXPECT_EQ(dump["messages"][1]["kind"], "input");
+  EXPECT_EQ(dump["window"], "none");
+}
+
+TEST_F(DialogTest, VbStyleNumbersChooseButtonsIconAndDefault) {
+  MessageStyle s = MessageStyleFromVb(4 + 32 + 256);
+  EXPECT_EQ(s.buttons, MessageButtons::kYesNo);
+  EXPECT_EQ(s.icon, MessageIcon::kQuestion);
+  EXPECT_EQ(s.default_button, 1);
+  EXPECT_EQ(MessageStyleFromVb(48).icon, MessageIcon::kWarning);
+  EXPECT_EQ(MessageStyleFromVb(64 + 1).buttons, MessageButtons::kOkCancel);
+}
+
+TEST_F(DialogTest, InputBoxReplacesTheProposedTextWhenTypingAndReturnsNothingOnCancel) {
+  driver_.drive = [](Platform& p, Form&) {
+    InputEvent text;
+    text.kind = InputEvent::Kind::kText;
+    text.text = "Ann";
+    p.events().Post(text);
+    p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, keys::kReturn));
+  };
+  EXPECT_EQ(ShowInputBox(platform_, "Name?", "Ask", "Bob"), std::optional<std::string>("Ann"));
+  Keys({keys::kReturn});
+  EXPECT_EQ(ShowInputBox(platform_, "Name?", "Ask", "Bob"), std::optional<std::string>("Bob"));
+  driver_.drive = [](Platform& p, Form& dialog) {
+    // Tab from the field to OK, then Cancel, and press it.
+    for (int code : {keys::kTab, keys::kTab, keys::kSpace})
+      p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, code));
+    (void)dialog;
+  };
+  EXPECT_EQ(ShowInputBox(platform_, "Name?", "Ask", "Bob"), std::nullopt);
+}
+
+TEST_F(DialogTest, BoxesOpenedWhileQuittingReturnTheCancellingAnswer) {
+  platform_.events().RequestQuit(0);
+  EXPECT_EQ(ShowMessageBox(platform_, "x", "t", {MessageButtons::kYesNo}), MessageResult::kNo);
+  EXPECT_EQ(ShowInputBox(platform_, "x", "t", "y"), std::nullopt);
+  EXPECT_EQ(platform_.messages().records().size(), 2u);
+}
+
+TEST_F(DialogTest, GenericDialogComposesListsFieldsAndButtons) {
+  Dialog dialog(platform_, "Load", 300, 200);
+  auto& list = dialog.AddListBox({10, 10, 200, 120});
+  for (const char* name : {"alpha", "beta", "gamma"}) list.AddItem(name);
+  auto& field = dialog.AddTextField("", {10, 140, 200, 21});
+  list.on.click = [&](Element&) { field.SetText(list.text()); };
+  dialog.AddButton("&Load", 1, {220, 10, 75, 23}, true);
+  dialog.AddButton("Cancel", 2, {220, 40, 75, 23}, false, true);
+  dialog.form().Focus(&list);
+  Keys({keys::kDown, keys::kDown, keys::kUp, keys::kReturn});
+  EXPECT_EQ(dialog.ShowModal(), 1);
+  EXPECT_EQ(list.list_index(), 0);
+  EXPECT_EQ(field.text(), "alpha");
+  EXPECT_EQ(dialog.form().client_rect_px().w, 300);
+}
+
+// ---- menus ----
+
+class MenuTest : public ::testing::Test {
+ protected:
+  Platform platform_;
+  std::shared_ptr<Form> form_ = ShownForm(platform_);
+  std::vector<std::string> log_;
+  MenuItem& exit_ = form_->menu().Add("mnuExit", "E&xit");
+  MenuItem& options_ = form_->menu().Add("mnuOptions", "&Options");
+  MenuItem& transitions_ = options_.Add("mnuDisableTransitions", "Disable transitions");
+  MenuItem& hidden_ = options_.Add("mnuHidden", "Hidden");
+  MenuItem& go_ = options_.Add("mnuGoToFrame", "Go to frame");
+  MenuItem& frame0_ = go_.AddArray("mnuFrameName", "template");
+
+  void SetUp() override {
+    hidden_.SetVisible(false);
+    frame0_.SetVisible(false);
+    auto log = [this](MenuItem& m) { log_.push_back(m.DisplayName()); };
+    exit_.on_click = log;
+    options_.on_click = log;
+    transitions_.on_click = [this](MenuItem& m) {
+      m.SetChecked(!m.checked());
+      log_.push_back(m.name());
+    };
+    frame0_.on_click = log;
+    for (int i = 1; i <= 2; ++i) {
+      MenuItem& f = form_->menu().Load("mnuFrameName", i);
+      f.SetCaption("Frame " + std::to_string(i));
+      f.SetVisible(true);
+    }
+  }
+  Point CentreOfTitle(const std::string& name) {
+    for (auto& row : form_->menu_tracker().TitleRows())
+      if (row.item->name() == name) return {row.rect.x + 5, row.rect.y + 5};
+    return {-1, -1};
+  }
+  Point CentreOfRow(std::size_t level, const std::string& display_name) {
+    for (auto& row : form_->menu_tracker().LevelRows(level))
+      if (row.item->DisplayName() == display_name) return {row.rect.x + 5, row.rect.y + 5};
+    return {-1, -1};
+  }
+};
+
+TEST_F(MenuTest, TheBarShowsWhileATitleIsVisibleAndPushesTheClientAreaDown) {
+  EXPECT_EQ(form_->client_rect_px().y, MenuTracker::kBarHeight);
+  EXPECT_EQ(form_->scale_height(), PixelsToTwips(480 - MenuTracker::kBarHeight));
+  exit_.SetVisible(false);
+  options_.SetVisible(false);
+  EXPECT_EQ(form_->client_rect_px().y, 0);
+  EXPECT_EQ(form_->scale_height(), PixelsToTwips(480));
+}
+
+TEST_F(MenuTest, ClickingTitlesAndItemsRunsTheirHandlersAndTicksCheckMarks) {
+  Point title = CentreOfTitle("mnuOptions");
+  testing::Click(platform_, title.x, title.y);
+  ASSERT_TRUE(form_->menu_tracker().is_open());
+  EXPECT_EQ(log_, (std::vector<std::string>{"mnuOptions"}));
+  auto rows = form_->menu_tracker().LevelRows(0);
+  ASSERT_EQ(rows.size(), 2u) << "the hidden item takes no row";
+  Point item = CentreOfRow(0, "mnuDisableTransitions");
+  testing::Click(platform_, item.x, item.y);
+  EXPECT_FALSE(form_->menu_tracker().is_open());
+  EXPECT_TRUE(transitions_.checked());
+  EXPECT_EQ(log_.back(), "mnuDisableTransitions");
+
+  // Into the sub-menu of loaded array members.
+  testing::Click(platform_, title.x, title.y);
+  Point go = CentreOfRow(0, "mnuGoToFrame");
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseMove, go.x, go.y, 0));
+  platform_.DoEvents();
+  ASSERT_EQ(form_->menu_tracker().open_path().size(), 2u);
+  Point frame2 = CentreOfRow(1, "mnuFrameName(2)");
+  testing::Click(platform_, frame2.x, frame2.y);
+  EXPECT_EQ(log_.back(), "mnuFrameName(2)");
+}
+
+TEST_F(MenuTest, KeyboardWalksAnOpenMenuAndAPressOutsideClosesIt) {
+  form_->menu_tracker().OpenTitle(options_);
+  PressKey(platform_, keys::kDown);
+  PressKey(platform_, keys::kDown);
+  PressKey(platform_, keys::kRight);  // opens "Go to frame", highlighting its first entry
+  PressKey(platform_, keys::kDown);
+  PressKey(platform_, keys::kReturn);
+  EXPECT_EQ(log_.back(), "mnuFrameName(2)");
+  form_->menu_tracker().OpenTitle(options_);
+  int presses = 0;
+  form_->client().on.mouse_down = [&](Element&, const MouseArgs&) { ++presses; };
+  testing::Click(platform_, 400, 400);
+  EXPECT_FALSE(form_->menu_tracker().is_open());
+  EXPECT_EQ(presses, 0) << "the press that closes a menu goes no further";
+  form_->menu_tracker().OpenTitle(exit_);  // a title without items runs at once
+  EXPECT_FALSE(form_->menu_tracker().is_open());
+  EXPECT_EQ(log_.back(), "mnuExit");
+}
+
+TEST_F(MenuTest, MenusPartOfTheDumpFollowsTheNamedItems) {
+  form_->menu().Add("mnuDebug", "Debug").SetVisible(false);
+  auto registration = RegisterMenuDump(platform_.state(), form_, "mnuExit", "mnuDebug");
+  transitions_.SetChecked(true);
+  nlohmann::json menus = platform_.state().Collect()["menus"];
+  EXPECT_EQ(menus["visible"], true);
+  EXPECT_EQ(menus["debug"], false);
+  EXPECT_EQ(menus["items"]["mnuDisableTransitions"],
+            (nlohmann::json{{"visible", true}, {"checked", true}}));
+  EXPECT_EQ(menus["items"]["mnuHidden"]["visible"], false);
+  EXPECT_TRUE(menus["items"].contains("mnuFrameName(2)"));
+  form_->menu().Unload("mnuFrameName", 2);
+  EXPECT_FALSE(platform_.state().Collect()["menus"]["items"].contains("mnuFrameName(2)"));
+  registration.Reset();
+  EXPECT_EQ(platform_.state().Collect()["menus"]["items"].size(), 0u) << "back to the default part";
+}
+
+TEST(StateDumpTest, ContributorsRunInOrderAndLeaveWithTheirRegistration) {
+  StateDump dump;
+  auto first = dump.Add([](nlohmann::json& j) { j["a"] = 1; });
+  {
+    auto second = dump.Add([](nlohmann::json& j) {
+      j["a"] = 2;
+      j["b"] = true;
+    });
+    EXPECT_EQ(dump.Collect(), (nlohmann::json{{"a", 2}, {"b", true}}));
+  }
+  EXPECT_EQ(dump.Collect(), (nlohmann::json{{"a", 1}}));
+  auto moved = std::move(first);
+  EXPECT_EQ(dump.Collect(), (nlohmann::json{{"a", 1}}));
+  auto file = testing::TempDir("dump") / "d.json";
+  dump.WriteFile(file);
+  std::ifstream in(file);
+  EXPECT_EQ(nlohmann::json::parse(in), (nlohmann::json{{"a", 1}}));
+}
+
+}  // namespace
+}  // namespace sw::platform

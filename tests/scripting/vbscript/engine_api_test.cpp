@@ -1,0 +1,289 @@
+// The host-facing operations: Reset, AddCode (and its cache), AddObject, Run, time limit and
+// error reports.
+#include <gtest/gtest.h>
+
+#include "scripting/vbscript/engine.h"
+#include "variant/host_object.h"
+
+namespace sw::vbs {
+namespace {
+
+// Collects WScript.Echo output.
+struct Echo {
+  std::string out;
+  Ref<Dispatch> object() {
+    auto ws = MakeRef<HostObject>();
+    ws->AddMethod("Echo", [this](Args a) {
+      for (size_t i = 0; i < a.size(); ++i) out += (i ? " " : "") + a[i].ToText();
+      out += "\n";
+      return Variant();
+    });
+    return ws;
+  }
+};
+
+class EngineTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(engine.AddObject("WScript", echo.object(), false).ok()); }
+  std::string Run(const std::string& code) {
+    Result r = engine.AddCode(code);
+    EXPECT_TRUE(r.ok()) << r.error().number << " " << r.error().description << " line "
+                        << r.error().line;
+    std::string s = echo.out;
+    echo.out.clear();
+    return s;
+  }
+  Engine engine;
+  Echo echo;
+};
+
+TEST_F(EngineTest, ResetDropsCodeVariablesAndObjects) {
+  EXPECT_EQ(Run("Dim x : x = 5 : Sub S : WScript.Echo \"s\", x : End Sub : S"), "s 5\n");
+  engine.Reset();
+  Result r = engine.Run("S");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 35);
+  EXPECT_FALSE(engine.AddCode("WScript.Echo 1").ok());  // the named object went too
+}
+
+TEST_F(EngineTest, SameTextAgainStartsWithFreshGlobals) {
+  const std::string text = "Dim n\r\nn = n + 1\r\nWScript.Echo n\r\n";
+  EXPECT_EQ(Run(text), "1\n");
+  for (int i = 0; i < 3; ++i) {
+    engine.Reset();
+    ASSERT_TRUE(engine.AddObject("WScript", echo.object(), false).ok());
+    EXPECT_EQ(Run(text), "1\n");
+  }
+}
+
+TEST_F(EngineTest, ProceduresPrefixIsReusedWithNewWrappers) {
+  const std::string procs =
+      "Dim counter\r\nFunction Twice(x)\r\n  Twice = x * 2\r\nEnd Function\r\n"
+      "Sub Bump\r\n  counter = counter + 1\r\nEnd Sub";
+  auto wrapped = [&](const std::string& body) {
+    return procs + "\r\n\r\nSub StartupProcedure\r\n" + body + "\r\nEnd Sub";
+  };
+  for (int i = 1; i <= 3; ++i) {
+    engine.Reset();
+    ASSERT_TRUE(engine.AddObject("WScript", echo.object(), false).ok());
+    std::string body = "Bump : WScript.Echo counter, Twice(" + std::to_string(i) + ")";
+    ASSERT_TRUE(engine.AddCode(wrapped(body)).ok());
+    ASSERT_TRUE(engine.Run("StartupProcedure").ok());
+    EXPECT_EQ(echo.out, "1 " + std::to_string(2 * i) + "\n");
+    echo.out.clear();
+  }
+  // Errors in the new wrapper still report lines of the whole text.
+  engine.Reset();
+  ASSERT_TRUE(engine.AddCode(wrapped("x = 1\r\ny = 1 / 0")).ok());
+  Result r = engine.Run("startupprocedure");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 11);
+  EXPECT_EQ(r.error().line, 11);
+  EXPECT_EQ(r.error().procedure, "StartupProcedure");
+  Result c = engine.AddCode(wrapped("If x Then"));
+  ASSERT_FALSE(c.ok());
+  EXPECT_TRUE(c.error().compile);
+  EXPECT_EQ(c.error().line, 11);
+  EXPECT_EQ(c.error().number, 1012);
+}
+
+TEST_F(EngineTest, RunPassesArgumentsAndReturnsValues) {
+  ASSERT_TRUE(engine
+                  .AddCode("Function Add(a, b) : Add = a + b : End Function\n"
+                           "Sub Store(ByRef v) : v = \"set\" : End Sub")
+                  .ok());
+  Result r = engine.Run("ADD", {Variant(int16_t{2}), Variant(int16_t{40})});
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.value().ToLong(), 42);
+  EXPECT_TRUE(engine.Run("Store", {Variant()}).ok());
+  Result wrong = engine.Run("Add", {Variant(int16_t{1})});
+  ASSERT_FALSE(wrong.ok());
+  EXPECT_EQ(wrong.error().number, 450);
+  Result missing = engine.Run("Nope");
+  ASSERT_FALSE(missing.ok());
+  EXPECT_EQ(missing.error().description, "Sub or Function not defined: 'Nope'");
+}
+
+TEST_F(EngineTest, RuntimeErrorsCarryLineProcedureAndName) {
+  ASSERT_TRUE(engine
+                  .AddCode("Option Explicit\nSub Outer\n  Inner\nEnd Sub\n"
+                           "Sub Inner\n  Dim a\n  a = b + 1\nEnd Sub")
+                  .ok());
+  Result r = engine.Run("Outer");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 500);
+  EXPECT_EQ(r.error().description, "Variable is undefined: 'b'");
+  EXPECT_EQ(r.error().source, "Microsoft VBScript runtime error");
+  EXPECT_EQ(r.error().line, 7);
+  EXPECT_EQ(r.error().procedure, "Inner");
+  EXPECT_FALSE(r.error().compile);
+}
+
+TEST_F(EngineTest, ErrorLinesPointAtElseIfAndLoopConditions) {
+  Result r = engine.AddCode("Dim z\nIf False Then\n  z = 1\nElseIf 1 / 0 Then\n  z = 2\nEnd If");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().line, 4);
+  r = engine.AddCode("Do\n  z = 1\nLoop Until CInt(\"x\")");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().line, 3);
+  r = engine.AddCode("Select Case 1\nCase 2\nCase 1 / 0\nEnd Select");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().line, 1);
+}
+
+TEST_F(EngineTest, CompileErrorRunsNothingAndKeepsEarlierState) {
+  ASSERT_TRUE(engine.AddCode("Dim kept : kept = 7").ok());
+  Result r = engine.AddCode("WScript.Echo \"no\"\nkept = 1\nx = \"open");
+  ASSERT_FALSE(r.ok());
+  EXPECT_TRUE(r.error().compile);
+  EXPECT_EQ(r.error().number, 1033);
+  EXPECT_EQ(r.error().description, "Unterminated string constant");
+  EXPECT_EQ(r.error().source, "Microsoft VBScript compilation error");
+  EXPECT_EQ(r.error().line, 3);
+  EXPECT_EQ(r.error().text, "x = \"open");
+  EXPECT_EQ(echo.out, "");
+  EXPECT_EQ(engine.Eval("kept").value().ToLong(), 7);
+}
+
+TEST_F(EngineTest, TimeoutStopsEndlessScriptsEvenUnderResumeNext) {
+  engine.set_timeout(50);
+  Result r = engine.AddCode("On Error Resume Next\nDo\nLoop");
+  ASSERT_FALSE(r.ok());
+  EXPECT_TRUE(r.error().timeout);
+  ASSERT_TRUE(engine.AddCode("Function Spin() : Do : Loop : End Function").ok());
+  EXPECT_TRUE(engine.Run("Spin").error().timeout);
+  engine.set_timeout(-1);
+  EXPECT_TRUE(engine.AddCode("Dim i : For i = 1 To 1000 : Next").ok());
+}
+
+TEST_F(EngineTest, ClassTerminateRunsOnResetEvenInCycles) {
+  ASSERT_TRUE(engine
+                  .AddCode("Class Node\n Public Other, Name\n"
+                           " Sub Class_Terminate : WScript.Echo \"bye \" & Name : End Sub\n"
+                           "End Class\n"
+                           "Dim a, b : Set a = New Node : Set b = New Node\n"
+                           "a.Name = \"a\" : b.Name = \"b\"\n"
+                           "Set a.Other = b : Set b.Other = a\n"
+                           "Set a = Nothing : Set b = Nothing\nWScript.Echo \"cycle kept\"")
+                  .ok());
+  EXPECT_EQ(echo.out, "cycle kept\n");
+  echo.out.clear();
+  engine.Reset();
+  std::string out = echo.out;
+  EXPECT_NE(out.find("bye a\n"), std::string::npos);
+  EXPECT_NE(out.find("bye b\n"), std::string::npos);
+}
+
+TEST_F(EngineTest, NamedObjectsAddedAfterTheCodeAreFoundWhenItRuns) {
+  ASSERT_TRUE(engine.AddCode("Sub Go : Late.Value = Late.Value + 1 : Bump : End Sub").ok());
+  Variant value(int16_t{41});
+  int bumps = 0;
+  auto late = MakeRef<HostObject>();
+  late->AddProperty(
+      "Value", [&](Args) { return value; }, [&](Args, const Variant& v) { value = v; });
+  late->AddMethod("Bump", [&](Args) { return Variant(++bumps); });
+  ASSERT_TRUE(engine.AddObject("Late", late, true).ok());
+  ASSERT_TRUE(engine.Run("Go").ok());
+  EXPECT_EQ(value.ToLong(), 42);
+  EXPECT_EQ(bumps, 1);
+}
+
+TEST_F(EngineTest, ScriptObjectsHandedToTheHostOutliveTheEngineSafely) {
+  Variant kept;
+  {
+    Engine e;
+    ASSERT_TRUE(
+        e.AddCode(
+             "Class Pet\n Public Name\n Function Speak() : Speak = Name & \"!\" : End Function\n"
+             "End Class\nFunction Make() : Set Make = New Pet : Make.Name = \"Rex\" : End Function")
+            .ok());
+    Result r = e.Run("Make");
+    ASSERT_TRUE(r.ok());
+    kept = r.value();
+    ASSERT_TRUE(kept.IsObject());
+    EXPECT_EQ(kept.AsObject()->Get("speak").ToText(), "Rex!");
+    EXPECT_EQ(kept.TypeName(), "Pet");
+  }
+  // The engine is gone: the object answers with an error instead of crashing.
+  try {
+    kept.AsObject()->Get("Speak");
+    ADD_FAILURE() << "a detached script object must fail";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), 424);
+  }
+}
+
+// A host method may start another script while one is running (a timer firing while a
+// script waits in a dialog): the inner Reset must not pull the outer script's state away.
+TEST_F(EngineTest, NestedResetWhileAScriptRunsIsSafe) {
+  Echo inner;
+  auto dialog = MakeRef<HostObject>();
+  dialog->AddMethod("Wait", [&](Args) {
+    engine.Reset();
+    EXPECT_TRUE(engine.AddObject("WScript", inner.object(), false).ok());
+    EXPECT_TRUE(engine.AddCode("Dim g : g = \"inner\" : WScript.Echo g").ok());
+    return Variant();
+  });
+  ASSERT_TRUE(engine.AddObject("Dialog", dialog, false).ok());
+  ASSERT_TRUE(engine
+                  .AddCode("Class Keeper : Public Name : End Class\n"
+                           "Dim g, k : g = \"outer\" : Set k = New Keeper : k.Name = \"kept\"\n"
+                           "Sub Show(ByRef v, o)\n  Dialog.Wait\n  v = v & \"!\"\n"
+                           "  WScript.Echo \"after\", v, o.Name\nEnd Sub")
+                  .ok());
+  Result r = engine.AddCode("Show g, k");
+  EXPECT_TRUE(r.ok()) << r.error().description;
+  // The outer procedure finishes with the values it held; names it looks up afresh
+  // (WScript) are those of the new run.
+  EXPECT_EQ(inner.out, "inner\nafter outer! kept\n");
+  EXPECT_EQ(echo.out, "");
+}
+
+TEST_F(EngineTest, LongChainsOfObjectsAreFreedWithoutDeepRecursion) {
+  EXPECT_EQ(Run("Class Node : Public NextNode : End Class\n"
+                "Class Counted : Public NextNode\n"
+                " Sub Class_Terminate : n = n + 1 : End Sub\nEnd Class\n"
+                "Dim head, i, cur, n : n = 0 : Set head = Nothing\n"
+                "For i = 1 To 300000 : Set cur = New Node : Set cur.NextNode = head : "
+                "Set head = cur : Next\n"
+                "Set cur = Nothing : Set head = Nothing\n"
+                "For i = 1 To 20000 : Set cur = New Counted : Set cur.NextNode = head : "
+                "Set head = cur : Next\n"
+                "Set cur = Nothing : Set head = Nothing\nWScript.Echo \"freed\", n"),
+            "freed 20000\n");
+}
+
+TEST_F(EngineTest, EvalAndExecuteGlobalAtHostLevel) {
+  ASSERT_TRUE(engine.ExecuteGlobal("Dim g : g = 20").ok());
+  Result r = engine.Eval("g * 2 + 2");
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.value().ToLong(), 42);
+  Result bad = engine.Eval("g +");
+  ASSERT_FALSE(bad.ok());
+  EXPECT_EQ(bad.error().number, 1023);
+}
+
+class RecordingHost : public ScriptHost {
+ public:
+  int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
+    log += prompt + "|" + std::to_string(buttons) + "|" + title + "\n";
+    return 6;
+  }
+  std::optional<std::string> InputBox(const std::string&, const std::string&,
+                                      const std::string&) override {
+    return std::nullopt;
+  }
+  std::string log;
+};
+
+TEST_F(EngineTest, MsgBoxAndInputBoxGoToTheHost) {
+  RecordingHost host;
+  engine.set_host(&host);
+  EXPECT_EQ(Run("WScript.Echo MsgBox(\"Sure?\", vbYesNo, \"Q\") = vbYes\n"
+                "MsgBox \"plain\"\nWScript.Echo \"[\" & InputBox(\"name\") & \"]\""),
+            "True\n[]\n");
+  EXPECT_EQ(host.log, "Sure?|4|Q\nplain|0|\n");
+}
+
+}  // namespace
+}  // namespace sw::vbs

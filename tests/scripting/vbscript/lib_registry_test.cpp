@@ -1,0 +1,128 @@
+// Every built-in function scripts may call is registered exactly under its name.
+#include <gtest/gtest.h>
+
+#include "scripting/vbscript/builtins.h"
+#include "scripting/vbscript/lexer.h"
+
+namespace sw::vbs {
+namespace {
+
+TEST(LibraryRegistry, EveryDocumentedFunctionExists) {
+  BuiltinTable t;
+  RegisterAllBuiltins(t);
+  const char* names[] = {"Abs",
+                         "Array",
+                         "Asc",
+                         "AscB",
+                         "AscW",
+                         "Atn",
+                         "CBool",
+                         "CByte",
+                         "CCur",
+                         "CDate",
+                         "CDbl",
+                         "Chr",
+                         "ChrB",
+                         "ChrW",
+                         "CInt",
+                         "CLng",
+                         "Cos",
+                         "CreateObject",
+                         "CSng",
+                         "CStr",
+                         "Date",
+                         "DateAdd",
+                         "DateDiff",
+                         "DatePart",
+                         "DateSerial",
+                         "DateValue",
+                         "Day",
+                         "Escape",
+                         "Eval",
+                         "Exp",
+                         "Filter",
+                         "Fix",
+                         "FormatCurrency",
+                         "FormatDateTime",
+                         "FormatNumber",
+                         "FormatPercent",
+                         "GetLocale",
+                         "GetObject",
+                         "GetRef",
+                         "Hex",
+                         "Hour",
+                         "InputBox",
+                         "InStr",
+                         "InStrB",
+                         "InStrRev",
+                         "Int",
+                         "IsArray",
+                         "IsDate",
+                         "IsEmpty",
+                         "IsNull",
+                         "IsNumeric",
+                         "IsObject",
+                         "Join",
+                         "LBound",
+                         "LCase",
+                         "Left",
+                         "LeftB",
+                         "Len",
+                         "LenB",
+                         "LoadPicture",
+                         "Log",
+                         "LTrim",
+                         "Mid",
+                         "MidB",
+                         "Minute",
+                         "Month",
+                         "MonthName",
+                         "MsgBox",
+                         "Now",
+                         "Oct",
+                         "Replace",
+                         "RGB",
+                         "Right",
+                         "RightB",
+                         "Rnd",
+                         "Round",
+                         "RTrim",
+                         "ScriptEngine",
+                         "ScriptEngineBuildVersion",
+                         "ScriptEngineMajorVersion",
+                         "ScriptEngineMinorVersion",
+                         "Second",
+                         "SetLocale",
+                         "Sgn",
+                         "Sin",
+                         "Space",
+                         "Split",
+                         "Sqr",
+                         "StrComp",
+                         "String",
+                         "StrReverse",
+                         "Tan",
+                         "Time",
+                         "Timer",
+                         "TimeSerial",
+                         "TimeValue",
+                         "Trim",
+                         "TypeName",
+                         "UBound",
+                         "UCase",
+                         "Unescape",
+                         "VarType",
+                         "Weekday",
+                         "WeekdayName",
+                         "Year"};
+  for (const char* n : names) {
+    const BuiltinDef* d = t.Find(Lower(n));
+    ASSERT_NE(d, nullptr) << n;
+    EXPECT_NE(d->fn, nullptr) << n;
+    EXPECT_EQ(d->name, n);
+  }
+  EXPECT_NE(t.FindClass("regexp"), nullptr);
+}
+
+}  // namespace
+}  // namespace sw::vbs

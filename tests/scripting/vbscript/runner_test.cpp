@@ -1,0 +1,54 @@
+// The scenewright-vbs runner: files share one engine, Echo and MsgBox print, errors name the
+// file and line and end the run with status 1.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "vbsrunner/cp1252.h"
+#include "vbsrunner/runner.h"
+
+namespace sw::vbsrunner {
+namespace {
+
+TEST(Runner, LaterFilesSeeEarlierDefinitions) {
+  std::ostringstream out, err;
+  int rc = RunScripts(
+      {{"lib.vbs", "Option Explicit\nFunction Greet(n) : Greet = \"hi \" & n : End Function"},
+       {"main.vbs", "Option Explicit\nWScript.Echo Greet(\"you\"), 1, True\nMsgBox \"box\""}},
+      out, err);
+  EXPECT_EQ(rc, 0);
+  EXPECT_EQ(out.str(), "hi you 1 True\nbox\n");
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST(Runner, ErrorsNameTheFileThatDefinedTheFailingCode) {
+  std::ostringstream out, err;
+  int rc = RunScripts({{"lib.vbs", "Sub Boom\n  x = 1 / 0\nEnd Sub"},
+                       {"main.vbs", "WScript.Echo \"start\"\nBoom\nWScript.Echo \"never\""}},
+                      out, err);
+  EXPECT_EQ(rc, 1);
+  EXPECT_EQ(out.str(), "start\n");
+  EXPECT_EQ(err.str(), "lib.vbs:2: Microsoft VBScript runtime error 11: Division by zero\n");
+}
+
+TEST(Runner, CompileErrorsStopBeforeTheFileRuns) {
+  std::ostringstream out, err;
+  int rc = RunScripts({{"a.vbs", "WScript.Echo 1"}, {"b.vbs", "WScript.Echo 2\nLoop"}}, out, err);
+  EXPECT_EQ(rc, 1);
+  EXPECT_EQ(out.str(), "1\n");
+  EXPECT_EQ(err.str(), "b.vbs:2: Microsoft VBScript compilation error 1038: 'loop' without 'do'\n");
+}
+
+TEST(Runner, TextIsAnsiInsideAndUtf8Outside) {
+  EXPECT_EQ(Utf8ToCp1252("caf\xC3\xA9 \xE2\x82\xAC"), "caf\xE9 \x80");
+  EXPECT_EQ(Cp1252ToUtf8("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");
+  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");         // not in the code page
+  EXPECT_EQ(Utf8ToCp1252("plain \xE9"), "plain \xE9");  // already ANSI: kept
+  std::ostringstream out, err;
+  EXPECT_EQ(
+      RunScripts({{"t.vbs", "WScript.Echo Chr(128), Len(\"\xE9\"), Asc(\"\xE9\")"}}, out, err), 0);
+  EXPECT_EQ(out.str(), "\xE2\x82\xAC 1 233\n");
+}
+
+}  // namespace
+}  // namespace sw::vbsrunner
