@@ -12,6 +12,35 @@ namespace sw {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Writes a file's values in field order, dropping every value past `lastField`, the way files
+// of older authoring tools simply end early.
+class NumberedFields {
+ public:
+  NumberedFields(ValueWriter& w, int lastField) : w_(w), last_(lastField) {}
+  void str(const std::string& s) { Put([&] { w_.String(s); }); }
+  void i16(int16_t v) { Put([&] { w_.Integer(v); }); }
+  void i32(int32_t v) { Put([&] { w_.Long(v); }); }
+  void flag(bool v) { Put([&] { w_.Boolean(v); }); }
+  void var(const Variant& v) { Put([&] { w_.Value(v); }); }
+  void endl() {
+    if (field_ <= last_) w_.EndLine();
+  }
+  int field() const { return field_; }
+
+ private:
+  template <class F>
+  void Put(F&& write) {
+    if (++field_ <= last_) write();
+  }
+  ValueWriter& w_;
+  int last_;
+  int field_ = 0;
+};
+
+}  // namespace
+
 ProjectWriter::ProjectWriter(fs::path root) : root_(std::move(root)) {
   for (const char* sub : {"Config", "Frames", "FramesData", "Areas", "Icons", "Inventory"}) {
     fs::create_directories(root_ / sub);
@@ -28,72 +57,61 @@ void ProjectWriter::WriteRaw(const std::string& relativePath, const std::string&
 
 void ProjectWriter::WriteGeneral(const ProjectInfo& p, int lastField) const {
   ValueWriter w;
-  int field = 0;
-  // Each value is written only while its field number is within the requested length.
-  auto put = [&](auto&& write) {
-    if (++field <= lastField) write();
-  };
-  auto str = [&](const std::string& s) { put([&] { w.String(s); }); };
-  auto i16 = [&](int16_t v) { put([&] { w.Integer(v); }); };
-  auto i32 = [&](int32_t v) { put([&] { w.Long(v); }); };
-  auto flag = [&](bool v) { put([&] { w.Boolean(v); }); };
-  auto endl = [&] {
-    if (field <= lastField) w.EndLine();
-  };
+  NumberedFields n(w, lastField);
 
-  str(p.SettingsSection);
-  str("");  // the editor's own data
-  str(p.Title);
-  i16(0);
-  str(p.StartFrame);
-  str(p.Version);
-  i16(p.FrameWidth);
-  i16(p.FrameHeight);
-  endl();
-  str(p.Author);
-  str(p.Email);
-  str(p.WebSite);
-  i16(p.ResolutionOffer);
-  str("");
-  str("");
-  str("");
-  str(p.SchemeName);
-  endl();
-  str("");
-  str("");
-  str("");
-  flag(p.HideLoad);
-  flag(p.HideSave);
-  flag(false);
-  str("");
-  str("");
-  i32(p.InventoryMarginX);
-  i32(p.InventoryMarginY);
-  endl();
-  flag(p.InventoryEnabled);
-  flag(p.InventorySlideOpen);
-  flag(p.InventorySlideClose);
-  flag(p.HideEmptyInventoryHandle);
-  flag(p.InventoryOpensOnPick);
-  flag(p.InventoryCustomGraphics);
-  str(p.InventoryHandleFile);
-  str(p.InventoryBackgroundFile);
-  i16(p.ResolutionMode);
-  str("");
-  str("");
-  str(p.DefaultPointer);
-  endl();
-  str("");
-  str("");
-  flag(p.RunInWindow);
-  str("");
-  flag(p.StartAtOnce);
-  flag(p.HideLogo);
-  str("");
-  flag(p.HideTransitionsOption);
-  flag(p.HideEffectsOption);
-  flag(p.MenusNeverShown);
-  endl();
+  n.str(p.SettingsSection);
+  n.str("");  // the editor's own data
+  n.str(p.Title);
+  n.i16(0);
+  n.str(p.StartFrame);
+  n.str(p.Version);
+  n.i16(p.FrameWidth);
+  n.i16(p.FrameHeight);
+  n.endl();
+  n.str(p.Author);
+  n.str(p.Email);
+  n.str(p.WebSite);
+  n.i16(p.ResolutionOffer);
+  n.str("");
+  n.str("");
+  n.str("");
+  n.str(p.SchemeName);
+  n.endl();
+  n.str("");
+  n.str("");
+  n.str("");
+  n.flag(p.HideLoad);
+  n.flag(p.HideSave);
+  n.flag(false);
+  n.str("");
+  n.str("");
+  n.i32(p.InventoryMarginX);
+  n.i32(p.InventoryMarginY);
+  n.endl();
+  n.flag(p.InventoryEnabled);
+  n.flag(p.InventorySlideOpen);
+  n.flag(p.InventorySlideClose);
+  n.flag(p.HideEmptyInventoryHandle);
+  n.flag(p.InventoryOpensOnPick);
+  n.flag(p.InventoryCustomGraphics);
+  n.str(p.InventoryHandleFile);
+  n.str(p.InventoryBackgroundFile);
+  n.i16(p.ResolutionMode);
+  n.str("");
+  n.str("");
+  n.str(p.DefaultPointer);
+  n.endl();
+  n.str("");
+  n.str("");
+  n.flag(p.RunInWindow);
+  n.str("");
+  n.flag(p.StartAtOnce);
+  n.flag(p.HideLogo);
+  n.str("");
+  n.flag(p.HideTransitionsOption);
+  n.flag(p.HideEffectsOption);
+  n.flag(p.MenusNeverShown);
+  n.endl();
   w.SaveTo(root_ / "Config" / "General");
 }
 
@@ -129,59 +147,48 @@ void ProjectWriter::WriteVariables(const std::vector<std::string>& integers,
 
 void ProjectWriter::WriteFrame(const std::string& name, const FrameFile& f, int lastField) const {
   ValueWriter w;
-  int field = 0;
-  auto put = [&](auto&& write) {
-    if (++field <= lastField) write();
-  };
-  auto str = [&](const std::string& s) { put([&] { w.String(s); }); };
-  auto i16 = [&](int16_t v) { put([&] { w.Integer(v); }); };
-  auto i32 = [&](int32_t v) { put([&] { w.Long(v); }); };
-  auto flag = [&](bool v) { put([&] { w.Boolean(v); }); };
-  auto var = [&](const Variant& v) { put([&] { w.Value(v); }); };
-  auto endl = [&] {
-    if (field <= lastField) w.EndLine();
-  };
+  NumberedFields n(w, lastField);
 
-  i16(f.FrameKind);
-  str(f.FrameBackground);
-  flag(f.FrameTiled);
-  endl();
-  flag(f.InterruptSound);
-  str(f.SoundFile);
-  flag(f.TimerEnabled);
-  var(f.TimerDelay);
-  str(f.TimerTarget);
-  str(f.VideoFile);
-  str("");
-  endl();
-  flag(f.StopAllSounds);
-  flag(f.StopMusic);
-  str(f.MusicFile);
-  str("");
-  str("");
-  str("");
-  endl();
-  flag(f.VideoWithoutPlacement);
-  flag(f.VideoInFrameArea);
-  i16(f.VideoLeft);
-  i16(f.VideoTop);
-  i16(f.VideoWidth);
-  i16(f.VideoHeight);
-  endl();
-  flag(f.LoopSound);
-  flag(f.TimerTransition);
-  i32(f.TimerTransitionDuration);
-  i16(f.TimerTransitionNumber);
-  endl();
-  flag(f.ScriptEnabled);
-  var(f.ScriptText);
-  endl();
-  for (int i = 0; i < 6; ++i) str("");
-  var(f.FadeTime);
-  i16(0);
-  i16(f.ValuesPerChannel);
-  endl();
-  if (f.ValuesPerChannel <= 5 && field < lastField) {
+  n.i16(f.FrameKind);
+  n.str(f.FrameBackground);
+  n.flag(f.FrameTiled);
+  n.endl();
+  n.flag(f.InterruptSound);
+  n.str(f.SoundFile);
+  n.flag(f.TimerEnabled);
+  n.var(f.TimerDelay);
+  n.str(f.TimerTarget);
+  n.str(f.VideoFile);
+  n.str("");
+  n.endl();
+  n.flag(f.StopAllSounds);
+  n.flag(f.StopMusic);
+  n.str(f.MusicFile);
+  n.str("");
+  n.str("");
+  n.str("");
+  n.endl();
+  n.flag(f.VideoWithoutPlacement);
+  n.flag(f.VideoInFrameArea);
+  n.i16(f.VideoLeft);
+  n.i16(f.VideoTop);
+  n.i16(f.VideoWidth);
+  n.i16(f.VideoHeight);
+  n.endl();
+  n.flag(f.LoopSound);
+  n.flag(f.TimerTransition);
+  n.i32(f.TimerTransitionDuration);
+  n.i16(f.TimerTransitionNumber);
+  n.endl();
+  n.flag(f.ScriptEnabled);
+  n.var(f.ScriptText);
+  n.endl();
+  for (int i = 0; i < 6; ++i) n.str("");
+  n.var(f.FadeTime);
+  n.i16(0);
+  n.i16(f.ValuesPerChannel);
+  n.endl();
+  if (f.ValuesPerChannel <= 5 && n.field() < lastField) {
     w.Integer(static_cast<int16_t>(f.Channels.size())).EndLine();
     for (const auto& entry : f.Channels) {
       for (int slot = 0; slot < f.ValuesPerChannel; ++slot)
