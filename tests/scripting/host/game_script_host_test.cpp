@@ -150,3 +150,34 @@ TEST_F(GameScriptHostTest, ScriptFilesStayInsideTheGame) {
 
 }  // namespace
 }  // namespace sw
+
+namespace sw {
+namespace {
+
+// A game script leaning on the library: dialogs, strings, numbers, dates, a Dictionary and a
+// RegExp, run by the game's own script host in a headless player.
+TEST_F(GameScriptHostTest, GameScriptUsesTheLibraryEndToEnd) {
+  EXPECT_FALSE(host_->ExecuteVBScript(
+      "Dim name, parts, d, re, total, k, r\r\n"
+      "name = InputBox(\"Your name?\", , \"Ann Lee\")\r\n"
+      "parts = Split(name, \" \")\r\n"
+      "Set d = CreateObject(\"Scripting.Dictionary\")\r\n"
+      "d.Add \"coins\", 1234.5 : d.Add \"keys\", 2\r\n"
+      "For Each k In d.Keys : total = total + d(k) : Next\r\n"
+      "Set re = New RegExp : re.Pattern = \"(\\w+) (\\w+)\"\r\n"
+      "r = re.Replace(name, \"$2, $1\") & \"|\" & Replace(parts(0), \"n\", \"N\")\r\n"
+      "r = r & \"|\" & FormatNumber(total, 2) & \"|\" & DateDiff(\"d\", #1/1/2024#, #3/1/2024#)\r\n"
+      "MsgBox r, vbInformation\r\n"
+      "Action.sFrameToLoad = r",
+      true));
+  EXPECT_EQ(host_->action().sFrameToLoad, "Lee, Ann|ANN|1,236.50|60");
+  ASSERT_EQ(game.messages().size(), 2u);
+  EXPECT_EQ(game.messages()[0].kind, "input");
+  EXPECT_EQ(game.messages()[0].text, "Your name?");
+  EXPECT_EQ(game.messages()[0].title, "Script Test");  // the game title by default
+  EXPECT_EQ(game.messages()[1].text, "Lee, Ann|ANN|1,236.50|60");
+  EXPECT_EQ(game.messages()[1].icon, "information");
+}
+
+}  // namespace
+}  // namespace sw
