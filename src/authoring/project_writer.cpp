@@ -19,11 +19,21 @@ namespace {
 class NumberedFields {
  public:
   NumberedFields(ValueWriter& w, int lastField) : w_(w), last_(lastField) {}
-  void str(const std::string& s) { Put([&] { w_.String(s); }); }
-  void i16(int16_t v) { Put([&] { w_.Integer(v); }); }
-  void i32(int32_t v) { Put([&] { w_.Long(v); }); }
-  void flag(bool v) { Put([&] { w_.Boolean(v); }); }
-  void var(const Variant& v) { Put([&] { w_.Value(v); }); }
+  void str(const std::string& s) {
+    Put([&] { w_.String(s); });
+  }
+  void i16(int16_t v) {
+    Put([&] { w_.Integer(v); });
+  }
+  void i32(int32_t v) {
+    Put([&] { w_.Long(v); });
+  }
+  void flag(bool v) {
+    Put([&] { w_.Boolean(v); });
+  }
+  void var(const Variant& v) {
+    Put([&] { w_.Value(v); });
+  }
   void endl() {
     if (field_ <= last_) w_.EndLine();
   }

@@ -37,6 +37,10 @@ void Desktop::Activate(Form* form) {
 }
 
 void Desktop::PushModal(Form* form) {
+  // The release of a press that opened this window goes to it: the other forms let go.
+  for (Form* other : forms_) {
+    if (other != form) other->ReleaseMouse();
+  }
   modal_stack_.push_back(form);
   changed_ = true;
 }

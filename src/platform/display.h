@@ -25,6 +25,12 @@ class Display {
   virtual bool fullscreen() const = 0;
   virtual void SetTitle(const std::string& title) = 0;
   virtual void SetPointer(const PointerShape& shape) = 0;
+  // Keeps the window above other programs' windows (while the welcome window is active).
+  // Without a window there is nothing to keep on top.
+  virtual void SetAlwaysOnTop(bool on) { (void)on; }
+  // Moves the whole window with the pointer until the button is released: borderless
+  // windows are dragged by their background. Without a window there is nothing to move.
+  virtual void BeginWindowDrag() {}
   // False when nothing is ever shown, so composing can wait until someone asks.
   virtual bool shows_frames() const = 0;
 };

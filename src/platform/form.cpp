@@ -237,6 +237,11 @@ void Form::EndModal(int result) {
   Hide();
 }
 
+void Form::ReleaseMouse() {
+  capture_.reset();
+  buttons_ = 0;
+}
+
 void Form::Close() {
   Hide();
   closed_ = true;

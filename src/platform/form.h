@@ -145,6 +145,9 @@ class Form : public std::enable_shared_from_this<Form> {
   Element* drag_source() const { return drag_source_.get(); }
   void BeginDrag(Element& source);
   void EndDrag(bool drop);
+  // Forgets the pressed buttons and the element holding the mouse: a modal window that opens
+  // during a press takes the release, so this form never sees it.
+  void ReleaseMouse();
   // The last pointer position in the form's surface.
   Point pointer() const { return pointer_; }
   PointerShape PointerAt(Point surface_px) const;

@@ -158,8 +158,8 @@ MessageResult ShowMessageBox(Platform& platform, std::string_view text, std::str
   int text_h = engine.LineHeight(font) * static_cast<int>(lines.size());
   bool has_icon = style.icon != MessageIcon::kNone;
   int text_x = has_icon ? kMargin + kIconSize + kMargin : kMargin;
-  std::vector<ButtonSpec> specs = ButtonsFor(style.buttons);
-  int buttons_w = static_cast<int>(specs.size()) * (kButtonW + kGap) - kGap;
+  std::vector<ButtonSpec> shown_buttons = ButtonsFor(style.buttons);
+  int buttons_w = static_cast<int>(shown_buttons.size()) * (kButtonW + kGap) - kGap;
   Font bold;
   bold.bold = true;
   int title_w = engine.LineWidth(bold, title) + 40;
@@ -176,17 +176,18 @@ MessageResult ShowMessageBox(Platform& platform, std::string_view text, std::str
   label.SetCaption(std::string(text));
   label.SetWidth(PixelsToTwips(text_w + 1));
   int x = (width - buttons_w) / 2;
-  int default_index = std::clamp(style.default_button, 0, static_cast<int>(specs.size()) - 1);
+  int default_index =
+      std::clamp(style.default_button, 0, static_cast<int>(shown_buttons.size()) - 1);
   ButtonElement* focus = nullptr;
   bool has_cancel = style.buttons == MessageButtons::kOk ||
                     style.buttons == MessageButtons::kOkCancel ||
                     style.buttons == MessageButtons::kYesNoCancel ||
                     style.buttons == MessageButtons::kRetryCancel;
-  for (int i = 0; i < static_cast<int>(specs.size()); ++i) {
-    bool is_cancel = has_cancel && specs[i].result == cancel;
-    ButtonElement& button = dialog.AddButton(specs[i].caption, static_cast<int>(specs[i].result),
-                                             {x, height - kMargin - kButtonH, kButtonW, kButtonH},
-                                             i == default_index, is_cancel);
+  for (int i = 0; i < static_cast<int>(shown_buttons.size()); ++i) {
+    bool is_cancel = has_cancel && shown_buttons[i].result == cancel;
+    ButtonElement& button = dialog.AddButton(
+        shown_buttons[i].caption, static_cast<int>(shown_buttons[i].result),
+        {x, height - kMargin - kButtonH, kButtonW, kButtonH}, i == default_index, is_cancel);
     if (i == default_index) focus = &button;
     x += kButtonW + kGap;
   }

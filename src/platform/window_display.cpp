@@ -66,6 +66,18 @@ class WindowDisplay final : public Display {
   }
   bool fullscreen() const override { return fullscreen_; }
 
+  void SetAlwaysOnTop(bool on) override {
+    always_on_top_ = on;
+    if (window_) SDL_SetWindowAlwaysOnTop(window_, on ? SDL_TRUE : SDL_FALSE);
+  }
+
+  void BeginWindowDrag() override {
+    if (!window_ || fullscreen_) return;
+    SDL_GetGlobalMouseState(&drag_pointer_.x, &drag_pointer_.y);
+    SDL_GetWindowPosition(window_, &drag_window_.x, &drag_window_.y);
+    dragging_ = true;
+  }
+
   void SetTitle(const std::string& title) override {
     title_ = title;
     if (window_) SDL_SetWindowTitle(window_, title.c_str());
@@ -103,7 +115,8 @@ class WindowDisplay final : public Display {
  private:
   void EnsureWindow(int w, int h) {
     if (!window_) {
-      Uint32 flags = SDL_WINDOW_SHOWN | (fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+      Uint32 flags = SDL_WINDOW_SHOWN | (fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) |
+                     (always_on_top_ ? SDL_WINDOW_ALWAYS_ON_TOP : 0);
       window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
                                  h, flags);
       if (!window_) throw std::runtime_error(SDL_GetError());
@@ -131,12 +144,20 @@ class WindowDisplay final : public Display {
         ev.kind = InputEvent::Kind::kClose;
         break;
       case SDL_MOUSEMOTION:
+        if (dragging_) {  // the window follows the pointer; the game sees no move
+          Point now;
+          SDL_GetGlobalMouseState(&now.x, &now.y);
+          SDL_SetWindowPosition(window_, drag_window_.x + now.x - drag_pointer_.x,
+                                drag_window_.y + now.y - drag_pointer_.y);
+          return;
+        }
         ev.kind = InputEvent::Kind::kMouseMove;
         ev.position = {e.motion.x, e.motion.y};
         ev.shift = ShiftFromSdl(SDL_GetModState());
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
+        if (e.type == SDL_MOUSEBUTTONUP) dragging_ = false;
         ev.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::kMouseDown
                                                 : InputEvent::Kind::kMouseUp;
         ev.position = {e.button.x, e.button.y};
@@ -174,6 +195,10 @@ class WindowDisplay final : public Display {
   int width_ = 0;
   int height_ = 0;
   bool fullscreen_ = false;
+  bool always_on_top_ = false;
+  bool dragging_ = false;
+  Point drag_pointer_;
+  Point drag_window_;
   std::string title_ = "Scenewright";
 };
 

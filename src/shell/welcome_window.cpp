@@ -144,6 +144,10 @@ void WelcomeWindow::BuildControls() {
   imgLogo.Move(kLogoLeft, kLogoTop, imgLogo.width(), imgLogo.height());
   imgLogo.on.click = [this](platform::Element&) { AskToVisitProductSite(); };
 
+  // The window has no title bar: it is dragged by its background.
+  form.client().on.mouse_down = [this](platform::Element&, const platform::MouseArgs& args) {
+    if (args.button == platform::kLeftButton) runtime_.platform().display().BeginWindowDrag();
+  };
   form.on.key_down = [this](platform::Form&, platform::KeyArgs& args) { OnKeyDown(args); };
   form.on.close = [this](platform::Form&) { Unload(); };
 }
@@ -244,9 +248,11 @@ void WelcomeWindow::Show() {
   platform.display().SetTitle(title.empty() ? "Scenewright" : title);
   form_->Show();
   platform.SetWindowRole("welcome");
+  platform.display().SetAlwaysOnTop(true);  // on top while the welcome window is active
 }
 
 void WelcomeWindow::Hide() {
+  runtime_.platform().display().SetAlwaysOnTop(false);
   form_->Hide();
 }
 
@@ -255,6 +261,7 @@ void WelcomeWindow::Unload() {
   unloaded_ = true;
   form_->Close();
   platform::Platform& platform = runtime_.platform();
+  platform.display().SetAlwaysOnTop(false);
   platform.SetWindowRole("none");
   platform.events().RequestQuit(0);
 }
@@ -269,6 +276,8 @@ void WelcomeWindow::ClickButton(int index) {
       Run(actions_.start_new_game);
       break;
     case kLoadButton:
+      // The load dialog must be able to come above the welcome window.
+      runtime_.platform().display().SetAlwaysOnTop(false);
       Run(actions_.load_game);
       break;
     case kExitButton:

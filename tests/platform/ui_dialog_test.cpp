@@ -281,3 +281,32 @@ TEST(StateDumpTest, ContributorsRunInOrderAndLeaveWithTheirRegistration) {
 
 }  // namespace
 }  // namespace sw::platform
+
+namespace sw::platform {
+namespace {
+
+// A press that opens a dialog loses its release to the dialog; the form must not keep the
+// pressed element holding the mouse, or every later press would go back to it.
+TEST_F(DialogTest, APressThatOpensADialogDoesNotKeepTheMouse) {
+  auto& first = form_->Add<PictureBoxElement>("First");
+  first.Move(0, 0, PixelsToTwips(100), PixelsToTwips(100));
+  auto& second = form_->Add<PictureBoxElement>("Second");
+  second.Move(PixelsToTwips(200), 0, PixelsToTwips(100), PixelsToTwips(100));
+  int firstPresses = 0;
+  int secondPresses = 0;
+  first.on.mouse_down = [&](Element&, const MouseArgs&) {
+    ++firstPresses;
+    Keys({keys::kReturn});
+    ShowMessageBox(platform_, "Picked up", "Game");
+  };
+  second.on.mouse_down = [&](Element&, const MouseArgs&) { ++secondPresses; };
+  testing::Click(platform_, 50, 50);
+  for (int i = 0; i < 20; ++i) platform_.DoEvents();
+  testing::Click(platform_, 250, 50);
+  for (int i = 0; i < 20; ++i) platform_.DoEvents();
+  EXPECT_EQ(firstPresses, 1);
+  EXPECT_EQ(secondPresses, 1);
+}
+
+}  // namespace
+}  // namespace sw::platform

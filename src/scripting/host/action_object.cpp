@@ -11,13 +11,18 @@ namespace {
 
 const char* const kVersion = "Version 3.3.0";
 
-Variant Nothing() { return Variant(); }
+Variant Nothing() {
+  return Variant();
+}
 
-std::string Arg(Args a, size_t i) { return a.IsMissing(i) ? std::string() : a[i].ToString(); }
+std::string Arg(Args a, size_t i) {
+  return a.IsMissing(i) ? std::string() : a[i].ToString();
+}
 
 }  // namespace
 
-ActionObject::ActionObject(GameRuntime& runtime) : HostObject("VBScriptActionModule"), runtime_(runtime) {
+ActionObject::ActionObject(GameRuntime& runtime)
+    : HostObject("VBScriptActionModule"), runtime_(runtime) {
   AddFields();
   AddMethods();
 }
@@ -29,7 +34,9 @@ void ActionObject::ResetModule() {
   bStopGame = false;
 }
 
-void ActionObject::Fail(const std::string& words) { runtime_.ShowStandardError(words); }
+void ActionObject::Fail(const std::string& words) {
+  runtime_.ShowStandardError(words);
+}
 
 void ActionObject::AddFields() {
   AddProperty(
@@ -57,14 +64,20 @@ void ActionObject::AddMethods() {
     iTransitionNumber = a.IsMissing(2) ? int16_t{0} : a[2].ToInteger();
     return Nothing();
   });
-  AddMethod("ResetModule", [this](Args) {
-    ResetModule();
-    return Nothing();
-  }, 0);
-  AddMethod("StopEverything", [&rt](Args) {
-    if (GameWindow* game = rt.game()) game->BeginClosing();
-    return Nothing();
-  }, 0);
+  AddMethod(
+      "ResetModule",
+      [this](Args) {
+        ResetModule();
+        return Nothing();
+      },
+      0);
+  AddMethod(
+      "StopEverything",
+      [&rt](Args) {
+        if (GameWindow* game = rt.game()) game->BeginClosing();
+        return Nothing();
+      },
+      0);
   AddMethod("SendEmail", [this](Args a) {
     const std::string address = Arg(a, 0);
     if (address.empty()) return Nothing();
@@ -117,44 +130,64 @@ void ActionObject::AddMethods() {
     const int attributes = a.IsMissing(1) ? 0 : a[1].ToInteger();
     return Variant(dir_.Next(rt.files(), Arg(a, 0), attributes));
   });
-  AddMethod("GetHotspotNumber", [this](Args) { return Variant(iHotspotNumber); }, 0);
-  AddMethod("GetPath", [&rt](Args) { return Variant(rt.folders.ProjectFolder); }, 0);
-  AddMethod("GetClickPositionX", [&rt](Args) {
-    return Variant(static_cast<int16_t>(rt.subsystems().clicks->LastClickX()));
-  }, 0);
-  AddMethod("GetClickPositionY", [&rt](Args) {
-    return Variant(static_cast<int16_t>(rt.subsystems().clicks->LastClickY()));
-  }, 0);
+  AddMethod(
+      "GetHotspotNumber", [this](Args) { return Variant(iHotspotNumber); }, 0);
+  AddMethod(
+      "GetPath", [&rt](Args) { return Variant(rt.folders.ProjectFolder); }, 0);
+  AddMethod(
+      "GetClickPositionX",
+      [&rt](Args) { return Variant(static_cast<int16_t>(rt.subsystems().clicks->LastClickX())); },
+      0);
+  AddMethod(
+      "GetClickPositionY",
+      [&rt](Args) { return Variant(static_cast<int16_t>(rt.subsystems().clicks->LastClickY())); },
+      0);
   auto menuChecked = [&rt](const char* item) {
     GameWindow* game = rt.game();
     return game != nullptr && game->form().menu().Get(item).checked();
   };
-  AddMethod("GetTransitionsStatus", [menuChecked](Args) {
-    return Variant(!menuChecked("mnuDisableTransitions"));
-  }, 0);
-  AddMethod("GetEffectsStatus", [menuChecked](Args) {
-    return Variant(!menuChecked("mnuDisableEffects"));
-  }, 0);
-  AddMethod("GetScenewrightVersion", [](Args) { return Variant(std::string(kVersion)); }, 0);
-  AddMethod("ChangeDisplayResolutionOnLoadGame", [&rt](Args a) {
-    rt.DisplayModeRequestedByLoad = a[0].ToInteger();
-    return Nothing();
-  }, 1);
-  AddMethod("GetDisplayResolutionX", [&rt](Args) { return Variant(rt.ScreenWidthPixels); }, 0);
-  AddMethod("GetDisplayResolutionY", [&rt](Args) { return Variant(rt.ScreenHeightPixels); }, 0);
-  AddMethod("AllowControlsReferencesNextTime", [&rt](Args) {
-    rt.ControlsReferencesMode = 2;
-    return Nothing();
-  }, 0);
-  AddMethod("DoNotAllowControlsReferencesNextTime", [&rt](Args) {
-    rt.ControlsReferencesMode = 1;
-    return Nothing();
-  }, 0);
-  AddMethod("GetCurrentFrameName", [&rt](Args) { return Variant(rt.CurrentFrameName); }, 0);
-  AddMethod("Quit", [this](Args) {
-    bStopGame = true;
-    return Nothing();
-  }, 0);
+  AddMethod(
+      "GetTransitionsStatus",
+      [menuChecked](Args) { return Variant(!menuChecked("mnuDisableTransitions")); }, 0);
+  AddMethod(
+      "GetEffectsStatus",
+      [menuChecked](Args) { return Variant(!menuChecked("mnuDisableEffects")); }, 0);
+  AddMethod(
+      "GetScenewrightVersion", [](Args) { return Variant(std::string(kVersion)); }, 0);
+  AddMethod(
+      "ChangeDisplayResolutionOnLoadGame",
+      [&rt](Args a) {
+        rt.DisplayModeRequestedByLoad = a[0].ToInteger();
+        return Nothing();
+      },
+      1);
+  AddMethod(
+      "GetDisplayResolutionX", [&rt](Args) { return Variant(rt.ScreenWidthPixels); }, 0);
+  AddMethod(
+      "GetDisplayResolutionY", [&rt](Args) { return Variant(rt.ScreenHeightPixels); }, 0);
+  AddMethod(
+      "AllowControlsReferencesNextTime",
+      [&rt](Args) {
+        rt.ControlsReferencesMode = 2;
+        return Nothing();
+      },
+      0);
+  AddMethod(
+      "DoNotAllowControlsReferencesNextTime",
+      [&rt](Args) {
+        rt.ControlsReferencesMode = 1;
+        return Nothing();
+      },
+      0);
+  AddMethod(
+      "GetCurrentFrameName", [&rt](Args) { return Variant(rt.CurrentFrameName); }, 0);
+  AddMethod(
+      "Quit",
+      [this](Args) {
+        bStopGame = true;
+        return Nothing();
+      },
+      0);
   AddMethod("SaveParameter", [this, &rt](Args a) {
     const std::string name = Arg(a, 0);
     try {
@@ -191,7 +224,8 @@ void ActionObject::AddMethods() {
     // A game writes settings files inside its own folder only: a downloaded game must not
     // reach the rest of the user's files.
     const std::string target = rt.files().Resolve(complete(file)).lexically_normal().string();
-    const std::string root = rt.files().Resolve(rt.folders.ProjectFolder).lexically_normal().string();
+    const std::string root =
+        rt.files().Resolve(rt.folders.ProjectFolder).lexically_normal().string();
     if (target.compare(0, root.size(), root) != 0) return Nothing();
     try {
       rt.profiles().Write(complete(file), section, key, Arg(a, 3));

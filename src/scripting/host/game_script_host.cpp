@@ -39,7 +39,9 @@ GameScriptHost::GameScriptHost(GameRuntime& runtime)
   engine_.set_host(this);
 }
 
-GameScriptHost::~GameScriptHost() { engine_.set_host(nullptr); }
+GameScriptHost::~GameScriptHost() {
+  engine_.set_host(nullptr);
+}
 
 void GameScriptHost::DetermineControlsReferencesMode() {
   runtime_.ControlsReferencesMode = 1;
@@ -51,7 +53,9 @@ void GameScriptHost::DetermineControlsReferencesMode() {
   }
 }
 
-void GameScriptHost::LoadProcedures() { procedures_ = sw::LoadProcedures(runtime_); }
+void GameScriptHost::LoadProcedures() {
+  procedures_ = sw::LoadProcedures(runtime_);
+}
 
 void GameScriptHost::SetTimeoutSeconds(int seconds) {
   if (seconds > INT_MAX / 1000 || seconds < INT_MIN / 1000) return;  // leaves it as it was
@@ -68,11 +72,10 @@ void GameScriptHost::AddObjects() {
     (void)engine_.AddObject("Hotspot", MakeControlArrayObject(form, "Area", codec), true);
     (void)engine_.AddObject("Text", MakeControlArrayObject(form, "Text", codec), true);
     (void)engine_.AddObject(
-        "MessageObject",
-        MakeElementObject(game->LabelMessageBox.shared_from_this(), codec), true);
-    (void)engine_.AddObject(
-        "FrameMessageObject",
-        MakeElementObject(game->FrameMessageBox.shared_from_this(), codec), true);
+        "MessageObject", MakeElementObject(game->LabelMessageBox.shared_from_this(), codec), true);
+    (void)engine_.AddObject("FrameMessageObject",
+                            MakeElementObject(game->FrameMessageBox.shared_from_this(), codec),
+                            true);
     (void)engine_.AddObject("TimedEventObject", MakeControlArrayObject(form, "TimedEvent", codec),
                             true);
   }
@@ -80,16 +83,16 @@ void GameScriptHost::AddObjects() {
 }
 
 bool GameScriptHost::ExecuteVBScript(const std::string& text, bool resetLastClickPosition) {
-  if (runtime_.StopRequested) return false;  // 1
+  if (runtime_.StopRequested) return false;                                            // 1
   if (resetLastClickPosition) runtime_.subsystems().clicks->ResetLastClickPosition();  // 2
-  engine_.Reset();  // 3
-  std::string program = procedures_;  // 4
+  engine_.Reset();                                                                     // 3
+  std::string program = procedures_;                                                   // 4
   program += "\r\n\r\nSub StartupProcedure\r\n";
   program += text;
   program += "\r\nEnd Sub";
   vbs::Result result = engine_.AddCode(program);
   if (result) {
-    AddObjects();  // 5
+    AddObjects();                              // 5
     result = engine_.Run("StartupProcedure");  // 6
   }
   if (result) return false;  // 7

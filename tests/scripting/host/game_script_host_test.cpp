@@ -68,7 +68,8 @@ TEST_F(GameScriptHostTest, SyntaxErrorShowsTheFailureMessageAndLeavesActionAlone
 }
 
 TEST_F(GameScriptHostTest, EachRunStartsWithFreshGlobals) {
-  EXPECT_FALSE(host_->ExecuteVBScript("Dim Seen : Seen = 5 : Action.sFrameToLoad = CStr(Seen)", true));
+  EXPECT_FALSE(
+      host_->ExecuteVBScript("Dim Seen : Seen = 5 : Action.sFrameToLoad = CStr(Seen)", true));
   EXPECT_EQ(host_->action().sFrameToLoad, "5");
   EXPECT_FALSE(host_->ExecuteVBScript("Action.sFrameToLoad = \"[\" & Seen & \"]\"", true));
   EXPECT_EQ(host_->action().sFrameToLoad, "[]");
@@ -132,14 +133,16 @@ namespace {
 
 TEST_F(GameScriptHostTest, ScriptFilesStayInsideTheGame) {
   const std::string outside = (game.dir.path() / "outside.txt").string();
-  EXPECT_FALSE(host_->ExecuteVBScript(
-      "Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\n"
-      "Set f = fso.CreateTextFile(GetPath() & \"LOG.TXT\", True)\r\n"
-      "f.WriteLine \"saved\" : f.Close\r\n"
-      "On Error Resume Next\r\n"
-      "Set g = fso.CreateTextFile(\"" + outside + "\", True)\r\n"
-      "Action.sFrameToLoad = CStr(Err.Number)",
-      true));
+  EXPECT_FALSE(
+      host_->ExecuteVBScript("Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\n"
+                             "Set f = fso.CreateTextFile(GetPath() & \"LOG.TXT\", True)\r\n"
+                             "f.WriteLine \"saved\" : f.Close\r\n"
+                             "On Error Resume Next\r\n"
+                             "Set g = fso.CreateTextFile(\"" +
+                                 outside +
+                                 "\", True)\r\n"
+                                 "Action.sFrameToLoad = CStr(Err.Number)",
+                             true));
   EXPECT_EQ(host_->action().sFrameToLoad, "70");
   EXPECT_FALSE(std::filesystem::exists(outside));
   std::ifstream log(game.project() / "LOG.TXT");
