@@ -1,4 +1,5 @@
 // Comparison of variants and strings by the language's rules.
+#include "variant/case_fold.h"
 #include "variant/variant.h"
 
 namespace sw {
@@ -14,7 +15,17 @@ uint16_t Unit(unsigned char c) {
   return (c >= 0x80 && c < 0xA0) ? kCp1252High[c - 0x80] : c;
 }
 
-unsigned char FoldCase(unsigned char c) {
+CmpResult Sign(double a, double b) {
+  return a < b ? CmpResult::Less : (a > b ? CmpResult::Greater : CmpResult::Equal);
+}
+
+CmpResult FromInt(int c) {
+  return c < 0 ? CmpResult::Less : (c > 0 ? CmpResult::Greater : CmpResult::Equal);
+}
+
+}  // namespace
+
+unsigned char FoldCase1252(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return c + 32;
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
   switch (c) {
@@ -31,21 +42,11 @@ unsigned char FoldCase(unsigned char c) {
   }
 }
 
-CmpResult Sign(double a, double b) {
-  return a < b ? CmpResult::Less : (a > b ? CmpResult::Greater : CmpResult::Equal);
-}
-
-CmpResult FromInt(int c) {
-  return c < 0 ? CmpResult::Less : (c > 0 ? CmpResult::Greater : CmpResult::Equal);
-}
-
-}  // namespace
-
 int CompareStrings(std::string_view a, std::string_view b, bool textCompare) {
   size_t n = a.size() < b.size() ? a.size() : b.size();
   for (size_t i = 0; i < n; ++i) {
     unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-    if (textCompare) x = FoldCase(x), y = FoldCase(y);
+    if (textCompare) x = FoldCase1252(x), y = FoldCase1252(y);
     if (x != y) return Unit(x) < Unit(y) ? -1 : 1;
   }
   return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);

@@ -1,5 +1,7 @@
 #include "scripting/vbscript/lib_text.h"
 
+#include "variant/case_fold.h"
+
 namespace sw::vbs::lib {
 namespace {
 
@@ -21,20 +23,7 @@ bool Same(std::string_view hay, size_t at, std::string_view needle, bool text) {
 }  // namespace
 
 unsigned char FoldByte(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return c + 32;
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
-  switch (c) {
-    case 0x8A:
-      return 0x9A;
-    case 0x8C:
-      return 0x9C;
-    case 0x8E:
-      return 0x9E;
-    case 0x9F:
-      return 0xFF;
-    default:
-      return c;
-  }
+  return FoldCase1252(c);
 }
 
 std::string FoldText(std::string_view s) {
