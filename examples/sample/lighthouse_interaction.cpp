@@ -1,5 +1,7 @@
 #include "lighthouse_interaction.h"
 
+#include <cstdint>
+
 #include "authoring/frame_data_writer.h"
 
 namespace sample {
@@ -41,11 +43,42 @@ sw::TextSpec Caption(const std::string& text, double left, double top, double si
   return t;
 }
 
+// The harbour's water colour, so that the pictures of its hotspots blend in.
+constexpr uint32_t kHarbour = 0x28466E;
+
+uint32_t Boat(int x, int y) {
+  const bool hull = y > 80 && y < 110 && x > 10 + (y - 80) && x < 210 - (y - 80);
+  const bool mast = x > 106 && x < 112 && y > 10 && y <= 80;
+  const bool sail = y > 15 && y < 78 && x > 114 && x < 114 + (y - 15);
+  if (hull) return 0x7A4A22;
+  if (mast) return 0x3A2A1A;
+  if (sail) return 0xF0ECE0;
+  return kHarbour;
+}
+
+uint32_t Sign(int x, int y) {
+  if (x > 56 && x < 64 && y > 50) return 0x5A3A1A;  // the post
+  if (y > 4 && y < 52 && x > 4 && x < 116) {
+    return (y > 22 && y < 30 && x > 16 && x < 104) ? 0x2A2A2A : 0xD8C090;  // board, a line
+  }
+  return kHarbour;
+}
+
+sw::HotspotSpec Pictured(sw::HotspotSpec h, const std::string& file) {
+  h.HasPicture = true;
+  h.PictureFile = file;
+  return h;
+}
+
 }  // namespace
 
 void WriteLighthouseInteraction(const sw::ProjectWriter& game) {
   // Harbour: the boat sails to the sea; the sign tells where you are.
-  sw::WriteHotspots(game, "Harbour", {Rect(40, 320, 220, 120), Rect(480, 60, 120, 80)});
+  game.WriteRaw("Areas/boat.bmp", sw::MakeBmp(220, 120, Boat));
+  game.WriteRaw("Areas/sign.bmp", sw::MakeBmp(120, 80, Sign));
+  sw::WriteHotspots(game, "Harbour",
+                    {Pictured(Rect(40, 320, 220, 120), "boat.bmp"),
+                     Pictured(Rect(480, 60, 120, 80), "sign.bmp")});
   sw::WriteActions(
       game, "Harbour",
       {GoTo("Sea"), Say("Harbour of Saint Agnes. The lighthouse keeper is away.", false)});
