@@ -10,16 +10,13 @@
 
 #include "authoring/project_writer.h"
 #include "platform/picture.h"
+#include "player_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using sw::testing::RunResult;
 
 class EndToEndTest : public ::testing::Test {
  protected:
@@ -47,12 +44,7 @@ class EndToEndTest : public ::testing::Test {
     writer.WriteFrame("Start", start);
   }
 
-  static std::string Read(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  static std::string Read(const fs::path& p) { return sw::testing::ReadFile(p); }
 
   fs::path Script(const std::string& text) {
     fs::path p = dir_ / "script.txt";
@@ -60,21 +52,7 @@ class EndToEndTest : public ::testing::Test {
     return p;
   }
 
-  // Runs the player with arguments (already quoted) and a time limit, so that a hanging
-  // player fails the test instead of blocking it.
-  RunResult Run(const std::string& args) {
-    fs::path out = dir_ / "out.txt", err = dir_ / "err.txt";
-    std::string command = "cd '" + dir_.string() +
-                          "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 60 '" +
-                          std::string(SW_BINARY_DIR) + "/bin/scenewright' " + args + " >'" +
-                          out.string() + "' 2>'" + err.string() + "' </dev/null";
-    int raw = std::system(command.c_str());
-    RunResult r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = Read(out);
-    r.err = Read(err);
-    return r;
-  }
+  RunResult Run(const std::string& args) { return sw::testing::RunPlayer(dir_, args); }
 
   std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 };

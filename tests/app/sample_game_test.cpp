@@ -1,0 +1,76 @@
+// The bundled sample game played from start to the end by an automation script, as a person
+// would: the welcome window, Start, a frame timer, a hotspot, the menu bar, quitting back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "player_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using sw::testing::ReadFile;
+using sw::testing::RunPlayer;
+
+class SampleGameTest : public ::testing::Test {
+ protected:
+  fs::path dir_ = fs::temp_directory_path() / "sw_sample_game_test";
+  fs::path game_ = dir_ / "sample";
+
+  void SetUp() override {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    // A copy, so that what the game writes stays out of the build tree.
+    fs::copy(fs::path(SW_BINARY_DIR) / "examples" / "sample", game_, fs::copy_options::recursive);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  nlohmann::json Dump(const char* name) { return nlohmann::json::parse(ReadFile(dir_ / name)); }
+};
+
+TEST_F(SampleGameTest, WelcomeStartPlayMenusAndQuitBackToWelcome) {
+  std::ofstream(dir_ / "walk.txt") << "wait 100\n"
+                                      "dump welcome.json\n"
+                                      "screenshot welcome.png\n"
+                                      "click 160 80\n"  // "Start New Game"
+                                      "wait 200\n"
+                                      "dump harbour.json\n"
+                                      "click 540 90\n"  // the sign: a message box
+                                      "wait 200\n"
+                                      "dialog-press OK\n"
+                                      "click 120 400\n"  // the boat sails to the sea
+                                      "wait 200\n"
+                                      "dump sea.json\n"
+                                      "key Q ctrl\n"
+                                      "wait 100\n"
+                                      "dialog-press Yes\n"
+                                      "wait 500\n"
+                                      "dump back.json\n";
+  const auto r = RunPlayer(dir_, "--headless --script walk.txt '" + game_.string() + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+
+  const auto welcome = Dump("welcome.json");
+  EXPECT_EQ(welcome["window"], "welcome");
+  EXPECT_TRUE(fs::exists(dir_ / "welcome.png"));
+
+  const auto harbour = Dump("harbour.json");
+  EXPECT_EQ(harbour["window"], "game");
+  EXPECT_EQ(harbour["frame"], "Harbour");
+  EXPECT_EQ(harbour["menus"]["visible"], true);  // the sample runs in a window
+
+  const auto sea = Dump("sea.json");
+  EXPECT_EQ(sea["frame"], "Sea");
+  EXPECT_EQ(sea["history"], nlohmann::json::array({"Harbour", "Sea"}));
+  ASSERT_GE(sea["messages"].size(), 1u);
+  EXPECT_EQ(sea["messages"][0]["text"], "Harbour of Saint Agnes. The lighthouse keeper is away.");
+
+  const auto back = Dump("back.json");
+  EXPECT_EQ(back["window"], "welcome");
+  const auto& messages = back["messages"];
+  ASSERT_GE(messages.size(), 2u);
+  EXPECT_EQ(messages.back()["text"], "Do you really want to quit?");
+  EXPECT_EQ(messages.back()["title"], "The Lighthouse");
+}
+
+}  // namespace
