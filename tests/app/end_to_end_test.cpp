@@ -1,6 +1,7 @@
 // The scenewright binary run headless with scripts: exit statuses, messages on standard
 // error, the state dump and screenshots.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,7 +23,8 @@ class EndToEndTest : public ::testing::Test {
  protected:
   fs::path dir_ =
       fs::temp_directory_path() /
-      (std::string("sw_e2e_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+      (std::string("sw_e2e_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+       "_" + std::to_string(getpid()));  // concurrent runs of the suite must not collide
   fs::path project_ = dir_ / "Game Folder";
 
   void SetUp() override {

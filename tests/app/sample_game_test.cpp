@@ -1,6 +1,7 @@
 // The bundled sample game played from start to the end by an automation script, as a person
 // would: the welcome window, Start, a frame timer, a hotspot, the menu bar, quitting back.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -15,7 +16,7 @@ using sw::testing::RunPlayer;
 
 class SampleGameTest : public ::testing::Test {
  protected:
-  fs::path dir_ = fs::temp_directory_path() / "sw_sample_game_test";
+  fs::path dir_ = fs::temp_directory_path() / ("sw_sample_game_test_" + std::to_string(getpid()));
   fs::path game_ = dir_ / "sample";
 
   void SetUp() override {
