@@ -59,13 +59,13 @@ void GameRuntime::DeleteFileIfExists(const std::string& path) {
 
 std::string GameRuntime::ResolveMediaPath(const std::string& path) {
   if (!SafeDir(path).empty()) return path;
-  std::string result = path;
   if (path.size() >= 5) {
     const std::string twin = AlternateExtension(path);
     if (!SafeDir(twin).empty()) return twin;
     // The project's CDs are asked here once multi-disc projects are supported.
   }
-  if (SafeDir(result).empty() && !StopRequested) {
+  const std::string& result = path;  // known to be missing since the first lookup
+  if (!StopRequested) {
     platform::MessageStyle style;
     style.icon = platform::MessageIcon::kWarning;
     ShowMessage(texts[33] + "\r\n" + result + "\r\n\r\n" + texts[34],
@@ -128,10 +128,21 @@ bool GameRuntime::IsAtProjectResolution() const {
   }
 }
 
-bool GameRuntime::IsMoviePlaying() {
+void GameRuntime::ResetCurrentFrameInfo() {
+  CurrentFrameName.clear();
+  FrameKind = 0;
+  FrameBackground.clear();
+  FrameTiled = false;
+}
+
+std::string GameRuntime::VideoStatus() {
   std::string status = subsystems_.video->Status();
   for (char& c : status) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return status == "playing";
+  return status;
+}
+
+bool GameRuntime::IsMoviePlaying() {
+  return VideoStatus() == "playing";
 }
 
 std::string GameRuntime::GetSetting(const std::string& key, const std::string& defaultValue) const {

@@ -70,6 +70,10 @@ class GameRuntime {
   int32_t TimerTransitionDuration = 0;  // ms
   int16_t TimerTransitionNumber = 0;
   sw::FramesHistory FramesHistory;
+  // Clears the current-frame header (name, kind, background, tiled).
+  void ResetCurrentFrameInfo();
+  // The video player's status in lower case: "playing", "stopped" or "".
+  std::string VideoStatus();
 
   // --- Messages ----------------------------------------------------------------------------
   // Shows a message box; texts are in the game's code page.

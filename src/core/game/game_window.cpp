@@ -203,17 +203,13 @@ void GameWindow::ResetAll() {
     }
     sub.shell->FillFrameMenu(frame_names_);
   });
-  steps.Run([&] { sub.scripts->LoadProcedures(); });  // 17
-  steps.Run([&] {                                     // 18
-    auto flag = [&](const char* key) {
-      return Variant(runtime_.GetSetting(key, "False")).ToBool();
-    };
-    menu.Get("mnuDisableTransitions").SetChecked(flag("DisableTransitions"));
-  });
-  steps.Run([&] {
-    menu.Get("mnuDisableEffects")
-        .SetChecked(Variant(runtime_.GetSetting("DisableEffects", "False")).ToBool());
-  });
+  steps.Run([&] { sub.scripts->LoadProcedures(); });                // 17
+  auto checkFromSetting = [&](const char* item, const char* key) {  // 18
+    steps.Run(
+        [&] { menu.Get(item).SetChecked(Variant(runtime_.GetSetting(key, "False")).ToBool()); });
+  };
+  checkFromSetting("mnuDisableTransitions", "DisableTransitions");
+  checkFromSetting("mnuDisableEffects", "DisableEffects");
   steps.Run([&] { sub.sound->ResetSoundChannels(); });  // 19
   steps.Run([&] {                                       // 20
     const std::string text = runtime_.profiles().Read(runtime_.folders.ConfigFolder + "More",

@@ -58,7 +58,6 @@ class GameWindow {
   void OpenFrame(const std::string& name, bool withTransition, int transNumber, double duration);
   // Reads the first three values of a frame file into the current-frame header.
   void LoadFrameHeader(const std::string& name);
-  void ResetCurrentFrameInfo();
   void FramesHistoryAdd(const std::string& name);
   // Sizes and centres the window and the frame picture.
   void CenterWindowAndPictureBox();

@@ -30,13 +30,6 @@ int16_t TwipsAsInteger(int twips) {
 
 }  // namespace
 
-void GameWindow::ResetCurrentFrameInfo() {
-  runtime_.CurrentFrameName.clear();
-  runtime_.FrameKind = 0;
-  runtime_.FrameBackground.clear();
-  runtime_.FrameTiled = false;
-}
-
 void GameWindow::LoadFrameHeader(const std::string& name) {
   runtime_.CurrentFrameName = name;
   try {
@@ -116,7 +109,7 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     sub.timedEvents->ResetTimedEvents();     // 4
     sub.hotspots->SetMergedHotspotStart(1);  // 5
     sub.texts->SetMergedTextStart(1);
-    ResetCurrentFrameInfo();  // 6
+    rt.ResetCurrentFrameInfo();  // 6
     LoadFrameHeader(name);
     if (stopped()) return;  // 7
     if (rt.ControlsReferencesMode == 0) sub.scripts->DetermineControlsReferencesMode();
@@ -251,9 +244,8 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     }
     if (stopped()) return;  // 32
     sub.pointers->SetScreenPointerArrow();
-    auto videoRunning = [&] {
-      std::string status = sub.video->Status();
-      for (char& c : status) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    auto videoRunning = [&rt] {
+      const std::string status = rt.VideoStatus();
       return !(status == "stopped" || status.empty());
     };
     while (videoRunning() && !rt.StopMovie && !rt.platform().events().quit_requested()) {

@@ -45,13 +45,7 @@ bool Startup::InitializeProject() {
   steps.Run([&] {  // 4
     if (!rt.FileExists(rt.folders.ConfigFolder + "Texts")) rt.texts.SetDefaults(0);
   });
-  steps.Run([&] {  // 5
-    if (GameWindow* game = rt.game()) game->ResetCurrentFrameInfo();
-    rt.CurrentFrameName.clear();
-    rt.FrameKind = 0;
-    rt.FrameBackground.clear();
-    rt.FrameTiled = false;
-  });
+  steps.Run([&] { rt.ResetCurrentFrameInfo(); });             // 5
   steps.Run([&] { LoadInterfaceTexts(); });                   // 6
   if (!rt.FileExists(rt.folders.ConfigFolder + "General")) {  // 7
     platform::MessageStyle style;

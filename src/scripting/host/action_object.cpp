@@ -4,6 +4,7 @@
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
 #include "platform/system/shell.h"
+#include "scripting/host/script_paths.h"
 
 namespace sw {
 
@@ -101,9 +102,7 @@ void ActionObject::AddMethods() {
   AddMethod("OpenFile", [this, &rt](Args a) {
     const std::string title = Arg(a, 0);
     if (title.empty()) return Nothing();
-    // A name without a folder is completed with the project folder.
-    const std::string path =
-        title.find('\\') == std::string::npos ? rt.folders.ProjectFolder + title : title;
+    const std::string path = CompleteProjectPath(rt, title);
     try {
       if (!rt.FileExists(path)) throw VbError(vberr::kFileNotFound);
       OpenWithDesktop(rt.files().Resolve(path).string());
@@ -119,8 +118,7 @@ void ActionObject::AddMethods() {
     const bool timerWasOn = game->Timer1.enabled();
     game->form().client().SetEnabled(false);  // no input reaches the game meanwhile
     game->Timer1.SetEnabled(false);
-    const std::string path =
-        title.find('\\') == std::string::npos ? rt.folders.ProjectFolder + title : title;
+    const std::string path = CompleteProjectPath(rt, title);
     rt.RunAndWait(path, true);
     game->form().client().SetEnabled(true);
     game->Timer1.SetEnabled(timerWasOn);
@@ -206,10 +204,7 @@ void ActionObject::AddMethods() {
       return Variant(std::string());
     }
   });
-  // INI files: a name without a folder lies in the project folder.
-  auto complete = [&rt](const std::string& file) {
-    return file.find('\\') == std::string::npos ? rt.folders.ProjectFolder + file : file;
-  };
+  auto complete = [&rt](const std::string& file) { return CompleteProjectPath(rt, file); };
   AddMethod("ReadINI", [&rt, complete](Args a) {
     const std::string file = Arg(a, 0), section = Arg(a, 1), key = Arg(a, 2);
     if (file.empty() || section.empty() || key.empty() || !rt.FileExists(complete(file))) {
@@ -223,10 +218,10 @@ void ActionObject::AddMethods() {
     if (file.empty() || section.empty() || key.empty()) return Nothing();
     // A game writes settings files inside its own folder only: a downloaded game must not
     // reach the rest of the user's files.
-    const std::string target = rt.files().Resolve(complete(file)).lexically_normal().string();
-    const std::string root =
-        rt.files().Resolve(rt.folders.ProjectFolder).lexically_normal().string();
-    if (target.compare(0, root.size(), root) != 0) return Nothing();
+    if (!IsInsideFolder(rt.files().Resolve(complete(file)),
+                        rt.files().Resolve(rt.folders.ProjectFolder))) {
+      return Nothing();
+    }
     try {
       rt.profiles().Write(complete(file), section, key, Arg(a, 3));
     } catch (const std::exception&) {

@@ -8,21 +8,9 @@
 #include "platform/system/user_dirs.h"
 #include "scripting/host/element_object.h"
 #include "scripting/host/procedures.h"
+#include "scripting/host/script_paths.h"
 
 namespace sw {
-
-namespace {
-
-bool IsInside(const std::filesystem::path& path, const std::filesystem::path& folder) {
-  // Symbolic links are followed, so a link inside the game cannot lead a write elsewhere.
-  std::error_code ignored;
-  const std::string p = std::filesystem::weakly_canonical(path, ignored).string();
-  std::string f = std::filesystem::weakly_canonical(folder, ignored).string();
-  if (!f.empty() && f.back() != '/') f += '/';
-  return p.compare(0, f.size(), f) == 0;
-}
-
-}  // namespace
 
 std::filesystem::path GameScriptHost::GameFileAccess::Resolve(std::string_view scriptPath) const {
   return runtime_.files().Resolve(scriptPath);
@@ -30,8 +18,7 @@ std::filesystem::path GameScriptHost::GameFileAccess::Resolve(std::string_view s
 
 bool GameScriptHost::GameFileAccess::MayWrite(const std::filesystem::path& resolved) const {
   const std::filesystem::path project = runtime_.files().Resolve(runtime_.folders.ProjectFolder);
-  return IsInside(std::filesystem::absolute(resolved), std::filesystem::absolute(project)) ||
-         IsInside(std::filesystem::absolute(resolved), UserDataDir());
+  return IsInsideFolder(resolved, project) || IsInsideFolder(resolved, UserDataDir());
 }
 
 GameScriptHost::GameScriptHost(GameRuntime& runtime)
