@@ -2,7 +2,9 @@
 
 #include "interaction/install.h"
 #include "platform/screen_size.h"
+#include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
+#include "scripting/host/timed_events.h"
 #include "shell/player_shell.h"
 
 namespace sw::app {
@@ -32,6 +34,11 @@ int Player::Start(std::string& reason) {
   GameRuntime& runtime = shell_->runtime();
   interaction_ = InstallInteraction(runtime);
   runtime.subsystems().scripts = std::make_unique<GameScriptHost>(runtime);
+  runtime.subsystems().timedEvents = std::make_unique<TimedEvents>(runtime);
+  shell::ShellHooks& hooks = shell_->hooks();
+  hooks.execute_vbscript = [&runtime] { ExecuteVBScriptCommand(runtime); };
+  hooks.view_variables = [&runtime] { ViewVariablesCommand(runtime); };
+  hooks.edit_procedures = [&runtime] { EditProceduresCommand(runtime); };
   platform_.display().SetTitle("Scenewright");
   return shell_->Start() ? -1 : 0;
 }

@@ -104,6 +104,9 @@ class Element : public std::enable_shared_from_this<Element> {
   void SetEnabled(bool enabled);
   const std::string& tag() const { return tag_; }
   void SetTag(std::string tag) { tag_ = std::move(tag); }
+  // Kept for scripts that set it; the player shows no tool tips.
+  const std::string& tool_tip_text() const { return tool_tip_text_; }
+  void SetToolTipText(std::string text) { tool_tip_text_ = std::move(text); }
 
   MousePointer mouse_pointer() const { return mouse_pointer_; }
   void SetMousePointer(MousePointer pointer) { mouse_pointer_ = pointer; }
@@ -176,6 +179,7 @@ class Element : public std::enable_shared_from_this<Element> {
   bool visible_ = true;
   bool enabled_ = true;
   std::string tag_;
+  std::string tool_tip_text_;
   MousePointer mouse_pointer_ = MousePointer::kDefault;
   Picture mouse_icon_;
   Picture drag_icon_;

@@ -80,6 +80,19 @@ GameWindow::GameWindow(GameRuntime& runtime)
   Inventory1.SetVisible(false);
   Inventory2.SetVisible(false);
   form_->AddArray<ImageElement>("PickedObject", &Inventory1).SetVisible(false);
+  // Element 0 of both timer arrays is part of the design and never fires; scripts create the
+  // others (timed events through the Action object, object timers through the window).
+  for (const char* array : {"TimedEvent", "TimerObject"}) {
+    auto& timer = form_->AddArray<TimerElement>(array);
+    timer.SetEnabled(false);
+    timer.SetInterval(0);
+  }
+  form_->Get<TimerElement>("TimedEvent", 0).on.timer = [this](platform::Element& e) {
+    runtime_.subsystems().timedEvents->TimedEventTimer(e.index());
+  };
+  form_->Get<TimerElement>("TimerObject", 0).on.timer = [this](platform::Element& e) {
+    runtime_.subsystems().timedEvents->TimerObjectTimer(e.index());
+  };
   AddMenus(form_->menu());
 
   Timer1.on.timer = [this](platform::Element&) { Timer1Tick(); };

@@ -137,11 +137,22 @@ struct RipplingWaterService {
   virtual void Tick() {}
 };
 
+// Timed events (pieces of script scheduled by scripts) and the object timers scripts drive.
 struct TimedEventService {
   virtual ~TimedEventService() = default;
   virtual void ResetTimedEvents() {}
   virtual void StartTimedEvents() {}
   virtual void PauseTimedEvents() {}
+  // The tick handlers of the TimedEvent and TimerObject timer arrays.
+  virtual void TimedEventTimer(int index) { (void)index; }
+  virtual void TimerObjectTimer(int index) { (void)index; }
+};
+
+// The saved-games dialogs as scripts open them.
+struct SavedGamesService {
+  virtual ~SavedGamesService() = default;
+  virtual void ShowSaveDialog() {}
+  virtual void ShowLoadGameWindow(bool abortIfATimerIsEnabled) { (void)abortIfATimerIsEnabled; }
 };
 
 // The script host and the requests scripts leave in the Action object.
@@ -255,6 +266,7 @@ struct GameSubsystems {
   std::unique_ptr<TimedEventService> timedEvents = std::make_unique<TimedEventService>();
   std::unique_ptr<ScriptService> scripts = std::make_unique<ScriptService>();
   std::unique_ptr<InventoryService> inventory = std::make_unique<InventoryService>();
+  std::unique_ptr<SavedGamesService> savedGames = std::make_unique<SavedGamesService>();
   std::unique_ptr<AnimationService> animations = std::make_unique<AnimationService>();
   std::unique_ptr<PointerService> pointers = std::make_unique<PointerService>();
   std::unique_ptr<ShellService> shell = std::make_unique<ShellService>();

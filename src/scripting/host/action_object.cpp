@@ -4,7 +4,15 @@
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
 #include "platform/system/shell.h"
+#include "interaction/install.h"
+#include "interaction/interaction.h"
+#include "platform/form.h"
+#include "platform/image.h"
+#include "platform/picture_box.h"
+#include "platform/platform.h"
+#include "scripting/host/element_object.h"
 #include "scripting/host/script_paths.h"
+#include "scripting/host/timed_events.h"
 
 namespace sw {
 
@@ -26,6 +34,9 @@ ActionObject::ActionObject(GameRuntime& runtime)
     : HostObject("VBScriptActionModule"), runtime_(runtime) {
   AddFields();
   AddMethods();
+  AddDialogAndInventoryMethods();
+  AddPictureMethods();
+  AddTimedEventMethods();
 }
 
 void ActionObject::ResetModule() {
@@ -226,6 +237,276 @@ void ActionObject::AddMethods() {
       rt.profiles().Write(complete(file), section, key, Arg(a, 3));
     } catch (const std::exception&) {
       // A failed private-profile write is ignored, as the platform call's result was.
+    }
+    return Nothing();
+  });
+}
+
+void ActionObject::AddDialogAndInventoryMethods() {
+  GameRuntime& rt = runtime_;
+  AddMethod(
+      "PopupSaveGame",
+      [&rt](Args) {
+        GameWindow* game = rt.game();
+        if (game == nullptr) return Nothing();
+        // Only the frame timer waits for the dialog; timed events go on ticking.
+        const bool timerWasOn = game->Timer1.enabled();
+        game->Timer1.SetEnabled(false);
+        rt.subsystems().savedGames->ShowSaveDialog();
+        if (GameWindow* still = rt.game()) still->Timer1.SetEnabled(timerWasOn);
+        return Nothing();
+      },
+      0);
+  AddMethod(
+      "PopupLoadGame",
+      [&rt](Args) {
+        rt.subsystems().savedGames->ShowLoadGameWindow(true);
+        return Nothing();
+      },
+      0);
+  AddMethod("Message", [&rt](Args a) {
+    if (Interaction* interaction = FindInteraction(rt)) {
+      interaction->messages.DisplayTextMessage(Arg(a, 0), false);
+    }
+    return Nothing();
+  });
+  AddMethod("AddItem", [&rt](Args a) {
+    rt.subsystems().inventory->AddPickedObject(Arg(a, 0), !a.IsMissing(1) && a[1].ToBool());
+    return Nothing();
+  });
+  auto inventoryButton = [this, &rt](bool show) {
+    GameWindow* game = rt.game();
+    if (game == nullptr || !rt.info.InventoryEnabled) return;
+    try {
+      if (!show) game->Inventory1.SetTop(-game->Inventory1.height());
+      game->Inventory2.SetVisible(show);
+    } catch (const std::exception& e) {
+      Fail(std::string(show ? " Error displaying inventory. " : " Error hiding inventory. ") +
+           ErrorDescription(e));
+    }
+  };
+  AddMethod(
+      "HideInventoryButton",
+      [inventoryButton](Args) {
+        inventoryButton(false);
+        return Nothing();
+      },
+      0);
+  AddMethod(
+      "ShowInventoryButton",
+      [inventoryButton](Args) {
+        inventoryButton(true);
+        return Nothing();
+      },
+      0);
+  // The Options menu's entries do the toggling, so scripts and the menu stay in step.
+  auto clickMenu = [&rt](const char* item) {
+    GameWindow* game = rt.game();
+    if (game == nullptr) return;
+    platform::MenuItem& entry = game->form().menu().Get(item);
+    if (entry.on_click) entry.on_click(entry);
+  };
+  AddMethod(
+      "InvertTransitionsStatus",
+      [clickMenu](Args) {
+        clickMenu("mnuDisableTransitions");
+        return Nothing();
+      },
+      0);
+  AddMethod(
+      "InvertEffectsStatus",
+      [clickMenu](Args) {
+        clickMenu("mnuDisableEffects");
+        return Nothing();
+      },
+      0);
+  auto itemCount = [&rt] {
+    GameWindow* game = rt.game();
+    return game ? game->form().UBound("PickedObject") : 0;
+  };
+  AddMethod(
+      "RemoveAllItems",
+      [this, &rt, itemCount](Args) {
+        try {
+          // Stops when the inventory does not shrink, so a missing inventory cannot hang.
+          for (int count = itemCount(); count >= 1;) {
+            rt.subsystems().inventory->RemovePickedObject(1);
+            const int now = itemCount();
+            if (now >= count) break;
+            count = now;
+          }
+        } catch (const std::exception& e) {
+          Fail(" Error removing all the inventory items. " + ErrorDescription(e));
+        }
+        return Nothing();
+      },
+      0);
+  AddMethod("RemoveItem", [this, &rt](Args a) {
+    const std::string name = Arg(a, 0);
+    try {
+      const bool duplicates = !a.IsMissing(1) && a[1].ToBool();
+      GameWindow* game = rt.game();
+      if (game == nullptr) return Nothing();
+      platform::Form& form = game->form();
+      // Stored names are compared in lower case with the name exactly as given.
+      for (int i = form.UBound("PickedObject"); i >= 1; --i) {
+        platform::Element* item = form.Find("PickedObject", i);
+        if (item == nullptr || LowerAscii(item->tag()) != name) continue;
+        rt.subsystems().inventory->RemovePickedObject(i);
+        if (!duplicates) break;
+      }
+    } catch (const std::exception& e) {
+      Fail(" Error removing from the inventory the item named '" + name + "'. " +
+           ErrorDescription(e));
+    }
+    return Nothing();
+  });
+  AddMethod("CreateObject", [this](Args a) {
+    try {
+      auto member = UnloadedMemberOf(a[0]);
+      if (!member) {
+        // An element that exists already, or no element at all.
+        if (ElementOf(a[0])) throw VbError(360, "Object already loaded");
+        throw VbError(424);
+      }
+      member->form->Load(member->array, member->index);
+    } catch (const std::exception& e) {
+      Fail(" Error creating the object. " + ErrorDescription(e));
+    }
+    return Nothing();
+  });
+  AddMethod("DeleteObject", [this](Args a) {
+    try {
+      std::shared_ptr<platform::Element> element = ElementOf(a[0]);
+      if (!element || !element->loaded()) throw VbError(424);
+      if (element->index() < 0) throw VbError(362, "Can't unload controls created at design time");
+      element->form()->Unload(element->name(), element->index());
+    } catch (const std::exception& e) {
+      Fail(" Error deleting the object. " + ErrorDescription(e));
+    }
+    return Nothing();
+  });
+  AddMethod("ChangeDisplayResolution", [this, &rt](Args a) {
+    try {
+      rt.subsystems().shell->ChangeToProjectResolution(a[0].ToInteger());
+    } catch (const std::exception& e) {
+      Fail(" Error changing display resolution. " + ErrorDescription(e));
+    }
+    return Nothing();
+  });
+  AddMethod(
+      "GetMergedHotspotIndex",
+      [&rt](Args) {
+        Interaction* interaction = FindInteraction(rt);
+        return Variant(interaction ? interaction->hotspots.MergedHotspotStart : int16_t{1});
+      },
+      0);
+  AddMethod(
+      "GetMergedTextIndex",
+      [&rt](Args) {
+        Interaction* interaction = FindInteraction(rt);
+        return Variant(interaction ? interaction->texts.MergedTextStart : int16_t{1});
+      },
+      0);
+}
+
+// The file a picture or pointer name stands for, below `folder`; empty when none exists.
+std::string ActionObject::ExistingMediaFile(const std::string& folder, const std::string& name) {
+  const std::string path = runtime_.ResolveMediaPath(folder + name);
+  return runtime_.FileExists(path) ? path : std::string();
+}
+
+void ActionObject::AddPictureMethods() {
+  GameRuntime& rt = runtime_;
+  AddMethod("LoadAPicture", [this, &rt](Args a) {
+    const std::string name = Arg(a, 1);
+    std::string path;
+    try {
+      std::shared_ptr<platform::Element> element = ElementOf(a[0]);
+      if (!element) throw VbError(424);
+      platform::Picture picture;
+      if (!name.empty()) {
+        path = ExistingMediaFile(rt.folders.AreasFolder, name);
+        if (path.empty()) return Nothing();
+        picture = rt.LoadPicture(path);
+      }
+      if (auto* image = dynamic_cast<platform::ImageElement*>(element.get())) {
+        image->SetPicture(std::move(picture));
+      } else if (auto* box = dynamic_cast<platform::PictureBoxElement*>(element.get())) {
+        box->SetPicture(std::move(picture));
+      } else {
+        throw VbError(438);
+      }
+    } catch (const std::exception& e) {
+      Fail(" Error loading the following picture:'\r\n" + path + "'.\r\n\r\n" +
+           ErrorDescription(e));
+    }
+    return Nothing();
+  });
+  AddMethod("LoadGraphicFile", [this, &rt](Args a) {
+    const std::string name = Arg(a, 0);
+    if (name.empty()) return Variant(MakePictureObject({}));
+    std::string path;
+    try {
+      path = ExistingMediaFile(rt.folders.AreasFolder, name);
+      if (path.empty()) return Variant::Nothing();
+      return Variant(MakePictureObject(rt.LoadPicture(path)));
+    } catch (const std::exception& e) {
+      Fail(" Error loading the following graphic file:'\r\n" + path + "'.\r\n\r\n" +
+           ErrorDescription(e));
+      return Variant::Nothing();
+    }
+  });
+  AddMethod("ChangeDefaultCursor", [this, &rt](Args a) {
+    const std::string name = Arg(a, 0);
+    try {
+      if (!name.empty() && LowerAscii(name) != "default" &&
+          ExistingMediaFile(rt.folders.IconsFolder, name).empty()) {
+        return Nothing();
+      }
+      rt.info.DefaultPointer = name;
+      rt.subsystems().pointers->ResetDefaultPointer();
+      if (GameWindow* game = rt.game()) {
+        platform::Form& form = game->form();
+        for (int i : form.Indices("Area")) {
+          if (platform::Element* area = form.Find("Area", i)) rt.ApplyDefaultPointer(*area);
+        }
+        AnimationService& animations = *rt.subsystems().animations;
+        for (int k = 1; platform::Element* box = animations.AniGifBox(k); ++k) {
+          rt.ApplyDefaultPointer(*box);
+        }
+      }
+    } catch (const std::exception& e) {
+      Fail(" Unable to change the default cursor. " + ErrorDescription(e));
+    }
+    return Nothing();
+  });
+}
+
+void ActionObject::AddTimedEventMethods() {
+  GameRuntime& rt = runtime_;
+  AddMethod("CreateTimedEvent", [this, &rt](Args a) {
+    int index = 0;
+    try {
+      const double seconds = a[0].ToDouble();
+      TimedEvents* events = FindTimedEvents(rt);
+      if (events == nullptr) return Variant(int16_t{0});
+      if (GameWindow* game = rt.game()) index = game->form().UBound("TimedEvent") + 1;
+      return Variant(events->CreateTimedEvent(seconds, Arg(a, 1), !a.IsMissing(2) && a[2].ToBool()));
+    } catch (const std::exception& e) {
+      Fail(" Unable to create the timed event #" + std::to_string(index) + ". " +
+           ErrorDescription(e));
+      return Variant(int16_t{0});
+    }
+  });
+  AddMethod("RemoveTimedEvent", [this, &rt](Args a) {
+    std::string index = Arg(a, 0);
+    try {
+      const int number = a[0].ToInteger();
+      index = std::to_string(number);
+      if (TimedEvents* events = FindTimedEvents(rt)) events->RemoveTimedEvent(number);
+    } catch (const std::exception& e) {
+      Fail(" Unable to remove the timed event #" + index + ". " + ErrorDescription(e));
     }
     return Nothing();
   });

@@ -29,6 +29,10 @@ class ActionObject : public HostObject {
  private:
   void AddFields();
   void AddMethods();
+  void AddDialogAndInventoryMethods();
+  void AddPictureMethods();
+  void AddTimedEventMethods();
+  std::string ExistingMediaFile(const std::string& folder, const std::string& name);
   // The standard failure message of a method: its own words follow entry 31.
   void Fail(const std::string& words);
 

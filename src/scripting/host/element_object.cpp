@@ -40,6 +40,9 @@ class ElementObject : public HostObject {
         "Tag", [&e](Args) { return Variant(e.tag()); },
         [&e](Args, const Variant& v) { e.SetTag(v.ToString()); });
     AddProperty(
+        "ToolTipText", [&e](Args) { return Variant(e.tool_tip_text()); },
+        [&e](Args, const Variant& v) { e.SetToolTipText(v.ToString()); });
+    AddProperty(
         "MousePointer", [&e](Args) { return Variant(static_cast<int16_t>(e.mouse_pointer())); },
         [&e](Args, const Variant& v) {
           e.SetMousePointer(static_cast<platform::MousePointer>(v.ToInteger()));
@@ -92,15 +95,26 @@ class ElementObject : public HostObject {
         box->Cls();
         return Variant();
       });
+      AddPicture(*box);
     } else if (auto* image = dynamic_cast<platform::ImageElement*>(element_.get())) {
       AddProperty(
           "Stretch", [image](Args) { return Variant(image->stretch()); },
           [image](Args, const Variant& v) { image->SetStretch(v.ToBool()); });
+      AddPicture(*image);
     } else if (auto* timer = dynamic_cast<platform::TimerElement*>(element_.get())) {
       AddProperty(
           "Interval", [timer](Args) { return Variant(static_cast<int32_t>(timer->interval())); },
           [timer](Args, const Variant& v) { timer->SetInterval(Int(v)); });
     }
+  }
+
+  // Pictures are objects: `Set Hotspot(1).Picture = Action.LoadGraphicFile("a.bmp")`; the
+  // plain assignment of Nothing or Empty clears the picture.
+  template <typename T>
+  void AddPicture(T& element) {
+    AddProperty(
+        "Picture", [&element](Args) { return Variant(MakePictureObject(element.picture())); },
+        [&element](Args, const Variant& v) { element.SetPicture(PictureOf(v)); });
   }
 
   void AddLabelMembers(platform::LabelElement& l) {
@@ -150,8 +164,51 @@ class ElementObject : public HostObject {
         });
   }
 
+
+ public:
+  const std::shared_ptr<Element>& element() const { return element_; }
+
+ private:
   std::shared_ptr<Element> element_;
   const TextCodec& codec_;
+};
+
+// Stands for a control array member that is not loaded; only CreateObject accepts it.
+class UnloadedMemberObject final : public Dispatch {
+ public:
+  explicit UnloadedMemberObject(UnloadedMember member) : member_(std::move(member)) {}
+  std::string TypeName() const override { return "Object"; }
+  int FindMember(std::string_view) override { return 1; }
+  Variant Invoke(int, InvokeKind, Args) override { throw NotLoaded(member_.index); }
+  static VbError NotLoaded(int index) {
+    return VbError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
+  }
+  const UnloadedMember& member() const { return member_; }
+
+ private:
+  UnloadedMember member_;
+};
+
+class PictureObject final : public HostObject {
+ public:
+  explicit PictureObject(platform::Picture picture)
+      : HostObject("Picture"), picture_(std::move(picture)) {
+    // Sizes in HiMetric units (0.01 mm) at 96 pixels per inch, as picture objects report them.
+    auto himetric = [](int pixels) { return Variant(static_cast<int32_t>(pixels * 2540 / 96)); };
+    AddProperty("Width", [this, himetric](Args) { return himetric(picture_.width()); });
+    AddProperty("Height", [this, himetric](Args) { return himetric(picture_.height()); });
+    AddProperty("Type", [this](Args) {
+      return Variant(static_cast<int16_t>(picture_.empty() ? 0 : 1));
+    });
+    AddProperty("Handle", [this](Args) {
+      return Variant(static_cast<int32_t>(picture_.empty() ? 0 : 1));
+    });
+    SetDefaultMember("Handle");
+  }
+  const platform::Picture& picture() const { return picture_; }
+
+ private:
+  platform::Picture picture_;
 };
 
 class ControlArrayObject : public HostObject {
@@ -179,10 +236,11 @@ class ControlArrayObject : public HostObject {
  private:
   Variant Member(int index) {
     Element* e = form_.Find(name_, index);
-    // A member that is not loaded is the original's "Control array element doesn't exist".
-    if (e == nullptr)
-      throw VbError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
-    return Variant(MakeElementObject(e->shared_from_this(), codec_));
+    if (e != nullptr) return Variant(MakeElementObject(e->shared_from_this(), codec_));
+    // A member that is not loaded fails with "Control array element doesn't exist" as soon as
+    // it is used, except as the argument of CreateObject, which loads it.
+    if (form_.UBound(name_) < 0 || index < 0) throw UnloadedMemberObject::NotLoaded(index);
+    return Variant(Ref<Dispatch>(MakeRef<UnloadedMemberObject>(UnloadedMember{&form_, name_, index})));
   }
 
   platform::Form& form_;
@@ -200,6 +258,29 @@ Ref<Dispatch> MakeElementObject(std::shared_ptr<platform::Element> element,
 Ref<Dispatch> MakeControlArrayObject(platform::Form& form, std::string arrayName,
                                      const TextCodec& codec) {
   return MakeRef<ControlArrayObject>(form, std::move(arrayName), codec);
+}
+
+std::shared_ptr<platform::Element> ElementOf(const Variant& value) {
+  if (!value.IsObject()) return nullptr;
+  auto* object = dynamic_cast<ElementObject*>(value.AsObject());
+  return object ? object->element() : nullptr;
+}
+
+std::optional<UnloadedMember> UnloadedMemberOf(const Variant& value) {
+  if (!value.IsObject()) return std::nullopt;
+  auto* object = dynamic_cast<UnloadedMemberObject*>(value.AsObject());
+  if (object == nullptr) return std::nullopt;
+  return object->member();
+}
+
+Ref<Dispatch> MakePictureObject(platform::Picture picture) {
+  return MakeRef<PictureObject>(std::move(picture));
+}
+
+platform::Picture PictureOf(const Variant& value) {
+  if (!value.IsObject() || value.AsObject() == nullptr) return {};
+  auto* object = dynamic_cast<PictureObject*>(value.AsObject());
+  return object ? object->picture() : platform::Picture{};
 }
 
 }  // namespace sw

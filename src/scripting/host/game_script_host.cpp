@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/system/user_dirs.h"
 #include "scripting/host/element_object.h"
+#include "scripting/host/platform_objects.h"
 #include "scripting/host/procedures.h"
 #include "scripting/host/script_paths.h"
 
@@ -54,15 +55,24 @@ void GameScriptHost::AddObjects() {
     (void)engine_.AddObject(name, object, true);
   }
   const TextCodec& codec = runtime_.files().codec();
-  if (GameWindow* game = runtime_.game()) {
+  GameWindow* game = runtime_.game();
+  if (game != nullptr) {
     platform::Form& form = game->form();
     (void)engine_.AddObject("Hotspot", MakeControlArrayObject(form, "Area", codec), true);
     (void)engine_.AddObject("Text", MakeControlArrayObject(form, "Text", codec), true);
+  }
+  (void)engine_.AddObject("ScreenObject", MakeScreenObject(runtime_), true);
+  (void)engine_.AddObject("AppObject", MakeAppObject(runtime_), true);
+  if (game != nullptr) {
+    platform::Form& form = game->form();
     (void)engine_.AddObject(
         "MessageObject", MakeElementObject(game->LabelMessageBox.shared_from_this(), codec), true);
     (void)engine_.AddObject("FrameMessageObject",
                             MakeElementObject(game->FrameMessageBox.shared_from_this(), codec),
                             true);
+    if (runtime_.ControlsReferencesMode == 2) {
+      (void)engine_.AddObject("WindowObject", MakeWindowObject(*game, codec), true);
+    }
     (void)engine_.AddObject("TimedEventObject", MakeControlArrayObject(form, "TimedEvent", codec),
                             true);
   }

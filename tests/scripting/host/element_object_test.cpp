@@ -56,8 +56,12 @@ TEST_F(ElementObjectTest, ControlArrayMembersReadAndWriteByOriginalNames) {
 TEST_F(ElementObjectTest, MissingMemberAndUnknownPropertyFail) {
   form->AddArray<platform::LabelElement>("Text");
   Ref<Dispatch> texts = MakeControlArrayObject(*form, "Text", codec);
+  // An unloaded member can be named (CreateObject loads it) but fails as soon as it is used.
+  Variant missing = Get(*texts, "Item", {Variant(int16_t{7})});
+  ASSERT_TRUE(UnloadedMemberOf(missing).has_value());
+  EXPECT_EQ(UnloadedMemberOf(missing)->index, 7);
   try {
-    Get(*texts, "Item", {Variant(int16_t{7})});
+    Get(*missing.AsObject(), "Visible");
     FAIL() << "an unloaded member must fail";
   } catch (const VbError& e) {
     EXPECT_EQ(e.number(), 340);
