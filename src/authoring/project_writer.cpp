@@ -7,6 +7,7 @@
 #include "core/valuefile/value_writer.h"
 #include "platform/system/path_resolver.h"
 #include "platform/system/private_profile.h"
+#include "scripting/host/procedures_cipher.h"
 
 namespace sw {
 
@@ -141,6 +142,25 @@ void ProjectWriter::WriteMoreSetting(const std::string& section, const std::stri
                                      const std::string& value) const {
   PathResolver resolver;
   PrivateProfile(resolver).Write((root_ / "Config" / "More").string(), section, key, value);
+}
+
+void ProjectWriter::WriteProcedures(const std::string& source, bool scrambled,
+                                    const std::string& settingsSection) const {
+  const int16_t sum = ProjectNameSum(settingsSection);
+  std::string bytes = "Procedures\r\nwritten by the Scenewright authoring library\r\n\r\n";
+  size_t start = 0;
+  while (true) {
+    size_t end = source.find('\n', start);
+    std::string line = source.substr(start, end == std::string::npos ? std::string::npos
+                                                                      : end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    bytes += scrambled ? ScrambleLine(line, sum) : line;
+    if (end == std::string::npos) break;
+    bytes += "\r\n";
+    start = end + 1;
+  }
+  WriteRaw("Config/Procedures", bytes);
+  WriteMoreSetting("General", "ProcEncr", scrambled ? "1" : "0");
 }
 
 void ProjectWriter::WriteVariables(const std::vector<std::string>& integers,

@@ -33,6 +33,12 @@ class ProjectWriter {
   void WriteMoreSetting(const std::string& section, const std::string& key,
                         const std::string& value) const;
 
+  // Writes Config/Procedures: three header lines, then the source with CR LF line breaks.
+  // Scrambled, each line is stored as the player unscrambles it for `settingsSection`, and
+  // "ProcEncr" in Config/More says so; plain, "ProcEncr" is set to 0.
+  void WriteProcedures(const std::string& source, bool scrambled = false,
+                       const std::string& settingsSection = "None") const;
+
   // Writes Config/Variables: the integer variables, then "***", then the variant variables.
   void WriteVariables(const std::vector<std::string>& integers,
                       const std::vector<std::string>& variants = {}) const;
