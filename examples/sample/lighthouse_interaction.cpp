@@ -82,9 +82,11 @@ void WriteLighthouseInteraction(const sw::ProjectWriter& game) {
   sw::WriteActions(
       game, "Harbour",
       {GoTo("Sea"), Say("Harbour of Saint Agnes. The lighthouse keeper is away.", false)});
+  // Text 3 shows the Visits variable; the frame's script fills it in.
   sw::WriteTexts(game, "Harbour",
                  {Caption("The Lighthouse", 40, 30, 24),
-                  Caption("Click the boat to sail, or the sign to read it.", 40, 80, 11)});
+                  Caption("Click the boat to sail, or the sign to read it.", 40, 80, 11),
+                  Caption("", 40, 110, 11)});
 
   // Sea: the lamp toggles LampLit; the tower door shows only while the lamp is lit; a
   // bottle floats by until it is taken.
@@ -92,6 +94,9 @@ void WriteLighthouseInteraction(const sw::ProjectWriter& game) {
   lamp.ChangeVariable = true;
   lamp.VariableToChange = "LampLit";
   lamp.Toggle = true;
+  // The lamp's object timer (made by the frame's script) blinks a text while the lamp is lit.
+  lamp.ScriptEnabled = true;
+  lamp.ScriptText = "WindowObject.TimerObject(1).Enabled = (LampLit = 1)";
   sw::HotspotSpec door = Rect(430, 240, 40, 80);
   door.Conditions = true;
   door.MustBeOne = {"LampLit"};
@@ -99,11 +104,14 @@ void WriteLighthouseInteraction(const sw::ProjectWriter& game) {
   bottle.HotspotDisappears = true;
   sw::WriteHotspots(game, "Sea", {Rect(420, 120, 60, 30), door, Rect(120, 380, 40, 30)});
   sw::WriteActions(game, "Sea", {lamp, GoTo("Tower"), bottle});
-  sw::WriteTexts(game, "Sea", {Caption("Light the lamp to find the door.", 20, 20, 11)});
+  sw::WriteTexts(game, "Sea",
+                 {Caption("Light the lamp to find the door.", 20, 20, 11),
+                  Caption("The lamp is lit.", 400, 90, 11)});
 
-  // Tower: anywhere goes back to the last visited frame.
+  // Tower: anywhere goes back to the last visited frame, as the script asks.
   sw::ActionSpec back;
-  back.GoBack = true;
+  back.ScriptEnabled = true;
+  back.ScriptText = "Action.GoToFrame |Last Visited Frame|, 0, 0";
   sw::WriteHotspots(game, "Tower", {Rect(0, 0, 640, 480)});
   sw::WriteActions(game, "Tower", {back});
   sw::WriteTexts(game, "Tower", {Caption("Inside the tower. Click to go back.", 20, 20, 14)});

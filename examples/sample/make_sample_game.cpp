@@ -66,7 +66,18 @@ int main(int argc, char** argv) {
     info.RunInWindow = true;
     game.WriteGeneral(info);
     game.WriteTexts(1);
-    game.WriteVariables({"LampLit"}, {"Visits"});
+    // "AllowControlsReferences" lets scripts reach the game window (its object timers).
+    game.WriteVariables({"LampLit", "AllowControlsReferences"}, {"Visits"});
+    game.WriteProcedures(
+        "' The lamp's blinking: object timer 1 calls this while the lamp is lit.\r\n"
+        "Sub TimerObject1\r\n"
+        "  If Action.GetCurrentFrameName() <> \"Sea\" Or LampLit = 0 Then\r\n"
+        "    WindowObject.TimerObject(1).Enabled = False\r\n"
+        "    If Action.GetCurrentFrameName() = \"Sea\" Then Text(2).Visible = False\r\n"
+        "  Else\r\n"
+        "    Text(2).Visible = Not Text(2).Visible\r\n"
+        "  End If\r\n"
+        "End Sub");
     sample::WriteLighthouseInteraction(game);
 
     game.WriteRaw("Frames/seaview.bmp", sw::MakeBmp(kWidth / 2, kHeight / 2, [](int x, int y) {
@@ -81,6 +92,13 @@ int main(int argc, char** argv) {
     harbour.TimerEnabled = true;
     harbour.TimerDelay = sw::Variant(std::string("3"));
     harbour.TimerTarget = "Sea";
+    // The frame's script counts the visits, shows them, and has the tide come in after two
+    // seconds (a timed event).
+    harbour.ScriptEnabled = true;
+    harbour.ScriptText = sw::Variant(std::string(
+        "Visits = Visits + 1\r\n"
+        "Text(3).Caption = |Visits to the harbour: | & Visits\r\n"
+        "Action.CreateTimedEvent 2, |Text(2).Caption = ||The tide is coming in.|||, False"));
     game.WriteFrame("Harbour", harbour);
 
     // Sea: a picture stretched over the frame; moves on to the tower after four seconds.
@@ -90,6 +108,14 @@ int main(int argc, char** argv) {
     sea.TimerEnabled = true;
     sea.TimerDelay = sw::Variant(std::string("4"));
     sea.TimerTarget = "Tower";
+    // The lamp's object timer is made once and set from the lamp's state at each visit.
+    sea.ScriptEnabled = true;
+    sea.ScriptText =
+        sw::Variant(std::string("If WindowObject.TimerObject.UBound < 1 Then Action.CreateObject "
+                                "WindowObject.TimerObject(1)\r\n"
+                                "WindowObject.TimerObject(1).Interval = 500\r\n"
+                                "Text(2).Visible = False\r\n"
+                                "WindowObject.TimerObject(1).Enabled = (LampLit = 1)"));
     game.WriteFrame("Sea", sea);
 
     // Tower: a stone tile repeated over the frame; goes back where it came from.

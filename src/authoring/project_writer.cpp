@@ -151,8 +151,8 @@ void ProjectWriter::WriteProcedures(const std::string& source, bool scrambled,
   size_t start = 0;
   while (true) {
     size_t end = source.find('\n', start);
-    std::string line = source.substr(start, end == std::string::npos ? std::string::npos
-                                                                      : end - start);
+    std::string line =
+        source.substr(start, end == std::string::npos ? std::string::npos : end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     bytes += scrambled ? ScrambleLine(line, sum) : line;
     if (end == std::string::npos) break;

@@ -19,10 +19,8 @@ std::vector<std::string> VariablesStatusLines(const VariableStore& store) {
       "project variable, click \"Project Variables...\" from the frame editor menu. To manually "
       "change the value of a variable, click \"Execute VBS code...\" from the Debug menu, and "
       "then enter: \"VARIABLE_NAME = NEW_VALUE\" (without the quotes).",
-      "",
-      "",
-      "-------------------------- INTEGER VARIABLES: --------------------------             ",
-      ""};
+      "", "",
+      "-------------------------- INTEGER VARIABLES: --------------------------             ", ""};
   store.Variables.ForEach([&lines](const ClassVariable& variable) {
     lines.push_back(variable.Name() + " = " + std::to_string(variable.Value()));
   });

@@ -40,8 +40,12 @@ TEST_F(SampleGameTest, WelcomeStartPlayMenusAndQuitBackToWelcome) {
                                       "click 540 90\n"  // the sign: a message box
                                       "wait 200\n"
                                       "dialog-press OK\n"
+                                      "wait 1900\n"  // the tide's timed event
+                                      "dump tide.json\n"
                                       "click 120 400\n"  // the boat sails to the sea
                                       "wait 200\n"
+                                      "click 450 135\n"  // the lamp: its object timer
+                                      "wait 1200\n"
                                       "dump sea.json\n"
                                       "key Q ctrl\n"
                                       "wait 100\n"
@@ -60,7 +64,18 @@ TEST_F(SampleGameTest, WelcomeStartPlayMenusAndQuitBackToWelcome) {
   EXPECT_EQ(harbour["frame"], "Harbour");
   EXPECT_EQ(harbour["menus"]["visible"], true);  // the sample runs in a window
 
+  // The frame script shows a variable in a text and schedules the tide.
+  EXPECT_EQ(harbour["texts"][2]["caption"], "Visits to the harbour: 1");
+  EXPECT_EQ(harbour["timers"]["timedEvents"][0]["interval"], 2000);
+  EXPECT_EQ(harbour["texts"][1]["caption"], "Click the boat to sail, or the sign to read it.");
+  const auto tide = Dump("tide.json");
+  EXPECT_EQ(tide["texts"][1]["caption"], "The tide is coming in.");
+  EXPECT_EQ(tide["timers"]["timedEvents"][0]["active"], false) << "it fires once";
   const auto sea = Dump("sea.json");
+  EXPECT_EQ(sea["variables"][0], nlohmann::json({{"name", "LampLit"}, {"value", 1}}));
+  EXPECT_EQ(sea["timers"]["objectTimers"],
+            nlohmann::json::parse(R"([{"index":1,"interval":500,"enabled":true}])"));
+  EXPECT_EQ(sea["timers"]["timedEvents"], nlohmann::json::array()) << "gone with the harbour";
   EXPECT_EQ(sea["frame"], "Sea");
   EXPECT_EQ(sea["history"], nlohmann::json::array({"Harbour", "Sea"}));
   ASSERT_GE(sea["messages"].size(), 1u);

@@ -3,13 +3,13 @@
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
-#include "platform/system/shell.h"
 #include "interaction/install.h"
 #include "interaction/interaction.h"
 #include "platform/form.h"
 #include "platform/image.h"
 #include "platform/picture_box.h"
 #include "platform/platform.h"
+#include "platform/system/shell.h"
 #include "scripting/host/element_object.h"
 #include "scripting/host/script_paths.h"
 #include "scripting/host/timed_events.h"
@@ -492,7 +492,8 @@ void ActionObject::AddTimedEventMethods() {
       TimedEvents* events = FindTimedEvents(rt);
       if (events == nullptr) return Variant(int16_t{0});
       if (GameWindow* game = rt.game()) index = game->form().UBound("TimedEvent") + 1;
-      return Variant(events->CreateTimedEvent(seconds, Arg(a, 1), !a.IsMissing(2) && a[2].ToBool()));
+      return Variant(
+          events->CreateTimedEvent(seconds, Arg(a, 1), !a.IsMissing(2) && a[2].ToBool()));
     } catch (const std::exception& e) {
       Fail(" Unable to create the timed event #" + std::to_string(index) + ". " +
            ErrorDescription(e));

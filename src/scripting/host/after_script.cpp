@@ -7,7 +7,7 @@ namespace sw {
 
 bool CarryOutScriptRequests(GameRuntime& runtime) {
   GameSubsystems& sub = runtime.subsystems();
-  sub.hotspots->ShowOrNotShowAreas();  // 1
+  sub.hotspots->ShowOrNotShowAreas();   // 1
   if (sub.scripts->ActionStopGame()) {  // 2
     sub.shell->StartUnloading();
     return true;

@@ -29,10 +29,9 @@ void ExecuteVBScriptCommand(GameRuntime& runtime) {
       "For example, to retrieve the value of a variable, use the following code:\r\n\r\n"
       "                MsgBox VARIABLE_NAME\r\n\r\n";
   const TextCodec& codec = runtime.files().codec();
-  const std::optional<std::string> answer =
-      platform::ShowInputBox(runtime.platform(), codec.ToUtf8(prompt),
-                             "Execute VBScript Code (for advanced users)",
-                             codec.ToUtf8(remembered));  // 2
+  const std::optional<std::string> answer = platform::ShowInputBox(
+      runtime.platform(), codec.ToUtf8(prompt), "Execute VBScript Code (for advanced users)",
+      codec.ToUtf8(remembered));  // 2
   const std::string code = answer ? codec.FromUtf8(*answer) : std::string();
   if (code.empty()) return;  // 3
   try {

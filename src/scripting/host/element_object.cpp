@@ -164,7 +164,6 @@ class ElementObject : public HostObject {
         });
   }
 
-
  public:
   const std::shared_ptr<Element>& element() const { return element_; }
 
@@ -197,12 +196,10 @@ class PictureObject final : public HostObject {
     auto himetric = [](int pixels) { return Variant(static_cast<int32_t>(pixels * 2540 / 96)); };
     AddProperty("Width", [this, himetric](Args) { return himetric(picture_.width()); });
     AddProperty("Height", [this, himetric](Args) { return himetric(picture_.height()); });
-    AddProperty("Type", [this](Args) {
-      return Variant(static_cast<int16_t>(picture_.empty() ? 0 : 1));
-    });
-    AddProperty("Handle", [this](Args) {
-      return Variant(static_cast<int32_t>(picture_.empty() ? 0 : 1));
-    });
+    AddProperty("Type",
+                [this](Args) { return Variant(static_cast<int16_t>(picture_.empty() ? 0 : 1)); });
+    AddProperty("Handle",
+                [this](Args) { return Variant(static_cast<int32_t>(picture_.empty() ? 0 : 1)); });
     SetDefaultMember("Handle");
   }
   const platform::Picture& picture() const { return picture_; }
@@ -240,7 +237,8 @@ class ControlArrayObject : public HostObject {
     // A member that is not loaded fails with "Control array element doesn't exist" as soon as
     // it is used, except as the argument of CreateObject, which loads it.
     if (form_.UBound(name_) < 0 || index < 0) throw UnloadedMemberObject::NotLoaded(index);
-    return Variant(Ref<Dispatch>(MakeRef<UnloadedMemberObject>(UnloadedMember{&form_, name_, index})));
+    return Variant(
+        Ref<Dispatch>(MakeRef<UnloadedMemberObject>(UnloadedMember{&form_, name_, index})));
   }
 
   platform::Form& form_;

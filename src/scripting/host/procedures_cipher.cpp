@@ -1,6 +1,7 @@
 #include "scripting/host/procedures_cipher.h"
 
 #include <array>
+#include <stdexcept>
 
 namespace sw {
 
@@ -48,6 +49,8 @@ std::string UnscrambleLine(const std::string& line, int16_t nameSum) {
   for (int32_t i = 0; i <= n - 2; ++i) {
     // Position n - i counted from 1: the characters from the last back to the second.
     int32_t c = static_cast<unsigned char>(line[static_cast<size_t>(n - i - 1)]);
+    // The cipher works modulo 94 on the codes 32 to 125, so '~' would come back as a blank.
+    if (c == 126) throw std::invalid_argument("'~' cannot be stored in scrambled procedures");
     if (c >= 32 && c <= 126) {
       const int64_t t = static_cast<int64_t>(Shift(i, start, nameSum));
       c = Mod94(static_cast<int64_t>(c) - 32 - t) + 32;
@@ -66,6 +69,8 @@ std::string ScrambleLine(const std::string& text, int16_t nameSum, char first) {
   const size_t n = stored.size();
   for (size_t i = 0; i < text.size(); ++i) {
     int32_t c = static_cast<unsigned char>(text[i]);
+    // The cipher works modulo 94 on the codes 32 to 125, so '~' would come back as a blank.
+    if (c == 126) throw std::invalid_argument("'~' cannot be stored in scrambled procedures");
     if (c >= 32 && c <= 126) {
       const int64_t t = static_cast<int64_t>(Shift(static_cast<int32_t>(i), start, nameSum));
       c = Mod94(static_cast<int64_t>(c) - 32 + t) + 32;

@@ -17,7 +17,8 @@ int16_t ProjectNameSum(const std::string& settingsSection);
 std::string UnscrambleLine(const std::string& line, int16_t nameSum);
 
 // The inverse, for writing scrambled procedure files: `first` is the printable character
-// that carries the start offset.
+// that carries the start offset. Throws std::invalid_argument for a '~', which the stored
+// form cannot hold (it unscrambles as a blank).
 std::string ScrambleLine(const std::string& text, int16_t nameSum, char first = 'A');
 
 }  // namespace sw

@@ -27,9 +27,8 @@ nlohmann::json TimerArrayDump(platform::Form& form, const char* array,
   for (int index : form.Indices(array)) {
     if (index == 0) continue;
     const auto& timer = form.Get<platform::TimerElement>(array, index);
-    nlohmann::json item = {{"index", index},
-                           {"interval", timer.interval()},
-                           {"enabled", timer.enabled()}};
+    nlohmann::json item = {
+        {"index", index}, {"interval", timer.interval()}, {"enabled", timer.enabled()}};
     if (table != nullptr) {
       const bool known = static_cast<size_t>(index) < table->size();
       item["active"] = known && (*table)[index].active;
@@ -105,9 +104,9 @@ void TimedEvents::Deactivate(int index, bool clearInterval) {
 void TimedEvents::TimedEventTimer(int index) {
   if (runtime_.StopRequested) return;  // 1
   if (index <= 0 || static_cast<size_t>(index) >= table_.size()) return;
-  const Entry entry = table_[index];  // the table may change while the script runs
+  const Entry entry = table_[index];                  // the table may change while the script runs
   if (!entry.active || entry.script.empty()) return;  // 2
-  if (!entry.repeat) Deactivate(index, true);          // 3: fires once, even if it fails
+  if (!entry.repeat) Deactivate(index, true);         // 3: fires once, even if it fails
   ScriptService& scripts = *runtime_.subsystems().scripts;
   scripts.ResetActionModule();  // 4
   scripts.SetActionHotspotNumber(0);

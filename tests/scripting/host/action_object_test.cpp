@@ -12,19 +12,21 @@ class ActionObjectTest : public ScriptGameFixture {};
 TEST_F(ActionObjectTest, PicturesAreLoadedFromTheAreasFolderAndMissingOnesAreSilent) {
   writer.WriteRaw("Areas/Key.bmp", MakeBmp(4, 3, [](int, int) { return 0xFF0000u; }));
   Start();
-  EXPECT_FALSE(Run("LoadAPicture FrameMessageObject, \"key.BMP\"\r\n"
-                   "Set p = LoadGraphicFile(\"Key.bmp\")\r\n"
-                   "Set q = LoadGraphicFile(\"\")\r\n"
-                   "Action.sFrameToLoad = p.Width & \"|\" & q.Type & \"|\" & "
-                   "(LoadGraphicFile(\"none.bmp\") Is Nothing)\r\n"
-                   "LoadAPicture FrameMessageObject, \"none.bmp\""));
+  EXPECT_FALSE(
+      Run("LoadAPicture FrameMessageObject, \"key.BMP\"\r\n"
+          "Set p = LoadGraphicFile(\"Key.bmp\")\r\n"
+          "Set q = LoadGraphicFile(\"\")\r\n"
+          "Action.sFrameToLoad = p.Width & \"|\" & q.Type & \"|\" & "
+          "(LoadGraphicFile(\"none.bmp\") Is Nothing)\r\n"
+          "LoadAPicture FrameMessageObject, \"none.bmp\""));
   EXPECT_EQ(action().sFrameToLoad, "105|0|True");  // 4 px in HiMetric units
   EXPECT_EQ(window().FrameMessageBox.picture().width(), 4) << "a missing file changes nothing";
   EXPECT_FALSE(Run("LoadAPicture FrameMessageObject, \"\""));
   EXPECT_TRUE(window().FrameMessageBox.picture().empty());
   // A hotspot's picture can also be set from a loaded picture object.
-  EXPECT_FALSE(Run("Action.CreateObject Hotspot(1)\r\n"
-                   "Set Hotspot(1).Picture = LoadGraphicFile(\"Key.bmp\")"));
+  EXPECT_FALSE(
+      Run("Action.CreateObject Hotspot(1)\r\n"
+          "Set Hotspot(1).Picture = LoadGraphicFile(\"Key.bmp\")"));
   EXPECT_EQ(form().Get<platform::ImageElement>("Area", 1).picture().height(), 3);
   // The media lookup warns of each missing file; the methods add no message of their own.
   ASSERT_EQ(messages().size(), 2u);
@@ -41,12 +43,14 @@ TEST_F(ActionObjectTest, PicturesAreLoadedFromTheAreasFolderAndMissingOnesAreSil
 
 TEST_F(ActionObjectTest, CreateAndDeleteWindowElements) {
   Start();
-  EXPECT_FALSE(Run("Action.CreateObject Hotspot(4) : Hotspot(4).Visible = True : "
-                   "Hotspot(4).Move 30, 45, 150, 300 : Action.sFrameToLoad = Hotspot.UBound"));
+  EXPECT_FALSE(
+      Run("Action.CreateObject Hotspot(4) : Hotspot(4).Visible = True : "
+          "Hotspot(4).Move 30, 45, 150, 300 : Action.sFrameToLoad = Hotspot.UBound"));
   EXPECT_EQ(action().sFrameToLoad, "4");
   EXPECT_TRUE(form().Find("Area", 4)->visible());
   EXPECT_EQ(form().Find("Area", 4)->width(), 150);
-  EXPECT_FALSE(Run("DeleteObject Hotspot(4) : Action.CreateObject Hotspot(0) : DeleteObject Hotspot(0)"));
+  EXPECT_FALSE(
+      Run("DeleteObject Hotspot(4) : Action.CreateObject Hotspot(0) : DeleteObject Hotspot(0)"));
   EXPECT_EQ(form().Find("Area", 4), nullptr);
   ASSERT_EQ(messages().size(), 2u);
   EXPECT_EQ(messages()[0].text, StandardError(" Error creating the object. Object already loaded"));
@@ -63,10 +67,11 @@ TEST_F(ActionObjectTest, ScreenAppAndWindowObjects) {
   writer.WriteVariables({"allowCONTROLSreferences"});
   Start();
   EXPECT_EQ(game.runtime.ControlsReferencesMode, 2) << "the variable's name in any case";
-  EXPECT_FALSE(Run("Action.sFrameToLoad = ScreenObject.Width / ScreenObject.TwipsPerPixelX & "
-                   "\"|\" & AppObject.Major & \".\" & AppObject.Minor & \".\" & "
-                   "AppObject.Revision & \"|\" & WindowObject.Timer1.Enabled & \"|\" & "
-                   "WindowObject.PictureBox.Width & \"|\" & TypeName(WindowObject.TimedEvent(0))"));
+  EXPECT_FALSE(
+      Run("Action.sFrameToLoad = ScreenObject.Width / ScreenObject.TwipsPerPixelX & "
+          "\"|\" & AppObject.Major & \".\" & AppObject.Minor & \".\" & "
+          "AppObject.Revision & \"|\" & WindowObject.Timer1.Enabled & \"|\" & "
+          "WindowObject.PictureBox.Width & \"|\" & TypeName(WindowObject.TimedEvent(0))"));
   EXPECT_EQ(action().sFrameToLoad, "1024|3.3.0|False|3000|Timer");
   EXPECT_FALSE(Run("DoNotAllowControlsReferencesNextTime"));
   EXPECT_FALSE(Run("Action.sFrameToLoad = IsObject(WindowObject)"));
@@ -76,8 +81,9 @@ TEST_F(ActionObjectTest, ScreenAppAndWindowObjects) {
 
 TEST_F(ActionObjectTest, MessageMergedIndexesAndInvertedOptions) {
   Start();
-  EXPECT_FALSE(Run("Message \"Hello\" : Action.sFrameToLoad = GetMergedHotspotIndex() & "
-                   "GetMergedTextIndex() & GetTransitionsStatus()"));
+  EXPECT_FALSE(
+      Run("Message \"Hello\" : Action.sFrameToLoad = GetMergedHotspotIndex() & "
+          "GetMergedTextIndex() & GetTransitionsStatus()"));
   ASSERT_EQ(messages().size(), 1u);
   EXPECT_EQ(messages()[0].text, "Hello");
   EXPECT_EQ(action().sFrameToLoad, "11True");
@@ -87,8 +93,9 @@ TEST_F(ActionObjectTest, MessageMergedIndexesAndInvertedOptions) {
       entry.SetChecked(!entry.checked());
     };
   }
-  EXPECT_FALSE(Run("InvertTransitionsStatus : InvertEffectsStatus : InvertEffectsStatus : "
-                   "Action.sFrameToLoad = GetTransitionsStatus() & GetEffectsStatus()"));
+  EXPECT_FALSE(
+      Run("InvertTransitionsStatus : InvertEffectsStatus : InvertEffectsStatus : "
+          "Action.sFrameToLoad = GetTransitionsStatus() & GetEffectsStatus()"));
   EXPECT_EQ(action().sFrameToLoad, "FalseTrue");
   EXPECT_TRUE(form().menu().Get("mnuDisableTransitions").checked());
 }
@@ -99,7 +106,8 @@ TEST_F(ActionObjectTest, InventoryMethodsGoToTheInventory) {
   for (int i = 1; i <= 3; ++i) {
     form().Load("PickedObject", i).SetTag(i == 2 ? "lamp" : "key");
   }
-  EXPECT_FALSE(Run("RemoveItem \"key\", False : RemoveItem \"Lamp\", True : AddItem \"Rope\", True"));
+  EXPECT_FALSE(
+      Run("RemoveItem \"key\", False : RemoveItem \"Lamp\", True : AddItem \"Rope\", True"));
   // Only the last of the duplicates; a name with capitals matches nothing.
   EXPECT_EQ(log.calls, std::vector<std::string>({"RemoveItem 3", "AddItem Rope"}));
   log.calls.clear();

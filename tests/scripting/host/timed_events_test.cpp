@@ -12,9 +12,10 @@ class TimedEventsTest : public ScriptGameFixture {};
 
 TEST_F(TimedEventsTest, SixtyFiveSecondsIsTheLongestDelay) {
   Start();
-  EXPECT_FALSE(Run("Action.sFrameToLoad = CreateTimedEvent(65, \"x = 1\", False) & \"|\" & "
-                   "CreateTimedEvent(65.5, \"x = 1\", False) & \"|\" & "
-                   "CreateTimedEvent(0.0004, \"x = 1\", True)"));
+  EXPECT_FALSE(
+      Run("Action.sFrameToLoad = CreateTimedEvent(65, \"x = 1\", False) & \"|\" & "
+          "CreateTimedEvent(65.5, \"x = 1\", False) & \"|\" & "
+          "CreateTimedEvent(0.0004, \"x = 1\", True)"));
   EXPECT_EQ(action().sFrameToLoad, "1|0|2");
   EXPECT_EQ(form().UBound("TimedEvent"), 2) << "65.5 s creates no timer";
   EXPECT_EQ(TimedEvent(1).interval(), 65000);
@@ -24,15 +25,18 @@ TEST_F(TimedEventsTest, SixtyFiveSecondsIsTheLongestDelay) {
   EXPECT_TRUE(events_->table()[1].active);
   EXPECT_FALSE(events_->table()[1].repeat);
   EXPECT_TRUE(events_->table()[2].repeat);
-  EXPECT_TRUE(messages().empty()) << (messages().empty() ? "" : messages()[0].text + "#" + messages()[0].title);
+  EXPECT_TRUE(messages().empty()) << (messages().empty()
+                                          ? ""
+                                          : messages()[0].text + "#" + messages()[0].title);
 }
 
 TEST_F(TimedEventsTest, OnceFiresOnceAndAFailingEventReportsOnce) {
   writer.WriteVariables({"Ticks"});
   Start();
-  EXPECT_FALSE(Run("CreateTimedEvent 0.1, \"Ticks = Ticks + 1\", False\r\n"
-                   "CreateTimedEvent 0.1, \"Ticks = Ticks + 1 : x = 1 / 0\", False\r\n"
-                   "CreateTimedEvent 0.1, \"Ticks = Ticks + 10 : x = 1 / 0\", True"));
+  EXPECT_FALSE(
+      Run("CreateTimedEvent 0.1, \"Ticks = Ticks + 1\", False\r\n"
+          "CreateTimedEvent 0.1, \"Ticks = Ticks + 1 : x = 1 / 0\", False\r\n"
+          "CreateTimedEvent 0.1, \"Ticks = Ticks + 10 : x = 1 / 0\", True"));
   events_->StartTimedEvents();
   Wait(1000);
   // Event 1 once (+1), event 2 once before failing (+1), event 3 once before failing (+10):
@@ -50,8 +54,9 @@ TEST_F(TimedEventsTest, OnceFiresOnceAndAFailingEventReportsOnce) {
 TEST_F(TimedEventsTest, RepeatingEventsRunUntilRemovedAndPauseKeepsRemovedOnesOff) {
   writer.WriteVariables({"A", "B"});
   Start();
-  EXPECT_FALSE(Run("CreateTimedEvent 0.1, \"A = A + 1\", True\r\n"
-                   "CreateTimedEvent 0.1, \"B = B + 1\", True"));
+  EXPECT_FALSE(
+      Run("CreateTimedEvent 0.1, \"A = A + 1\", True\r\n"
+          "CreateTimedEvent 0.1, \"B = B + 1\", True"));
   events_->StartTimedEvents();
   Wait(350);
   EXPECT_EQ(variables().GetVariableValue("A"), 3);
@@ -89,9 +94,9 @@ TEST_F(TimedEventsTest, AFrameScriptsEventStartsAtTheEndOfTheOpening) {
   hall.FrameBackground = "0";
   hall.ScriptEnabled = true;
   // Frame files store the script's quotes as '|'.
-  hall.ScriptText = Variant(std::string(
-      "i = CreateTimedEvent(0.2, |Message ||late|||, False) : "
-      "MsgBox TimedEventObject(i).Enabled & | | & TimedEventObject(i).Interval"));
+  hall.ScriptText = Variant(
+      std::string("i = CreateTimedEvent(0.2, |Message ||late|||, False) : "
+                  "MsgBox TimedEventObject(i).Enabled & | | & TimedEventObject(i).Interval"));
   writer.WriteFrame("Hall", hall);
   Start();
   Open("Hall");
@@ -122,12 +127,13 @@ TEST_F(TimedEventsTest, ObjectTimersCallTheirProcedureAndKeepTickingOnFailure) {
   writer.WriteVariables({"AllowControlsReferences", "Ticks"});
   writer.WriteProcedures("Sub TimerObject1\r\n  Ticks = Ticks + 1\r\nEnd Sub");
   Start();
-  EXPECT_FALSE(Run("Action.CreateObject WindowObject.TimerObject(1)\r\n"
-                   "Action.CreateObject WindowObject.TimerObject(2)\r\n"
-                   "WindowObject.TimerObject(1).Interval = 100\r\n"
-                   "WindowObject.TimerObject(1).Enabled = True\r\n"
-                   "WindowObject.TimerObject(2).Interval = 250\r\n"
-                   "WindowObject.TimerObject(2).Enabled = True"));
+  EXPECT_FALSE(
+      Run("Action.CreateObject WindowObject.TimerObject(1)\r\n"
+          "Action.CreateObject WindowObject.TimerObject(2)\r\n"
+          "WindowObject.TimerObject(1).Interval = 100\r\n"
+          "WindowObject.TimerObject(1).Enabled = True\r\n"
+          "WindowObject.TimerObject(2).Interval = 250\r\n"
+          "WindowObject.TimerObject(2).Enabled = True"));
   Wait(520);
   EXPECT_EQ(variables().GetVariableValue("Ticks"), 5);
   // TimerObject2 does not exist: the failure comes at each tick and the timer keeps going.
