@@ -1,0 +1,100 @@
+// A hotspot click whose action runs a script, in a game whose procedures file holds 5,000
+// lines, headless: the action file is read, the script host runs the procedures and the
+// script with every host object, and the hotspots' visibility is refreshed.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "authoring/frame_data_writer.h"
+#include "authoring/project_writer.h"
+#include "core/game/game_runtime.h"
+#include "core/game/game_window.h"
+#include "core/game/startup.h"
+#include "interaction/install.h"
+#include "interaction/interaction.h"
+#include "platform/platform.h"
+#include "scripting/host/game_script_host.h"
+#include "scripting/host/timed_events.h"
+
+namespace {
+
+constexpr int kProcedureLines = 5000;
+
+// Procedures of five lines each, as a large game's file holds them.
+std::string Procedures() {
+  std::string source;
+  for (int i = 0; source.empty() || i * 5 < kProcedureLines; ++i) {
+    const std::string n = std::to_string(i);
+    source += "' Puzzle step " + n + "\r\nFunction Step" + n + "(x)\r\n  If x > " + n +
+              " Then x = x - 1\r\n  Step" + n + " = x * 2 + " + n + "\r\nEnd Function\r\n";
+  }
+  return source + "Sub Done\r\nEnd Sub";
+}
+
+std::filesystem::path MakeProject() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "swbench-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) std::abort();
+  const std::filesystem::path root = pattern;
+  sw::ProjectWriter w(root / "game");
+  sw::ProjectInfo info;
+  sw::ResetProjectInfo(info);
+  info.SettingsSection = "ScriptBench";
+  info.StartFrame = "Room";
+  info.FrameWidth = 640;
+  info.FrameHeight = 480;
+  info.StartAtOnce = true;
+  w.WriteGeneral(info);
+  w.WriteTexts(1);
+  w.WriteVariables({"Door"}, {"Clicks", "Score"});
+  w.WriteProcedures(Procedures(), true, info.SettingsSection);
+  sw::FrameFile room;
+  room.FrameBackground = "0";
+  w.WriteFrame("Room", room);
+  sw::HotspotSpec lever, door;
+  lever.Width = lever.Height = 100;
+  door = lever;
+  door.Left = 200;
+  door.Conditions = true;
+  door.MustBeOne = {"Door"};
+  sw::WriteHotspots(w, "Room", {lever, door});
+  sw::ActionSpec pull;
+  pull.ScriptEnabled = true;
+  pull.ScriptText =
+      "Clicks = Clicks + 1\r\n"
+      "Score = Step999(Clicks) + Step17(3)\r\n"
+      "If Clicks Mod 2 = 0 Then Door = 1 Else Door = 0\r\n"
+      "Hotspot(1).Left = Hotspot(1).Left\r\n"
+      "If GetClickPositionX() > 10000 Then GoToFrame |Room|, 0, 0";
+  sw::WriteActions(w, "Room", {pull, sw::ActionSpec{}});
+  return root;
+}
+
+void BM_HotspotClickWithScriptAnd5000LineProcedures(benchmark::State& state) {
+  static const std::filesystem::path root = MakeProject();
+  sw::platform::Platform platform;
+  sw::PathResolver files;
+  sw::UserSettings settings(root / "settings.ini");
+  sw::GameRuntime runtime(platform, files, settings);
+  auto interaction = sw::InstallInteraction(runtime);
+  runtime.subsystems().scripts = std::make_unique<sw::GameScriptHost>(runtime);
+  runtime.subsystems().timedEvents = std::make_unique<sw::TimedEvents>(runtime);
+  sw::Startup startup(runtime, (root / "game").string());
+  if (!startup.WelcomeLoad() || runtime.CurrentFrameName != "Room") {
+    state.SkipWithError("the frame did not open");
+    return;
+  }
+  for (auto _ : state) {
+    interaction->actions.AreaClick(1, sw::platform::kLeftButton);
+  }
+  const auto& messages = platform.messages().records();
+  if (!messages.empty()) {
+    state.SkipWithError(("the script failed: " + messages.front().text).c_str());
+  } else if (interaction->variables().VariablesVariant.At(1).Value().ToLong() !=
+             static_cast<int32_t>(state.iterations())) {
+    state.SkipWithError("the script did not run at each click");
+  }
+}
+BENCHMARK(BM_HotspotClickWithScriptAnd5000LineProcedures)->Unit(benchmark::kMillisecond);
+
+}  // namespace
