@@ -24,11 +24,21 @@ bool GameScriptHost::GameFileAccess::MayWrite(const std::filesystem::path& resol
 
 GameScriptHost::GameScriptHost(GameRuntime& runtime)
     : runtime_(runtime), action_(MakeRef<ActionObject>(runtime)) {
-  engine_.set_host(this);
+  EngineAt(0);
 }
 
 GameScriptHost::~GameScriptHost() {
-  engine_.set_host(nullptr);
+  for (auto& engine : engines_) engine->set_host(nullptr);
+}
+
+vbs::Engine& GameScriptHost::EngineAt(size_t depth) {
+  while (engines_.size() <= depth) {
+    auto engine = std::make_unique<vbs::Engine>();
+    engine->set_host(this);
+    if (timeoutMs_ >= 0) engine->set_timeout(timeoutMs_);
+    engines_.push_back(std::move(engine));
+  }
+  return *engines_[depth];
 }
 
 void GameScriptHost::DetermineControlsReferencesMode() {
@@ -47,50 +57,57 @@ void GameScriptHost::LoadProcedures() {
 
 void GameScriptHost::SetTimeoutSeconds(int seconds) {
   if (seconds > INT_MAX / 1000 || seconds < INT_MIN / 1000) return;  // leaves it as it was
-  engine_.set_timeout(seconds * 1000);
+  timeoutMs_ = seconds * 1000;
+  for (auto& engine : engines_) engine->set_timeout(timeoutMs_);
 }
 
-void GameScriptHost::AddObjects() {
+void GameScriptHost::AddObjects(vbs::Engine& engine) {
   for (auto& [name, object] : runtime_.subsystems().variables->ScriptObjects()) {
-    (void)engine_.AddObject(name, object, true);
+    (void)engine.AddObject(name, object, true);
   }
   const TextCodec& codec = runtime_.files().codec();
   GameWindow* game = runtime_.game();
   if (game != nullptr) {
     platform::Form& form = game->form();
-    (void)engine_.AddObject("Hotspot", MakeControlArrayObject(form, "Area", codec), true);
-    (void)engine_.AddObject("Text", MakeControlArrayObject(form, "Text", codec), true);
+    (void)engine.AddObject("Hotspot", MakeControlArrayObject(form, "Area", codec), true);
+    (void)engine.AddObject("Text", MakeControlArrayObject(form, "Text", codec), true);
   }
-  (void)engine_.AddObject("ScreenObject", MakeScreenObject(runtime_), true);
-  (void)engine_.AddObject("AppObject", MakeAppObject(runtime_), true);
+  (void)engine.AddObject("ScreenObject", MakeScreenObject(runtime_), true);
+  (void)engine.AddObject("AppObject", MakeAppObject(runtime_), true);
   if (game != nullptr) {
     platform::Form& form = game->form();
-    (void)engine_.AddObject(
+    (void)engine.AddObject(
         "MessageObject", MakeElementObject(game->LabelMessageBox.shared_from_this(), codec), true);
-    (void)engine_.AddObject("FrameMessageObject",
-                            MakeElementObject(game->FrameMessageBox.shared_from_this(), codec),
-                            true);
+    (void)engine.AddObject("FrameMessageObject",
+                           MakeElementObject(game->FrameMessageBox.shared_from_this(), codec),
+                           true);
     if (runtime_.ControlsReferencesMode == 2) {
-      (void)engine_.AddObject("WindowObject", MakeWindowObject(*game, codec), true);
+      (void)engine.AddObject("WindowObject", MakeWindowObject(*game, codec), true);
     }
-    (void)engine_.AddObject("TimedEventObject", MakeControlArrayObject(form, "TimedEvent", codec),
-                            true);
+    (void)engine.AddObject("TimedEventObject", MakeControlArrayObject(form, "TimedEvent", codec),
+                           true);
   }
-  (void)engine_.AddObject("Action", action_, true);
+  (void)engine.AddObject("Action", action_, true);
 }
 
 bool GameScriptHost::ExecuteVBScript(const std::string& text, bool resetLastClickPosition) {
   if (runtime_.StopRequested) return false;                                            // 1
   if (resetLastClickPosition) runtime_.subsystems().clicks->ResetLastClickPosition();  // 2
-  engine_.Reset();                                                                     // 3
-  std::string program = procedures_;                                                   // 4
+  vbs::Engine& engine = EngineAt(depth_);
+  struct Depth {
+    size_t& d;
+    explicit Depth(size_t& depth) : d(depth) { ++d; }
+    ~Depth() { --d; }
+  } running(depth_);
+  engine.Reset();                     // 3
+  std::string program = procedures_;  // 4
   program += "\r\n\r\nSub StartupProcedure\r\n";
   program += text;
   program += "\r\nEnd Sub";
-  vbs::Result result = engine_.AddCode(program);
+  vbs::Result result = engine.AddCode(program);
   if (result) {
-    AddObjects();                              // 5
-    result = engine_.Run("StartupProcedure");  // 6
+    AddObjects(engine);                       // 5
+    result = engine.Run("StartupProcedure");  // 6
   }
   if (result) return false;  // 7
   platform::MessageStyle style;

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/game/subsystems.h"
 #include "scripting/host/action_object.h"
@@ -37,7 +38,6 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
 
   ActionObject& action() { return *action_; }
   const std::string& procedures() const { return procedures_; }
-  vbs::Engine& engine() { return engine_; }
 
  private:
   // MsgBox and InputBox of scripts open the game's dialogs; the game title is the default
@@ -46,7 +46,11 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) override;
   const vbs::FileAccess* file_access() const override { return &files_; }
-  void AddObjects();
+  void AddObjects(vbs::Engine& engine);
+  // The engine for an execution that starts while `depth` others are still running (a timer
+  // firing behind a script's dialog): each level has its own, so a script that waits keeps
+  // its code and globals.
+  vbs::Engine& EngineAt(size_t depth);
 
   // Scripts' files: game paths resolved like every other path of the player; writes only
   // inside the project folder and the player's per-user data folder.
@@ -61,7 +65,9 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
   };
 
   GameRuntime& runtime_;
-  vbs::Engine engine_;
+  std::vector<std::unique_ptr<vbs::Engine>> engines_;
+  size_t depth_ = 0;
+  int timeoutMs_ = -1;  // -1: the engine's own
   Ref<ActionObject> action_;
   GameFileAccess files_{runtime_};
   std::string procedures_;

@@ -119,5 +119,82 @@ TEST_F(ActionObjectTest, InventoryMethodsGoToTheInventory) {
   EXPECT_EQ(log.calls, std::vector<std::string>({"RemoveItem 1"}));
 }
 
+TEST_F(ActionObjectTest, ScriptsSeeAllFortySixMethodsAndTheFiveFields) {
+  Start();
+  const char* const names[] = {"PopupSaveGame",
+                               "PopupLoadGame",
+                               "GoToFrame",
+                               "ResetModule",
+                               "StopEverything",
+                               "Message",
+                               "AddItem",
+                               "SendEmail",
+                               "OpenURL",
+                               "OpenFile",
+                               "OpenExeFileAndWait",
+                               "LoadAPicture",
+                               "LoadGraphicFile",
+                               "GetHotspotNumber",
+                               "GetPath",
+                               "HideInventoryButton",
+                               "ShowInventoryButton",
+                               "GetClickPositionX",
+                               "GetClickPositionY",
+                               "GetTransitionsStatus",
+                               "GetEffectsStatus",
+                               "InvertTransitionsStatus",
+                               "InvertEffectsStatus",
+                               "RemoveAllItems",
+                               "RemoveItem",
+                               "CreateObject",
+                               "DeleteObject",
+                               "GetScenewrightVersion",
+                               "ChangeDisplayResolution",
+                               "ChangeDisplayResolutionOnLoadGame",
+                               "GetDisplayResolutionX",
+                               "GetDisplayResolutionY",
+                               "AllowControlsReferencesNextTime",
+                               "DoNotAllowControlsReferencesNextTime",
+                               "GetCurrentFrameName",
+                               "GetMergedHotspotIndex",
+                               "GetMergedTextIndex",
+                               "Quit",
+                               "CreateTimedEvent",
+                               "RemoveTimedEvent",
+                               "SaveParameter",
+                               "LoadParameter",
+                               "ChangeDefaultCursor",
+                               "ReadINI",
+                               "WriteINI",
+                               "DDir",
+                               "sFrameToLoad",
+                               "iHotspotNumber",
+                               "dTransitionDuration",
+                               "iTransitionNumber",
+                               "bStopGame"};
+  EXPECT_EQ(std::size(names), 46u + 5u);
+  for (const char* name : names) {
+    EXPECT_NE(action().FindMember(name), Dispatch::kUnknownMember) << name;
+  }
+}
+
+TEST_F(ActionObjectTest, ChangeDefaultCursorReachesEveryHotspot) {
+  writer.WriteRaw("Icons/Hand.bmp", MakeBmp(8, 8, [](int, int) { return 0xFFFFFFu; }));
+  Start();
+  EXPECT_FALSE(Run("Action.CreateObject Hotspot(1) : Action.CreateObject Hotspot(2)"));
+  EXPECT_FALSE(Run("ChangeDefaultCursor \"hand.bmp\""));
+  EXPECT_EQ(game.runtime.info.DefaultPointer, "hand.bmp");
+  for (int i : {0, 1, 2}) {
+    EXPECT_EQ(form().Find("Area", i)->mouse_pointer(), platform::MousePointer::kCustom) << i;
+  }
+  // A missing file changes nothing (the media lookup's warning aside); "Default" goes back.
+  EXPECT_FALSE(Run("ChangeDefaultCursor \"gone.cur\""));
+  EXPECT_EQ(game.runtime.info.DefaultPointer, "hand.bmp");
+  EXPECT_FALSE(Run("ChangeDefaultCursor \"Default\""));
+  EXPECT_EQ(form().Find("Area", 2)->mouse_pointer(), platform::MousePointer::kDefault);
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages()[0].text.rfind("The following file is missing:", 0), 0u);
+}
+
 }  // namespace
 }  // namespace sw::testing

@@ -166,3 +166,45 @@ TEST_F(TimedEventsTest, DumpListsTimedEventsAndObjectTimers) {
 
 }  // namespace
 }  // namespace sw::testing
+
+namespace sw::testing {
+namespace {
+
+// Lets time pass while a dialog is open, then presses Enter: timers fire behind the dialog.
+class SlowAnswers : public platform::InputSource {
+ public:
+  bool Poll(platform::Platform& platform) override {
+    platform.virtual_clock()->Advance(10);
+    if (platform.desktop().top_modal() == nullptr) return true;
+    if ((waited_ += 10) < 500) return true;
+    waited_ = 0;
+    return answers_.Poll(platform);
+  }
+
+ private:
+  int waited_ = 0;
+  AnswerDialogsWithEnter answers_;
+};
+
+TEST_F(TimedEventsTest, AnEventFiringBehindAScriptsDialogRunsOnItsOwn) {
+  writer.WriteVariables({"Ticks"}, {"Log"});
+  writer.WriteProcedures("Dim Counter\r\nFunction Twice(x)\r\n  Twice = 2 * x\r\nEnd Function");
+  Start();
+  SlowAnswers slow;
+  game.platform.events().SetInputSource(&slow);
+  EXPECT_FALSE(Run(
+      "CreateTimedEvent 0.1, \"Ticks = Ticks + 1 : Counter = 100 : Dim Inner : Inner = 5\", True"));
+  events_->StartTimedEvents();
+  // The outer script's own variables and procedures survive the events run meanwhile.
+  EXPECT_FALSE(
+      Run("Dim Mine : Mine = Twice(21) : Counter = 7\r\n"
+          "MsgBox \"waiting\"\r\n"
+          "Log = Mine & \"|\" & Twice(1) & \"|\" & IsEmpty(Inner) & \"|\" & Counter"));
+  game.platform.events().SetInputSource(&ticks);
+  EXPECT_GE(variables().GetVariableValue("Ticks"), 3);
+  EXPECT_EQ(variables().VariablesVariant.At(1).Value().ToString(), "42|2|True|7");
+  ASSERT_EQ(messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace sw::testing
