@@ -57,6 +57,6 @@ function(sw_bench)
     return()  # a folder whose first files are still to come
   endif()
   add_executable(${ARG_NAME} ${sources})
-  target_include_directories(${ARG_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_include_directories(${ARG_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/bench)
   target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
 endfunction()

@@ -2,10 +2,10 @@
 // game window, reset (frame list included) and the first frame drawn from a 640 x 480 picture.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "authoring/project_writer.h"
+#include "bench_project.h"
 #include "core/game/game_runtime.h"
 #include "core/game/startup.h"
 #include "platform/platform.h"
@@ -13,19 +13,8 @@
 namespace {
 
 std::filesystem::path MakeProject() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "swbench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  const std::filesystem::path root = pattern;
+  const std::filesystem::path root = sw::bench::NewBenchProject("StartupBench", "Frame0");
   sw::ProjectWriter w(root / "game");
-  sw::ProjectInfo info;
-  sw::ResetProjectInfo(info);
-  info.SettingsSection = "StartupBench";
-  info.StartFrame = "Frame0";
-  info.FrameWidth = 640;
-  info.FrameHeight = 480;
-  info.StartAtOnce = true;
-  w.WriteGeneral(info);
-  w.WriteTexts(1);
   w.WriteRaw("Frames/back.bmp", sw::MakeBmp(640, 480, [](int x, int y) {
                return static_cast<uint32_t>((x * 3) << 16 | (y * 2) << 8 | ((x + y) & 0xFF));
              }));

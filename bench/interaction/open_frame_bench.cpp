@@ -3,11 +3,11 @@
 // the elements made, and one visibility pass decides each hotspot from 40 variables.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "authoring/frame_data_writer.h"
 #include "authoring/project_writer.h"
+#include "bench_project.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/startup.h"
@@ -26,19 +26,8 @@ std::string VariableName(int i) {
 }
 
 std::filesystem::path MakeProject() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "swbench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  const std::filesystem::path root = pattern;
+  const std::filesystem::path root = sw::bench::NewBenchProject("InteractionBench", "Room");
   sw::ProjectWriter w(root / "game");
-  sw::ProjectInfo info;
-  sw::ResetProjectInfo(info);
-  info.SettingsSection = "InteractionBench";
-  info.StartFrame = "Room";
-  info.FrameWidth = 640;
-  info.FrameHeight = 480;
-  info.StartAtOnce = true;
-  w.WriteGeneral(info);
-  w.WriteTexts(1);
   std::vector<std::string> names;
   for (int i = 0; i < kVariables; ++i) names.push_back(VariableName(i));
   w.WriteVariables(names);

@@ -3,11 +3,11 @@
 // script with every host object, and the hotspots' visibility is refreshed.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "authoring/frame_data_writer.h"
 #include "authoring/project_writer.h"
+#include "bench_project.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/startup.h"
@@ -33,21 +33,10 @@ std::string Procedures() {
 }
 
 std::filesystem::path MakeProject() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "swbench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  const std::filesystem::path root = pattern;
+  const std::filesystem::path root = sw::bench::NewBenchProject("ScriptBench", "Room");
   sw::ProjectWriter w(root / "game");
-  sw::ProjectInfo info;
-  sw::ResetProjectInfo(info);
-  info.SettingsSection = "ScriptBench";
-  info.StartFrame = "Room";
-  info.FrameWidth = 640;
-  info.FrameHeight = 480;
-  info.StartAtOnce = true;
-  w.WriteGeneral(info);
-  w.WriteTexts(1);
   w.WriteVariables({"Door"}, {"Clicks", "Score"});
-  w.WriteProcedures(Procedures(), true, info.SettingsSection);
+  w.WriteProcedures(Procedures(), true, "ScriptBench");
   sw::FrameFile room;
   room.FrameBackground = "0";
   w.WriteFrame("Room", room);
