@@ -4,12 +4,13 @@
 
 #include "core/valuefile/value_reader.h"
 #include "core/valuefile/value_writer.h"
+#include "platform/geometry.h"
 
 namespace sw {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+using platform::kTwipsPerPixel;
 
 void Save(const ProjectWriter& project, const std::string& frame, const std::string& extension,
           const ValueWriter& w) {

@@ -11,6 +11,7 @@
 #include "interaction/actions.h"
 #include "interaction/frame_data_files.h"
 #include "interaction/interaction.h"
+#include "platform/geometry.h"
 #include "platform/platform.h"
 
 namespace sw {
@@ -19,7 +20,7 @@ namespace {
 
 constexpr int kHotspotSoundChannel = 6;
 constexpr int kMusicChannel = 7;
-constexpr int kTwipsPerPixel = 15;
+using platform::kTwipsPerPixel;
 constexpr const char* kLastVisitedFrame = "last visited frame";
 
 // The reading-time effects of a record on the running game.

@@ -3,6 +3,7 @@
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
 #include "core/project/file_names.h"
+#include "platform/geometry.h"
 #include "platform/platform.h"
 #include "platform/system/shell.h"
 
@@ -109,10 +110,10 @@ void GameRuntime::ApplyDefaultPointer(platform::Element& element) {
 }
 
 int32_t GameRuntime::ScreenWidthTwips() const {
-  return ScreenWidthPixels * 15;
+  return platform::PixelsToTwips(ScreenWidthPixels);
 }
 int32_t GameRuntime::ScreenHeightTwips() const {
-  return ScreenHeightPixels * 15;
+  return platform::PixelsToTwips(ScreenHeightPixels);
 }
 
 bool GameRuntime::IsAtProjectResolution() const {

@@ -6,6 +6,7 @@
 
 #include "core/game/game_runtime.h"
 #include "core/game/step_errors.h"
+#include "platform/geometry.h"
 #include "platform/platform.h"
 
 namespace sw {
@@ -17,7 +18,7 @@ using platform::TimerElement;
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+using platform::kTwipsPerPixel;
 constexpr platform::VbColor kBlack = 0;
 
 TimerElement& AddTimer(platform::Form& form, const char* name, int interval) {

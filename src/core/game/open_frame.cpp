@@ -12,13 +12,14 @@
 #include "core/game/step_errors.h"
 #include "core/project/file_names.h"
 #include "core/valuefile/value_reader.h"
+#include "platform/geometry.h"
 #include "platform/platform.h"
 
 namespace sw {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
+using platform::kTwipsPerPixel;
 constexpr int kFrameSoundChannel = 6;
 constexpr int kMusicChannel = 7;
 

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/system/shell.h"
 #include "scripting/host/element_object.h"
+#include "scripting/host/player_version.h"
 #include "scripting/host/script_paths.h"
 #include "scripting/host/timed_events.h"
 
@@ -18,14 +19,17 @@ namespace sw {
 
 namespace {
 
-const char* const kVersion = "Version 3.3.0";
-
-Variant Nothing() {
+// What a method without a result gives back: Empty.
+Variant NoResult() {
   return Variant();
 }
 
 std::string Arg(Args a, size_t i) {
   return a.IsMissing(i) ? std::string() : a[i].ToString();
+}
+
+bool FlagArg(Args a, size_t i) {
+  return !a.IsMissing(i) && a[i].ToBool();
 }
 
 }  // namespace
@@ -74,45 +78,45 @@ void ActionObject::AddMethods() {
     sFrameToLoad = Arg(a, 0);
     dTransitionDuration = a.IsMissing(1) ? 0 : a[1].ToDouble();
     iTransitionNumber = a.IsMissing(2) ? int16_t{0} : a[2].ToInteger();
-    return Nothing();
+    return NoResult();
   });
   AddMethod(
       "ResetModule",
       [this](Args) {
         ResetModule();
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod(
       "StopEverything",
       [&rt](Args) {
         if (GameWindow* game = rt.game()) game->BeginClosing();
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod("SendEmail", [this](Args a) {
     const std::string address = Arg(a, 0);
-    if (address.empty()) return Nothing();
+    if (address.empty()) return NoResult();
     try {
       OpenWithDesktop("mailto:" + address);
     } catch (const std::exception&) {
       Fail(" Error opening the default mail client to send email to: " + address);
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod("OpenURL", [this](Args a) {
     const std::string url = Arg(a, 0);
-    if (url.empty()) return Nothing();
+    if (url.empty()) return NoResult();
     try {
       OpenWithDesktop(url);
     } catch (const std::exception&) {
       Fail(" Error opening the following URL with the default browser:\r\n\r\n" + url);
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod("OpenFile", [this, &rt](Args a) {
     const std::string title = Arg(a, 0);
-    if (title.empty()) return Nothing();
+    if (title.empty()) return NoResult();
     const std::string path = CompleteProjectPath(rt, title);
     try {
       if (!rt.FileExists(path)) throw VbError(vberr::kFileNotFound);
@@ -120,12 +124,12 @@ void ActionObject::AddMethods() {
     } catch (const std::exception& e) {
       Fail(" Error opening the file titled '" + title + "'.\r\n\r\n" + ErrorDescription(e));
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod("OpenExeFileAndWait", [this, &rt](Args a) {
     const std::string title = Arg(a, 0);
     GameWindow* game = rt.game();
-    if (title.empty() || game == nullptr) return Nothing();
+    if (title.empty() || game == nullptr) return NoResult();
     const bool timerWasOn = game->Timer1.enabled();
     game->form().client().SetEnabled(false);  // no input reaches the game meanwhile
     game->Timer1.SetEnabled(false);
@@ -133,7 +137,7 @@ void ActionObject::AddMethods() {
     rt.RunAndWait(path, true);
     game->form().client().SetEnabled(true);
     game->Timer1.SetEnabled(timerWasOn);
-    return Nothing();
+    return NoResult();
   });
   AddMethod("DDir", [this, &rt](Args a) {
     const int attributes = a.IsMissing(1) ? 0 : a[1].ToInteger();
@@ -162,12 +166,12 @@ void ActionObject::AddMethods() {
       "GetEffectsStatus",
       [menuChecked](Args) { return Variant(!menuChecked("mnuDisableEffects")); }, 0);
   AddMethod(
-      "GetScenewrightVersion", [](Args) { return Variant(std::string(kVersion)); }, 0);
+      "GetScenewrightVersion", [](Args) { return Variant(PlayerVersionText()); }, 0);
   AddMethod(
       "ChangeDisplayResolutionOnLoadGame",
       [&rt](Args a) {
         rt.DisplayModeRequestedByLoad = a[0].ToInteger();
-        return Nothing();
+        return NoResult();
       },
       1);
   AddMethod(
@@ -178,14 +182,14 @@ void ActionObject::AddMethods() {
       "AllowControlsReferencesNextTime",
       [&rt](Args) {
         rt.ControlsReferencesMode = 2;
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod(
       "DoNotAllowControlsReferencesNextTime",
       [&rt](Args) {
         rt.ControlsReferencesMode = 1;
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod(
@@ -194,7 +198,7 @@ void ActionObject::AddMethods() {
       "Quit",
       [this](Args) {
         bStopGame = true;
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod("SaveParameter", [this, &rt](Args a) {
@@ -204,7 +208,7 @@ void ActionObject::AddMethods() {
     } catch (const std::exception& e) {
       Fail(" Unable to save the parameter named \"" + name + "\". " + ErrorDescription(e));
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod("LoadParameter", [this, &rt](Args a) {
     const std::string name = Arg(a, 0);
@@ -226,19 +230,19 @@ void ActionObject::AddMethods() {
   });
   AddMethod("WriteINI", [&rt, complete](Args a) {
     const std::string file = Arg(a, 0), section = Arg(a, 1), key = Arg(a, 2);
-    if (file.empty() || section.empty() || key.empty()) return Nothing();
+    if (file.empty() || section.empty() || key.empty()) return NoResult();
     // A game writes settings files inside its own folder only: a downloaded game must not
     // reach the rest of the user's files.
     if (!IsInsideFolder(rt.files().Resolve(complete(file)),
                         rt.files().Resolve(rt.folders.ProjectFolder))) {
-      return Nothing();
+      return NoResult();
     }
     try {
       rt.profiles().Write(complete(file), section, key, Arg(a, 3));
     } catch (const std::exception&) {
       // A failed private-profile write is ignored, as the platform call's result was.
     }
-    return Nothing();
+    return NoResult();
   });
 }
 
@@ -248,31 +252,31 @@ void ActionObject::AddDialogAndInventoryMethods() {
       "PopupSaveGame",
       [&rt](Args) {
         GameWindow* game = rt.game();
-        if (game == nullptr) return Nothing();
+        if (game == nullptr) return NoResult();
         // Only the frame timer waits for the dialog; timed events go on ticking.
         const bool timerWasOn = game->Timer1.enabled();
         game->Timer1.SetEnabled(false);
         rt.subsystems().savedGames->ShowSaveDialog();
         if (GameWindow* still = rt.game()) still->Timer1.SetEnabled(timerWasOn);
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod(
       "PopupLoadGame",
       [&rt](Args) {
         rt.subsystems().savedGames->ShowLoadGameWindow(true);
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod("Message", [&rt](Args a) {
     if (Interaction* interaction = FindInteraction(rt)) {
       interaction->messages.DisplayTextMessage(Arg(a, 0), false);
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod("AddItem", [&rt](Args a) {
-    rt.subsystems().inventory->AddPickedObject(Arg(a, 0), !a.IsMissing(1) && a[1].ToBool());
-    return Nothing();
+    rt.subsystems().inventory->AddPickedObject(Arg(a, 0), FlagArg(a, 1));
+    return NoResult();
   });
   auto inventoryButton = [this, &rt](bool show) {
     GameWindow* game = rt.game();
@@ -289,14 +293,14 @@ void ActionObject::AddDialogAndInventoryMethods() {
       "HideInventoryButton",
       [inventoryButton](Args) {
         inventoryButton(false);
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod(
       "ShowInventoryButton",
       [inventoryButton](Args) {
         inventoryButton(true);
-        return Nothing();
+        return NoResult();
       },
       0);
   // The Options menu's entries do the toggling, so scripts and the menu stay in step.
@@ -310,14 +314,14 @@ void ActionObject::AddDialogAndInventoryMethods() {
       "InvertTransitionsStatus",
       [clickMenu](Args) {
         clickMenu("mnuDisableTransitions");
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod(
       "InvertEffectsStatus",
       [clickMenu](Args) {
         clickMenu("mnuDisableEffects");
-        return Nothing();
+        return NoResult();
       },
       0);
   auto itemCount = [&rt] {
@@ -338,15 +342,15 @@ void ActionObject::AddDialogAndInventoryMethods() {
         } catch (const std::exception& e) {
           Fail(" Error removing all the inventory items. " + ErrorDescription(e));
         }
-        return Nothing();
+        return NoResult();
       },
       0);
   AddMethod("RemoveItem", [this, &rt](Args a) {
     const std::string name = Arg(a, 0);
     try {
-      const bool duplicates = !a.IsMissing(1) && a[1].ToBool();
+      const bool duplicates = FlagArg(a, 1);
       GameWindow* game = rt.game();
-      if (game == nullptr) return Nothing();
+      if (game == nullptr) return NoResult();
       platform::Form& form = game->form();
       // Stored names are compared in lower case with the name exactly as given.
       for (int i = form.UBound("PickedObject"); i >= 1; --i) {
@@ -359,7 +363,7 @@ void ActionObject::AddDialogAndInventoryMethods() {
       Fail(" Error removing from the inventory the item named '" + name + "'. " +
            ErrorDescription(e));
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod("CreateObject", [this](Args a) {
     try {
@@ -373,7 +377,7 @@ void ActionObject::AddDialogAndInventoryMethods() {
     } catch (const std::exception& e) {
       Fail(" Error creating the object. " + ErrorDescription(e));
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod("DeleteObject", [this](Args a) {
     try {
@@ -384,7 +388,7 @@ void ActionObject::AddDialogAndInventoryMethods() {
     } catch (const std::exception& e) {
       Fail(" Error deleting the object. " + ErrorDescription(e));
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod("ChangeDisplayResolution", [this, &rt](Args a) {
     try {
@@ -392,7 +396,7 @@ void ActionObject::AddDialogAndInventoryMethods() {
     } catch (const std::exception& e) {
       Fail(" Error changing display resolution. " + ErrorDescription(e));
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod(
       "GetMergedHotspotIndex",
@@ -427,7 +431,7 @@ void ActionObject::AddPictureMethods() {
       platform::Picture picture;
       if (!name.empty()) {
         path = ExistingMediaFile(rt.folders.AreasFolder, name);
-        if (path.empty()) return Nothing();
+        if (path.empty()) return NoResult();
         picture = rt.LoadPicture(path);
       }
       if (auto* image = dynamic_cast<platform::ImageElement*>(element.get())) {
@@ -441,7 +445,7 @@ void ActionObject::AddPictureMethods() {
       Fail(" Error loading the following picture:'\r\n" + path + "'.\r\n\r\n" +
            ErrorDescription(e));
     }
-    return Nothing();
+    return NoResult();
   });
   AddMethod("LoadGraphicFile", [this, &rt](Args a) {
     const std::string name = Arg(a, 0);
@@ -462,7 +466,7 @@ void ActionObject::AddPictureMethods() {
     try {
       if (!name.empty() && LowerAscii(name) != "default" &&
           ExistingMediaFile(rt.folders.IconsFolder, name).empty()) {
-        return Nothing();
+        return NoResult();
       }
       rt.info.DefaultPointer = name;
       rt.subsystems().pointers->ResetDefaultPointer();
@@ -479,7 +483,7 @@ void ActionObject::AddPictureMethods() {
     } catch (const std::exception& e) {
       Fail(" Unable to change the default cursor. " + ErrorDescription(e));
     }
-    return Nothing();
+    return NoResult();
   });
 }
 
@@ -491,9 +495,8 @@ void ActionObject::AddTimedEventMethods() {
       const double seconds = a[0].ToDouble();
       TimedEvents* events = FindTimedEvents(rt);
       if (events == nullptr) return Variant(int16_t{0});
-      if (GameWindow* game = rt.game()) index = game->form().UBound("TimedEvent") + 1;
-      return Variant(
-          events->CreateTimedEvent(seconds, Arg(a, 1), !a.IsMissing(2) && a[2].ToBool()));
+      index = events->NextIndex();
+      return Variant(events->CreateTimedEvent(seconds, Arg(a, 1), FlagArg(a, 2)));
     } catch (const std::exception& e) {
       Fail(" Unable to create the timed event #" + std::to_string(index) + ". " +
            ErrorDescription(e));
@@ -509,7 +512,7 @@ void ActionObject::AddTimedEventMethods() {
     } catch (const std::exception& e) {
       Fail(" Unable to remove the timed event #" + index + ". " + ErrorDescription(e));
     }
-    return Nothing();
+    return NoResult();
   });
 }
 

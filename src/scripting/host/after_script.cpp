@@ -5,17 +5,10 @@
 
 namespace sw {
 
-bool CarryOutScriptRequests(GameRuntime& runtime) {
-  GameSubsystems& sub = runtime.subsystems();
-  sub.hotspots->ShowOrNotShowAreas();   // 1
-  if (sub.scripts->ActionStopGame()) {  // 2
-    sub.shell->StartUnloading();
-    return true;
-  }
-  CarryOutFrameRequest(runtime);
-  return false;
-}
+namespace {
 
+// The frame request ("last visited frame" resolved through the visited frames), or the timed
+// events restarted when the script stays on the frame.
 void CarryOutFrameRequest(GameRuntime& runtime) {
   GameSubsystems& sub = runtime.subsystems();
   ScriptService& scripts = *sub.scripts;
@@ -37,6 +30,19 @@ void CarryOutFrameRequest(GameRuntime& runtime) {
   } else {
     sub.timedEvents->StartTimedEvents();  // 5
   }
+}
+
+}  // namespace
+
+bool CarryOutScriptRequests(GameRuntime& runtime) {
+  GameSubsystems& sub = runtime.subsystems();
+  sub.hotspots->ShowOrNotShowAreas();   // 1
+  if (sub.scripts->ActionStopGame()) {  // 2
+    sub.shell->StartUnloading();
+    return true;
+  }
+  CarryOutFrameRequest(runtime);
+  return false;
 }
 
 }  // namespace sw

@@ -10,8 +10,4 @@ class GameRuntime;
 // true when the script asked to end the game (the window has started unloading).
 bool CarryOutScriptRequests(GameRuntime& runtime);
 
-// Steps 3 to 5 alone: the frame request ("last visited frame" resolved through the visited
-// frames), or the timed events restarted when the script stays on the frame.
-void CarryOutFrameRequest(GameRuntime& runtime);
-
 }  // namespace sw

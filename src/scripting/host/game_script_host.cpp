@@ -23,7 +23,10 @@ bool GameScriptHost::GameFileAccess::MayWrite(const std::filesystem::path& resol
 }
 
 GameScriptHost::GameScriptHost(GameRuntime& runtime)
-    : runtime_(runtime), action_(MakeRef<ActionObject>(runtime)) {
+    : runtime_(runtime),
+      action_(MakeRef<ActionObject>(runtime)),
+      screen_(MakeScreenObject(runtime)),
+      app_(MakeAppObject(runtime)) {
   EngineAt(0);
 }
 
@@ -72,8 +75,8 @@ void GameScriptHost::AddObjects(vbs::Engine& engine) {
     (void)engine.AddObject("Hotspot", MakeControlArrayObject(form, "Area", codec), true);
     (void)engine.AddObject("Text", MakeControlArrayObject(form, "Text", codec), true);
   }
-  (void)engine.AddObject("ScreenObject", MakeScreenObject(runtime_), true);
-  (void)engine.AddObject("AppObject", MakeAppObject(runtime_), true);
+  (void)engine.AddObject("ScreenObject", screen_, true);
+  (void)engine.AddObject("AppObject", app_, true);
   if (game != nullptr) {
     platform::Form& form = game->form();
     (void)engine.AddObject(

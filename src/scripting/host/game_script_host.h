@@ -69,6 +69,9 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
   size_t depth_ = 0;
   int timeoutMs_ = -1;  // -1: the engine's own
   Ref<ActionObject> action_;
+  // The screen and the program read the runtime at each access, so one of each serves all runs.
+  Ref<Dispatch> screen_;
+  Ref<Dispatch> app_;
   GameFileAccess files_{runtime_};
   std::string procedures_;
 };

@@ -7,18 +7,18 @@
 #include "core/game/game_window.h"
 #include "platform/desktop.h"
 #include "platform/form.h"
+#include "platform/geometry.h"
 #include "platform/platform.h"
 #include "platform/system/text_codec.h"
 #include "scripting/host/element_object.h"
+#include "scripting/host/player_version.h"
 #include "variant/host_object.h"
 
 namespace sw {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-// The player's own version, as GetScenewrightVersion reports it.
-constexpr int16_t kMajor = 3, kMinor = 3, kRevision = 0;
+using platform::kTwipsPerPixel;
 
 Variant Long(int value) {
   return Variant(static_cast<int32_t>(value));
@@ -132,9 +132,9 @@ Ref<Dispatch> MakeAppObject(GameRuntime& runtime) {
   });
   app->AddProperty("Title", [&rt](Args) { return Variant(rt.info.Title); });
   app->AddProperty("EXEName", [](Args) { return Variant(std::string("scenewright")); });
-  app->AddProperty("Major", [](Args) { return Variant(kMajor); });
-  app->AddProperty("Minor", [](Args) { return Variant(kMinor); });
-  app->AddProperty("Revision", [](Args) { return Variant(kRevision); });
+  app->AddProperty("Major", [](Args) { return Variant(kPlayerMajor); });
+  app->AddProperty("Minor", [](Args) { return Variant(kPlayerMinor); });
+  app->AddProperty("Revision", [](Args) { return Variant(kPlayerRevision); });
   return app;
 }
 

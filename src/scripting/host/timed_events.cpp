@@ -136,11 +136,16 @@ void TimedEvents::TimerObjectTimer(int index) {
   }
 }
 
+int TimedEvents::NextIndex() {
+  platform::Form* form = GameForm();
+  return form ? form->UBound(kTimedEvent) + 1 : 0;
+}
+
 int16_t TimedEvents::CreateTimedEvent(double seconds, const std::string& script, bool repeat) {
   if (seconds > kMaxSeconds) return 0;  // 1
   platform::Form* form = GameForm();
   if (form == nullptr) throw VbError(91);
-  const int index = form->UBound(kTimedEvent) + 1;  // 2
+  const int index = NextIndex();  // 2
   if (index > INT16_MAX) throw VbError(vberr::kOverflow);
   auto& timer = form->Load<platform::TimerElement>(kTimedEvent, index);
   if (table_.size() <= static_cast<size_t>(index)) table_.resize(index + 1);

@@ -42,6 +42,9 @@ class TimedEvents final : public TimedEventService {
   // throws VbError 9).
   void RemoveTimedEvent(int index);
 
+  // The index the next CreateTimedEvent gives (0 without a game window).
+  int NextIndex();
+
   // Entry 0 is never used.
   const std::vector<Entry>& table() const { return table_; }
 
