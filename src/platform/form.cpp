@@ -10,7 +10,7 @@
 #include "platform/menu_tracker.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw::platform {
 namespace {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/form.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw::platform {
 namespace {

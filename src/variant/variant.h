@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "variant/ref_counted.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 

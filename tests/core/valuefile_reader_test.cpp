@@ -6,7 +6,7 @@
 #include <random>
 
 #include "core/valuefile/value_reader.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {

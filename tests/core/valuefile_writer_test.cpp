@@ -9,7 +9,7 @@
 #include "core/valuefile/value_reader.h"
 #include "core/valuefile/value_writer.h"
 #include "platform/system/path_resolver.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {

@@ -9,7 +9,7 @@
 #include "platform/system/shell.h"
 #include "platform/system_child_process.h"
 #include "platform/system_test_dir.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {

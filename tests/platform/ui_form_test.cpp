@@ -10,7 +10,7 @@
 #include "platform/label.h"
 #include "platform/text_field.h"
 #include "ui_support.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw::platform {
 namespace {

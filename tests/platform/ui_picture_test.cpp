@@ -7,7 +7,7 @@
 #include "platform/system/path_resolver.h"
 #include "platform/timer.h"
 #include "ui_support.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw::platform {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "core/valuefile/value_reader.h"
 #include "variant/variant.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 

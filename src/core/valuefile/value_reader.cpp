@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "platform/system/file_io.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "platform/system/file_io.h"
 #include "platform/system/path_resolver.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {

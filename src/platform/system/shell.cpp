@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/system/command_line.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {

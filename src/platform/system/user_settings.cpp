@@ -5,7 +5,7 @@
 
 #include "platform/system/file_io.h"
 #include "platform/system/user_dirs.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {

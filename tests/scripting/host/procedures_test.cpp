@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "scripting/host/procedures_cipher.h"
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {

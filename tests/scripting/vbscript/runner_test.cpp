@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "vbsrunner/cp1252.h"
+#include "vbsrunner/terminal_text.h"
 #include "vbsrunner/runner.h"
 
 namespace sw::vbsrunner {
