@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "base/ascii.h"
+#include "base/vb_error.h"
 #include "platform/button.h"
 #include "platform/list_box.h"
 #include "platform/platform.h"
 #include "platform/text_field.h"
-#include "base/vb_error.h"
 
 namespace sw::automation {
 
@@ -143,7 +143,8 @@ void ScriptRunner::Execute(platform::Platform& platform, const Command& c) {
         if (element->kind() != platform::ElementKind::kButton) continue;
         auto& button = static_cast<platform::ButtonElement&>(*element);
         if (!platform::Form::IsShown(button) || !button.enabled()) continue;
-        if (LowerAscii(button.PlainCaption()) != wanted && LowerAscii(button.caption()) != wanted) continue;
+        if (LowerAscii(button.PlainCaption()) != wanted && LowerAscii(button.caption()) != wanted)
+          continue;
         // Press it with the mouse, through the same path as a person's click.
         platform::Rect r = button.surface_rect_px();
         platform::Point origin = desktop.FormOrigin(*dialog);

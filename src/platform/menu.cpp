@@ -3,8 +3,8 @@
 #include <strings.h>
 #include <algorithm>
 
-#include "platform/form.h"
 #include "base/vb_error.h"
+#include "platform/form.h"
 
 namespace sw::platform {
 namespace {

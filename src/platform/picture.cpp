@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "base/ascii.h"
-#include "platform/system/path_resolver.h"
 #include "base/vb_error.h"
+#include "platform/system/path_resolver.h"
 
 namespace sw::platform {
 namespace {

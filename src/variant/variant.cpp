@@ -298,9 +298,7 @@ double Variant::ToDateSerial() const {
   }
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 bool Variant::ToBool() const {
   if (type_ == kByRef) return u_.ref->ToBool();
@@ -328,7 +326,8 @@ bool Variant::ToBool() const {
       while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
       while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
       if (EqualsIgnoringAsciiCase(s, "true") || EqualsIgnoringAsciiCase(s, "#true#")) return true;
-      if (EqualsIgnoringAsciiCase(s, "false") || EqualsIgnoringAsciiCase(s, "#false#")) return false;
+      if (EqualsIgnoringAsciiCase(s, "false") || EqualsIgnoringAsciiCase(s, "#false#"))
+        return false;
       auto d = ParseNumber(u_.str->s);
       if (!d) Mismatch();
       return *d != 0;

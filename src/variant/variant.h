@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "variant/ref_counted.h"
 #include "base/vb_error.h"
+#include "variant/ref_counted.h"
 
 namespace sw {
 

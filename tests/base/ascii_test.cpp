@@ -12,8 +12,7 @@ TEST(Ascii, LowersOnlyTheAsciiCapitals) {
   EXPECT_EQ(LowerAscii('['), '[');
   EXPECT_EQ(LowerAscii('z'), 'z');
   EXPECT_EQ(LowerAscii('\xC9'), '\xC9');  // accented capitals are left to the code page
-  EXPECT_EQ(LowerAscii(std::string_view("[Last Visited FRAME] \xC9")),
-            "[last visited frame] \xC9");
+  EXPECT_EQ(LowerAscii(std::string_view("[Last Visited FRAME] \xC9")), "[last visited frame] \xC9");
   EXPECT_EQ(LowerAscii(std::string_view()), "");
 }
 

@@ -63,8 +63,12 @@ TEST(Cp1252, UpperCaseUndoesTheFoldForEveryCapital) {
   EXPECT_EQ(UpperCase1252(0xFF), 0x9F);
   for (int b = 0; b < 256; ++b) {
     const unsigned char c = static_cast<unsigned char>(b);
-    if (FoldCase1252(c) != c) EXPECT_EQ(UpperCase1252(FoldCase1252(c)), c) << b;
-    if (UpperCase1252(c) != c) EXPECT_EQ(FoldCase1252(UpperCase1252(c)), c) << b;
+    if (FoldCase1252(c) != c) {
+      EXPECT_EQ(UpperCase1252(FoldCase1252(c)), c) << b;
+    }
+    if (UpperCase1252(c) != c) {
+      EXPECT_EQ(FoldCase1252(UpperCase1252(c)), c) << b;
+    }
   }
 }
 

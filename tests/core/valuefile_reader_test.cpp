@@ -5,8 +5,8 @@
 #include <functional>
 #include <random>
 
-#include "core/valuefile/value_reader.h"
 #include "base/vb_error.h"
+#include "core/valuefile/value_reader.h"
 
 namespace sw {
 namespace {

@@ -1,6 +1,5 @@
 #include "core/frames/frame_paths.h"
 
-
 #include "base/ascii.h"
 
 namespace sw {

@@ -1,6 +1,5 @@
 #include "core/frames/frames_history.h"
 
-
 #include "base/ascii.h"
 
 namespace sw {

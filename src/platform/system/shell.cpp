@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/system/command_line.h"
 #include "base/vb_error.h"
+#include "platform/system/command_line.h"
 
 namespace sw {
 namespace {

@@ -1,9 +1,9 @@
 #include "scripting/vbscript/engine.h"
 
-#include "scripting/vbscript/err_object.h"
-#include "scripting/vbscript/lib_register.h"
 #include "base/ascii.h"
 #include "scripting/vbscript/compile_error.h"
+#include "scripting/vbscript/err_object.h"
+#include "scripting/vbscript/lib_register.h"
 #include "scripting/vbscript/parser.h"
 #include "scripting/vbscript/runtime.h"
 

@@ -85,7 +85,8 @@ class Lexer {
   bool AtStatementStart() const {
     if (out_.empty()) return true;
     const Token& t = out_.back();
-    return t.type == TokenKind::Eol || t.type == TokenKind::Colon || t.kw == Kw::Then || t.kw == Kw::Else;
+    return t.type == TokenKind::Eol || t.type == TokenKind::Colon || t.kw == Kw::Then ||
+           t.kw == Kw::Else;
   }
 
   void NewLine() {

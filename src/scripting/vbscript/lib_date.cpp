@@ -6,11 +6,11 @@
 #include <cmath>
 #include <ctime>
 
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_calendar.h"
 #include "scripting/vbscript/lib_register.h"
 #include "scripting/vbscript/lib_rnd.h"
-#include "base/cp1252.h"
 
 namespace sw::vbs::lib {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "scripting/vbscript/lib_members.h"
 #include "base/cp1252.h"
+#include "scripting/vbscript/lib_members.h"
 #include "variant/vb_array.h"
 
 namespace sw::vbs::lib {

@@ -4,9 +4,9 @@
 #include <sstream>
 #include <system_error>
 
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_members.h"
-#include "base/cp1252.h"
 
 namespace sw::vbs::lib {
 namespace {

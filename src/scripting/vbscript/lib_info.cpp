@@ -1,8 +1,8 @@
 // Engine and locale information: ScriptEngine and its version numbers, GetLocale, SetLocale,
 // and the two functions an embedded player cannot serve (GetObject, LoadPicture).
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_register.h"
-#include "base/cp1252.h"
 
 namespace sw::vbs::lib {
 namespace {

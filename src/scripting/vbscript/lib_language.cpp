@@ -1,8 +1,8 @@
 // Built-ins that reach into the engine: Eval, Execute, ExecuteGlobal, Err, GetRef, MsgBox,
 // InputBox and Randomize.
-#include "scripting/vbscript/lib_register.h"
-#include "scripting/vbscript/err_object.h"
 #include "base/ascii.h"
+#include "scripting/vbscript/err_object.h"
+#include "scripting/vbscript/lib_register.h"
 #include "scripting/vbscript/runtime.h"
 
 namespace sw::vbs {

@@ -1,11 +1,11 @@
 // Objects scripts create: CreateObject for Scripting.Dictionary, VBScript.RegExp and
 // Scripting.FileSystemObject, and `New RegExp`.
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_dictionary.h"
 #include "scripting/vbscript/lib_filesystem.h"
 #include "scripting/vbscript/lib_regexp.h"
 #include "scripting/vbscript/lib_register.h"
-#include "base/cp1252.h"
 #include "scripting/vbscript/runtime.h"
 
 namespace sw::vbs::lib {

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "scripting/vbscript/lib_members.h"
 #include "base/cp1252.h"
+#include "scripting/vbscript/lib_members.h"
 
 namespace sw::vbs::lib {
 namespace {

@@ -5,9 +5,9 @@
 #include <new>
 #include <optional>
 
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_register.h"
-#include "base/cp1252.h"
 #include "scripting/vbscript/lib_text.h"
 
 namespace sw::vbs::lib {

@@ -119,7 +119,8 @@ class Parser {
     while (Is(TokenKind::Eol) || Is(TokenKind::Colon)) Next();
   }
   bool AtEndOfStatement() const {
-    return Is(TokenKind::Eol) || Is(TokenKind::Colon) || Is(TokenKind::Eof) || Is(Kw::Else) || (Is(Kw::End) && allow_end_);
+    return Is(TokenKind::Eol) || Is(TokenKind::Colon) || Is(TokenKind::Eof) || Is(Kw::Else) ||
+           (Is(Kw::End) && allow_end_);
   }
   void EndOfStatement() {
     if (Is(TokenKind::Eol) || Is(TokenKind::Colon) || Is(TokenKind::Eof)) return;

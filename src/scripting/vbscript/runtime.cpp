@@ -1,8 +1,8 @@
 #include "scripting/vbscript/runtime.h"
 
-#include "scripting/vbscript/err_object.h"
 #include "base/ascii.h"
 #include "scripting/vbscript/compile_error.h"
+#include "scripting/vbscript/err_object.h"
 #include "scripting/vbscript/parser.h"
 
 namespace sw::vbs {
@@ -104,8 +104,10 @@ void ScriptObject::OnFinalRelease() noexcept {
     Release();  // comes back here with terminated_ set
     return;
   }
-  if (rt_) rt_->Destroy(this);
-  else delete this;
+  if (rt_)
+    rt_->Destroy(this);
+  else
+    delete this;
 }
 
 // ---------------- Runtime ----------------
@@ -278,7 +280,8 @@ void Runtime::Define(const std::shared_ptr<const Unit>& u) {
         e->value = d.counts.empty() ? Variant(MakeRef<VbArray>()) : MakeFixedArray(d.counts, true);
         break;
       case GlobalDecl::kConst:
-        if (e->kind != GlobalEntry::kUndefined) throw VbError(vberr::kNameRedefined, "Name redefined");
+        if (e->kind != GlobalEntry::kUndefined)
+          throw VbError(vberr::kNameRedefined, "Name redefined");
         e->kind = GlobalEntry::kConst;
         e->value = d.value;
         break;
@@ -385,8 +388,7 @@ Variant Runtime::CallProcWith(const ProcDef* p, Frame& caller, const ArgList& ar
         slot = Variant::Missing();
       } else if (p->byval[i]) {
         Variant v = a.e->Eval(caller);
-        slot =
-            v.IsArray() && v.AsArray()->locked() ? Variant(v.AsArray()->Clone()) : std::move(v);
+        slot = v.IsArray() && v.AsArray()->locked() ? Variant(v.AsArray()->Clone()) : std::move(v);
       } else if (a.e->tag == ExprTag::kLocal) {
         slot = Variant::MakeRef(&caller.locals[a.e->slot].Deref());
       } else if (a.e->tag == ExprTag::kGeneric || a.e->tag == ExprTag::kCall) {

@@ -11,9 +11,9 @@
 
 #include "scripting/vbscript/ast.h"
 #include "scripting/vbscript/builtins.h"
+#include "scripting/vbscript/lib_rnd.h"
 #include "scripting/vbscript/program.h"
 #include "scripting/vbscript/script_host.h"
-#include "scripting/vbscript/lib_rnd.h"
 #include "variant/vb_array.h"
 
 namespace sw::vbs {

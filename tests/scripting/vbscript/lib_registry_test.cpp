@@ -1,8 +1,8 @@
 // Every built-in function scripts may call is registered exactly under its name.
 #include <gtest/gtest.h>
 
-#include "scripting/vbscript/lib_register.h"
 #include "base/ascii.h"
+#include "scripting/vbscript/lib_register.h"
 
 namespace sw::vbs {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "vbsrunner/terminal_text.h"
 #include "vbsrunner/runner.h"
+#include "vbsrunner/terminal_text.h"
 
 namespace sw::vbsrunner {
 namespace {
