@@ -7,7 +7,7 @@
 #include "core/valuefile/value_writer.h"
 #include "platform/system/path_resolver.h"
 #include "platform/system/private_profile.h"
-#include "scripting/host/procedures_cipher.h"
+#include "core/project/procedures_cipher.h"
 
 namespace sw {
 

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/system/child_process.h"
+#include "platform/system/test_dir.h"
 #include "platform/system/user_dirs.h"
 #include "platform/system/user_settings.h"
-#include "platform/system_child_process.h"
-#include "platform/system_test_dir.h"
 #include "variant/vb_error.h"
 
 namespace sw {
