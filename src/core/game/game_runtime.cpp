@@ -136,6 +136,11 @@ void GameRuntime::ResetCurrentFrameInfo() {
   FrameTiled = false;
 }
 
+std::string GameRuntime::ResolveFrameTarget(const std::string& target, bool bracketed) {
+  if (!IsLastVisitedFrame(target, bracketed)) return target;
+  return FramesHistory.TakeLastVisited().value_or("");
+}
+
 std::string GameRuntime::VideoStatus() {
   std::string status = subsystems_.video->Status();
   for (char& c : status) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

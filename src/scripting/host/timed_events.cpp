@@ -164,8 +164,4 @@ void TimedEvents::RemoveTimedEvent(int index) {
   Deactivate(index, false);
 }
 
-TimedEvents* FindTimedEvents(GameRuntime& runtime) {
-  return dynamic_cast<TimedEvents*>(runtime.subsystems().timedEvents.get());
-}
-
 }  // namespace sw
