@@ -360,8 +360,8 @@ Variant CreateObject(ActionObject& self, Args a) {
     auto member = UnloadedMemberOf(a[0]);
     if (!member) {
       // An element that exists already, or no element at all.
-      if (ElementOf(a[0])) throw VbError(360, "Object already loaded");
-      throw VbError(424);
+      if (ElementOf(a[0])) throw VbError(vberr::kObjectAlreadyLoaded, "Object already loaded");
+      throw VbError(vberr::kObjectRequired);
     }
     member->form->Load(member->array, member->index);
   } catch (const std::exception& e) {
@@ -373,8 +373,10 @@ Variant CreateObject(ActionObject& self, Args a) {
 Variant DeleteObject(ActionObject& self, Args a) {
   try {
     std::shared_ptr<platform::Element> element = ElementOf(a[0]);
-    if (!element || !element->loaded()) throw VbError(424);
-    if (element->index() < 0) throw VbError(362, "Can't unload controls created at design time");
+    if (!element || !element->loaded()) throw VbError(vberr::kObjectRequired);
+    if (element->index() < 0)
+      throw VbError(vberr::kCannotUnloadDesignTimeControl,
+                    "Can't unload controls created at design time");
     element->form()->Unload(element->name(), element->index());
   } catch (const std::exception& e) {
     self.Fail(" Error deleting the object. " + ErrorDescription(e));
@@ -388,7 +390,7 @@ Variant LoadAPicture(ActionObject& self, Args a) {
   std::string path;
   try {
     std::shared_ptr<platform::Element> element = ElementOf(a[0]);
-    if (!element) throw VbError(424);
+    if (!element) throw VbError(vberr::kObjectRequired);
     platform::Picture picture;
     if (!name.empty()) {
       path = self.ExistingMediaFile(rt.folders.AreasFolder, name);
@@ -400,7 +402,7 @@ Variant LoadAPicture(ActionObject& self, Args a) {
     } else if (auto* box = dynamic_cast<platform::PictureBoxElement*>(element.get())) {
       box->SetPicture(std::move(picture));
     } else {
-      throw VbError(438);
+      throw VbError(vberr::kNotSupported);
     }
   } catch (const std::exception& e) {
     self.Fail(" Error loading the following picture:'\r\n" + path + "'.\r\n\r\n" +
