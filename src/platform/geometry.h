@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw::platform {
 
