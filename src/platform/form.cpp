@@ -113,7 +113,7 @@ void Form::Attach(const std::shared_ptr<Element>& element, std::string name, int
   if (!container) container = root_.get();
   if (!container->is_container() || container->form_ != this)
     throw VbError(vberr::kInvalidProcedureCall, "Invalid container");
-  if (Find(name, index)) throw VbError(360, "Object already loaded");
+  if (Find(name, index)) throw VbError(vberr::kObjectAlreadyLoaded, "Object already loaded");
   element->name_ = std::move(name);
   element->index_ = index;
   element->form_ = this;
@@ -131,7 +131,7 @@ void Form::Attach(const std::shared_ptr<Element>& element, std::string name, int
 
 Element& Form::Load(const std::string& name, int index) {
   Element& tmpl = Require(name, 0);
-  if (Find(name, index)) throw VbError(360, "Object already loaded");
+  if (Find(name, index)) throw VbError(vberr::kObjectAlreadyLoaded, "Object already loaded");
   std::shared_ptr<Element> copy = tmpl.Clone();
   copy->children_.clear();
   copy->visible_ = false;
@@ -141,7 +141,9 @@ Element& Form::Load(const std::string& name, int index) {
 }
 
 void Form::Unload(const std::string& name, int index) {
-  if (index == 0) throw VbError(362, "Can't unload controls created at design time");
+  if (index == 0)
+    throw VbError(vberr::kCannotUnloadDesignTimeControl,
+                  "Can't unload controls created at design time");
   Detach(Require(name, index));
 }
 
@@ -169,7 +171,8 @@ Element* Form::Find(const std::string& name, int index) const {
 Element& Form::Require(const std::string& name, int index) const {
   if (Element* element = Find(name, index)) return *element;
   if (UBound(name) >= 0 || Find(name, -1))
-    throw VbError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
+    throw VbError(vberr::kControlArrayElementMissing,
+                  "Control array element '" + std::to_string(index) + "' doesn't exist");
   throw VbError(vberr::kObjectRequired, "Object required: '" + name + "'");
 }
 

@@ -92,7 +92,8 @@ MenuItem* MenuBar::Find(const std::string& name, int index) const {
 MenuItem& MenuBar::Get(const std::string& name, int index) const {
   MenuItem* item = Find(name, index);
   if (!item)
-    throw VbError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
+    throw VbError(vberr::kControlArrayElementMissing,
+                  "Control array element '" + std::to_string(index) + "' doesn't exist");
   return *item;
 }
 
@@ -105,7 +106,7 @@ int MenuBar::UBound(const std::string& name) const {
 
 MenuItem& MenuBar::Load(const std::string& name, int index) {
   MenuItem& tmpl = Get(name, 0);
-  if (Find(name, index)) throw VbError(360, "Object already loaded");
+  if (Find(name, index)) throw VbError(vberr::kObjectAlreadyLoaded, "Object already loaded");
   if (!tmpl.parent_) throw VbError(vberr::kInvalidProcedureCall);
   auto& siblings = tmpl.parent_->children_;
   auto last = siblings.begin();
@@ -122,7 +123,9 @@ MenuItem& MenuBar::Load(const std::string& name, int index) {
 }
 
 void MenuBar::Unload(const std::string& name, int index) {
-  if (index == 0) throw VbError(362, "Can't unload controls created at design time");
+  if (index == 0)
+    throw VbError(vberr::kCannotUnloadDesignTimeControl,
+                  "Can't unload controls created at design time");
   MenuItem& item = Get(name, index);
   auto& siblings = item.parent_ ? item.parent_->children_ : titles_;
   siblings.erase(std::remove_if(siblings.begin(), siblings.end(),

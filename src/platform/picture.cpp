@@ -64,10 +64,10 @@ Picture DecodePictureFile(const std::filesystem::path& path) {
   std::string ext = LowerExtension(path);
   if (ext == ".wmf" || ext == ".emf") {
     // No library on the target system renders metafiles faithfully: refuse them clearly.
-    throw VbError(481, "Invalid picture");
+    throw VbError(vberr::kInvalidPicture, "Invalid picture");
   }
   SDL_Surface* surface = IMG_Load(path.c_str());
-  if (!surface) throw VbError(481, "Invalid picture");
+  if (!surface) throw VbError(vberr::kInvalidPicture, "Invalid picture");
   // Palette pictures with a transparent index (GIF) carry it as a colour key.
   Pixmap pixels = FromSurface(surface);
   SDL_FreeSurface(surface);
@@ -80,10 +80,10 @@ void SavePng(const Pixmap& pixmap, const std::filesystem::path& path) {
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
       const_cast<Argb*>(pixmap.pixels().data()), pixmap.width(), pixmap.height(), 32,
       pixmap.width() * 4, SDL_PIXELFORMAT_ARGB8888);
-  if (!surface) throw VbError(75, "Path/File access error");
+  if (!surface) throw VbError(vberr::kPathFileAccessError, "Path/File access error");
   int rc = IMG_SavePNG(surface, path.c_str());
   SDL_FreeSurface(surface);
-  if (rc != 0) throw VbError(75, "Path/File access error");
+  if (rc != 0) throw VbError(vberr::kPathFileAccessError, "Path/File access error");
 }
 
 Picture PictureCache::Load(const std::filesystem::path& path) {

@@ -51,9 +51,9 @@ std::string StateDump::ToString() const {
 
 void StateDump::WriteFile(const std::filesystem::path& path) const {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) throw VbError(75, "Path/File access error");
+  if (!out) throw VbError(vberr::kPathFileAccessError, "Path/File access error");
   out << ToString() << '\n';
-  if (!out) throw VbError(75, "Path/File access error");
+  if (!out) throw VbError(vberr::kPathFileAccessError, "Path/File access error");
 }
 
 }  // namespace sw::platform

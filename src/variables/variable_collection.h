@@ -18,7 +18,7 @@ inline VbError InvalidArgument() {
   return VbError(vberr::kInvalidProcedureCall);
 }
 inline VbError DuplicateKey() {
-  return VbError(457);
+  return VbError(vberr::kKeyAlreadyExists);
 }
 }  // namespace collection_errors
 

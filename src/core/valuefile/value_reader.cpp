@@ -146,7 +146,8 @@ double ValueReader::NumberOf(const Field& field) const {
     std::string_view inner = HashInner(field.text);
     if (EqualsNoCase(inner, "TRUE")) return -1;
     if (EqualsNoCase(inner, "FALSE")) return 0;
-    if (EqualsNoCase(inner, "NULL")) throw VbError(94);  // Invalid use of Null
+    if (EqualsNoCase(inner, "NULL"))
+      throw VbError(vberr::kInvalidUseOfNull);  // Invalid use of Null
     if (auto serial = ParseDate(inner)) return *serial;
     throw VbError(vberr::kTypeMismatch);
   }
