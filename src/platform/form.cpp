@@ -453,20 +453,26 @@ void Form::HandleMouse(const InputEvent& event) {
   }
 
   // Mouse up.
+  const bool pressed_here = (buttons_ & event.button) != 0;
   buttons_ &= ~event.button;
   if (drag_source_ && event.button == kLeftButton) {
     capture_.reset();
     EndDrag(true);
     return;
   }
-  std::shared_ptr<Element> target = capture_ ? capture_ : hold(HitTest(p));
+  // A release whose press this form never saw (the press opened this dialog, or began
+  // before a dialog that has closed since) is neither a release nor a click here.
+  if (!pressed_here) return;
+  // A click needs the press on the same element (the one holding the mouse).
+  const std::shared_ptr<Element> pressed_on = capture_;
+  std::shared_ptr<Element> target = pressed_on ? pressed_on : hold(HitTest(p));
   if (buttons_ == 0) capture_.reset();
   if (!target || target->form_ != this) return;
   MouseArgs args = ArgsFor(*target, p, event.button, event.shift);
   if (auto h = target->on.mouse_up) h(*target, args);
   if (target->form_ != this) return;
   target->OnMouseUp(args);
-  if (event.button != kLeftButton) return;
+  if (event.button != kLeftButton || target != pressed_on) return;
   if (!target->surface_rect_px().Contains(p) || !IsShown(*target) || !target->enabled()) return;
   if (auto h = target->on.click) h(*target);
   last_click_ = target;

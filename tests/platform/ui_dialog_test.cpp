@@ -310,3 +310,113 @@ TEST_F(DialogTest, APressThatOpensADialogDoesNotKeepTheMouse) {
 
 }  // namespace
 }  // namespace sw::platform
+
+namespace sw::platform {
+namespace {
+
+// The middle of a dialog's button with this caption, in window-surface pixels.
+Point ButtonCentre(Platform& p, Form& dialog, const std::string& caption) {
+  Point origin = p.desktop().FormOrigin(dialog);
+  for (const auto& e : dialog.elements()) {
+    if (e->kind() != ElementKind::kButton) continue;
+    if (static_cast<ButtonElement&>(*e).PlainCaption() != caption) continue;
+    Rect r = e->surface_rect_px();
+    return {origin.x + r.x + r.w / 2, origin.y + r.y + r.h / 2};
+  }
+  return {-1, -1};
+}
+
+// A box opened by a press must not take the release of that press as a click on the button
+// that happens to lie under the pointer: a button is clicked only by a press and a release
+// both on it.
+TEST_F(DialogTest, TheReleaseOfThePressThatOpenedABoxDoesNotClickItsButton) {
+  Point ok{-1, -1};
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    ok = ButtonCentre(p, dialog, "OK");
+    dialog.EndModal(1);
+  };
+  ShowMessageBox(platform_, "Picked up", "Game");
+  ASSERT_GE(ok.x, 0);
+
+  bool open_after_release = false;
+  MessageResult answer = MessageResult::kCancel;
+  form_->client().on.mouse_down = [&](Element&, const MouseArgs&) {
+    driver_.drive = [&](Platform& p, Form& dialog) {
+      open_after_release = dialog.visible();
+      // A real click on OK closes it.
+      p.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, ok.x, ok.y));
+      p.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, ok.x, ok.y));
+    };
+    answer = ShowMessageBox(platform_, "Picked up", "Game");
+  };
+  testing::Click(platform_, ok.x, ok.y);
+  EXPECT_TRUE(open_after_release);
+  EXPECT_EQ(answer, MessageResult::kOk);
+  EXPECT_EQ(platform_.desktop().top_modal(), nullptr);
+}
+
+// A press that begins beside a button and a release on it is no click either, and neither
+// is a release that reaches the window after the dialog closed with the keyboard.
+TEST_F(DialogTest, AButtonIsClickedOnlyWhenPressAndReleaseAreBothOnIt) {
+  Point yes{-1, -1};
+  bool still_open = false;
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    yes = ButtonCentre(p, dialog, "Yes");
+    p.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, 2, 2));
+    p.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, yes.x, yes.y));
+    driver_.drive = [&](Platform& p2, Form& d) {
+      still_open = d.visible();
+      p2.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, keys::kEscape));
+    };
+  };
+  EXPECT_EQ(ShowMessageBox(platform_, "Sure?", "T", {MessageButtons::kYesNoCancel}),
+            MessageResult::kCancel);
+  EXPECT_TRUE(still_open);
+
+  int clicks = 0;
+  form_->client().on.click = [&](Element&) { ++clicks; };
+  form_->client().on.mouse_down = [&](Element&, const MouseArgs&) {
+    driver_.drive = [](Platform& p, Form&) {
+      p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, keys::kReturn));
+    };
+    ShowMessageBox(platform_, "Picked up", "Game");
+  };
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, 10, 10));
+  for (int i = 0; i < 5; ++i) platform_.DoEvents();
+  form_->client().on.mouse_down = nullptr;
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, 10, 10));
+  platform_.DoEvents();
+  EXPECT_EQ(clicks, 0) << "the release came after the dialog that took its press closed";
+  testing::Click(platform_, 10, 10);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MenuTest, AReleaseOnAnItemChoosesItOnlyWhenThePressWasInTheMenus) {
+  Point title = CentreOfTitle("mnuOptions");
+  // A press elsewhere whose handler opens the menu: its release over an item chooses nothing.
+  form_->client().on.mouse_down = [&](Element&, const MouseArgs&) {
+    form_->menu_tracker().OpenTitle(options_);
+  };
+  testing::Click(platform_, 300, 300);  // opens, so the rows exist
+  Point item = CentreOfRow(0, "mnuDisableTransitions");
+  form_->menu_tracker().Close();
+  log_.clear();
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, item.x, item.y));
+  platform_.DoEvents();
+  ASSERT_TRUE(form_->menu_tracker().is_open());
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, item.x, item.y));
+  platform_.DoEvents();
+  EXPECT_FALSE(transitions_.checked());
+  EXPECT_TRUE(form_->menu_tracker().is_open());
+  // Pressing the title and dragging down to the item chooses it, as in every menu.
+  form_->client().on.mouse_down = nullptr;
+  form_->menu_tracker().Close();
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, title.x, title.y));
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseMove, item.x, item.y, 0));
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, item.x, item.y));
+  platform_.DoEvents();
+  EXPECT_TRUE(transitions_.checked());
+}
+
+}  // namespace
+}  // namespace sw::platform
