@@ -71,11 +71,15 @@ Point Desktop::FormOrigin(const Form& form) const {
 }
 
 void Desktop::Route(const InputEvent& event) {
-  if (event.kind == InputEvent::Kind::kClose) {
+  if (event.kind == InputEvent::Kind::kClose || event.kind == InputEvent::Kind::kQuit) {
+    const bool quit = event.kind == InputEvent::Kind::kQuit;
+    // While a dialog is open its owner takes no commands: the close box does nothing.
+    if (!quit && top_modal()) return;
     Form* base = base_form();
     std::shared_ptr<Form> keep = base ? base->shared_from_this() : nullptr;
-    if (base && base->on.close) {
-      auto handler = base->on.close;
+    std::function<void(Form&)> handler;
+    if (base) handler = quit && base->on.quit ? base->on.quit : base->on.close;
+    if (handler) {
       handler(*base);
     } else {
       platform_.events().RequestQuit(0);

@@ -392,6 +392,7 @@ void Form::HandleInput(const InputEvent& event) {
       for (int cp : CodePoints(event.text)) HandleChar(cp);
       break;
     case InputEvent::Kind::kClose:
+    case InputEvent::Kind::kQuit:
       break;
   }
 }

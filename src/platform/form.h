@@ -31,8 +31,11 @@ struct FormHandlers {
   std::function<void(Form&, KeyArgs&)> key_down;
   std::function<void(Form&, KeyArgs&)> key_up;
   std::function<void(Form&, int&)> key_press;
-  // The window's close box (or the automation's quit). Without a handler the program ends.
+  // The window's close box. Without a handler the program ends.
   std::function<void(Form&)> close;
+  // The program is asked to end (interrupt signal, the automation's quit). Without a
+  // handler the close handler runs; without either the program ends.
+  std::function<void(Form&)> quit;
 };
 
 // What the pointer should look like: a standard shape or a custom picture.

@@ -40,7 +40,9 @@ inline constexpr int kF1 = 112;
 }  // namespace keys
 
 struct InputEvent {
-  enum class Kind { kMouseMove, kMouseDown, kMouseUp, kKeyDown, kKeyUp, kText, kClose };
+  // kClose: the window's close box (or Alt+F4). kQuit: the program is asked to end (an
+  // interrupt signal, the session ending, the automation's quit).
+  enum class Kind { kMouseMove, kMouseDown, kMouseUp, kKeyDown, kKeyUp, kText, kClose, kQuit };
   Kind kind = Kind::kMouseMove;
   Point position;    // mouse events: pixels of the window surface
   int button = 0;    // mouse down / up

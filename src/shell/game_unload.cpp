@@ -65,6 +65,13 @@ void GameShell::UnloadGameWindow() {
   }
 }
 
+void GameShell::CloseBox() {
+  GameWindow* game = runtime_.game();
+  // Already on its way out: the unloading timer finishes the job.
+  if (game && game->TimerUnloadMe.enabled()) return;
+  Quit();
+}
+
 void GameShell::CloseProgram() {
   runtime_.StopMovie = true;
   runtime_.UserInterrupt = true;
