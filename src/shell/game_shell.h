@@ -46,6 +46,8 @@ class GameShell final : public ShellService {
   // The program is asked to end (interrupt signal, the automation's quit): ends it after
   // stopping the game, without a question.
   void CloseProgram();
+  // Unloads the game window at once, through the same steps as the Exit command.
+  void UnloadNow() { UnloadGameWindow(); }
   // Frees the game window left behind by the last unloading. Call it only from the welcome
   // window's own events (no game code can be running then).
   void ReleaseUnloadedGame();

@@ -285,6 +285,32 @@ TEST_F(GameShellTest, AQuitRequestEndsTheProgramWithoutAsking) {
   EXPECT_TRUE(game.messages().empty());
 }
 
+// A game whose first frame cannot be opened shows its message, then goes back to the
+// welcome window instead of leaving an empty game window with no way out.
+TEST_F(GameShellTest, AMissingFirstFrameLeadsBackToTheWelcomeWindow) {
+  game.info.StartFrame = "Nowhere";
+  ASSERT_TRUE(game.Start());
+  game.welcome().ClickButton(kStartButton);
+  ASSERT_EQ(game.messages().size(), 1u);
+  EXPECT_NE(game.messages()[0].text.find("\"Nowhere\" was not found"), std::string::npos);
+  EXPECT_TRUE(game.welcome().form().visible());
+  EXPECT_EQ(game.platform.window_role(), "welcome");
+  EXPECT_FALSE(game.quit());
+  EXPECT_EQ(game.platform.desktop().base_form(), &game.welcome().form());
+  // Escape in the welcome window still ends the program.
+  game.Key(keys::kEscape);
+  EXPECT_TRUE(game.quit());
+}
+
+TEST_F(GameShellTest, AMissingFirstFrameEndsAGameThatStartsAtOnce) {
+  game.info.StartFrame = "Nowhere";
+  game.info.StartAtOnce = true;
+  EXPECT_FALSE(game.Start());
+  EXPECT_EQ(game.messages().size(), 1u);
+  EXPECT_TRUE(game.quit());
+  EXPECT_EQ(game.platform.desktop().base_form(), nullptr);
+}
+
 TEST_F(GameShellTest, ProjectLargerThanTheScreen) {
   game.info.FrameWidth = 1024;
   game.info.FrameHeight = 768;
