@@ -1,5 +1,7 @@
 #include "shell/welcome_window.h"
 
+#include <iostream>
+
 #include "core/game/game_runtime.h"
 #include "core/game/step_errors.h"
 #include "platform/message_box.h"
@@ -8,6 +10,7 @@
 #include "shell/display_mode.h"
 #include "shell/logo_pictures.h"
 #include "shell/resolution_text.h"
+#include "shell/web_address.h"
 
 namespace sw::shell {
 
@@ -327,8 +330,9 @@ void WelcomeWindow::OpenLink(const std::string& target) {
     } else {
       OpenWithDesktop(link);
     }
-  } catch (const std::exception&) {
-    // Without a desktop handler the link simply does not open.
+  } catch (const std::exception& e) {
+    // The game goes on; the person at the terminal learns why nothing opened.
+    std::cerr << "scenewright: cannot open " << target << ": " << e.what() << '\n';
   }
 }
 
@@ -343,7 +347,7 @@ void WelcomeWindow::AskToVisitWebSite() {
   const std::string& address = runtime_.info.WebSite;
   if (AskYesNo(runtime_.texts[14] + " " + address + " ? " + runtime_.texts[15], runtime_.info.Title,
                platform::MessageIcon::kQuestion))
-    OpenLink(address);
+    OpenLink(WebAddress(address));
 }
 
 void WelcomeWindow::AskToVisitProductSite() {

@@ -240,7 +240,7 @@ TEST_F(WelcomeWindowTest, ButtonsStartAndLoad) {
 
 TEST_F(WelcomeWindowTest, LinksAskFirst) {
   game.info.Email = "ann@example.org";
-  game.info.WebSite = "https://example.org/hill";
+  game.info.WebSite = "example.org/hill";
   ASSERT_TRUE(game.Start());
   game.answers.Queue("No");
   game.Click(welcome().txtEmail);
@@ -254,16 +254,15 @@ TEST_F(WelcomeWindowTest, LinksAskFirst) {
   EXPECT_EQ(game.messages()[0].title, "Lantern Hill");
   EXPECT_EQ(game.messages()[0].icon, "question");
   EXPECT_EQ(game.messages()[2].text,
-            "Do you want to visit https://example.org/hill ? (You must be connected to the "
+            "Do you want to visit example.org/hill ? (You must be connected to the "
             "Internet)");
   EXPECT_EQ(game.messages()[3].title, "Scenewright");
   EXPECT_EQ(game.messages()[3].icon, "information");
   EXPECT_NE(game.messages()[3].text.find(
                 "\r\n\r\nDo you want to visit it now? (You must be connected to the Internet)"),
             std::string::npos);
-  EXPECT_EQ(game.links,
-            (std::vector<std::string>{"mailto:ann@example.org", "https://example.org/hill",
-                                      kDefaultProductSite}));
+  EXPECT_EQ(game.links, (std::vector<std::string>{"mailto:ann@example.org",
+                                                  "http://example.org/hill", kDefaultProductSite}));
 }
 
 TEST(WelcomeWindowStart, MissingGeneralFileEndsAtOnce) {
