@@ -14,6 +14,8 @@ inline constexpr int kUsageExit = 2;
 
 struct PlayerOptions {
   std::filesystem::path project_dir;
+  // False when no folder was named and the executable's own folder is tried.
+  bool project_named = false;
   bool headless = false;
   bool virtual_clock = false;
   std::string script;  // "" = none, "-" = standard input

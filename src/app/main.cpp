@@ -81,7 +81,8 @@ int main(int argc, char** argv) {
     try {
       player = std::make_unique<sw::app::Player>(*platform, options);
     } catch (const std::invalid_argument&) {
-      std::cerr << "scenewright: unknown code page '" << options.codepage << "'\n";
+      std::cerr << "scenewright: unknown code page '" << options.codepage
+                << "' ('iconv -l' lists the names)\n";
       return sw::app::kUsageExit;
     }
     try {

@@ -111,10 +111,6 @@ TEST_F(EndToEndTest, MalformedOrFailingScriptsExitWithThreeNamingTheLine) {
   EXPECT_EQ(failing.status, 3);
   EXPECT_EQ(failing.err, "scenewright: script line 2: no dialog is open\n");
   EXPECT_TRUE(fs::exists(dir_ / "end.json")) << "the dump is written at exit all the same";
-
-  RunResult missing = Run("--headless --script nowhere.txt " + Quoted(project_));
-  EXPECT_EQ(missing.status, 3);
-  EXPECT_NE(missing.err.find("nowhere.txt"), std::string::npos);
 }
 
 TEST_F(EndToEndTest, BadArgumentsAndUnusableProjectFoldersExitWithTwo) {
@@ -130,11 +126,32 @@ TEST_F(EndToEndTest, BadArgumentsAndUnusableProjectFoldersExitWithTwo) {
   }
 }
 
+// The mistakes a new user makes on the command line are bad arguments with a hint.
+TEST_F(EndToEndTest, CommandLineMistakesSayWhatToDo) {
+  RunResult missing = Run("--headless --script nowhere.txt " + Quoted(project_));
+  EXPECT_EQ(missing.status, 2) << "an unreadable script is a bad argument";
+  EXPECT_EQ(missing.err, "scenewright: cannot read script 'nowhere.txt'\n");
+
+  RunResult codepage = Run("--headless --codepage KLINGON " + Quoted(project_));
+  EXPECT_EQ(codepage.status, 2);
+  EXPECT_EQ(codepage.err,
+            "scenewright: unknown code page 'KLINGON' ('iconv -l' lists the names)\n");
+
+  RunResult unnamed = Run("--headless");  // the executable's folder holds no game
+  EXPECT_EQ(unnamed.status, 2);
+  EXPECT_EQ(unnamed.err,
+            "scenewright: no game named: give the game's folder, as in 'scenewright "
+            "~/games/my-game' (see --help)\n");
+}
+
 TEST_F(EndToEndTest, HelpAndVersionEndNormally) {
   RunResult help = Run("--help");
   EXPECT_EQ(help.status, 0);
   for (const char* option :
-       {"--headless", "--virtual-clock", "--script", "--dump", "--codepage", "PROJECT_DIR"})
+       {"--headless", "--virtual-clock", "--script", "--dump", "--codepage", "PROJECT_DIR",
+        // exit statuses, the keys of a game and an example
+        "Exit status:", "  2  bad arguments", "  3  an automation command", "Esc, right-click",
+        "Ctrl+S / Ctrl+L", "Ctrl+Q", "Alt+Enter", "Example:\n  scenewright "})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   RunResult version = Run("--version");
   EXPECT_EQ(version.status, 0);
