@@ -34,6 +34,8 @@ enum class MousePointer {
   kIBeam = 3,
   kHourglass = 11,
   kCustom = 99,
+  // The player's own: the hand shown over links (no game number gives it).
+  kHand = 1000,
 };
 
 // A mouse event as a handler sees it: position in twips relative to the element.

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 #include <algorithm>
+#include <cctype>
 
 #include "platform/button.h"
 #include "platform/canvas.h"
@@ -251,6 +252,12 @@ void Form::Close() {
 
 // ---- focus ----
 
+Element* Form::hovered() const {
+  auto element = hovered_.lock();
+  if (!element || element->form_ != this || !IsShown(*element)) return nullptr;
+  return element.get();
+}
+
 Element* Form::focused() const {
   auto element = focused_.lock();
   if (!element || element->form_ != this || !IsShown(*element) || !element->enabled())
@@ -424,7 +431,17 @@ void Form::HandleMouse(const InputEvent& event) {
       Invalidate();
       return;
     }
-    std::shared_ptr<Element> target = capture_ ? capture_ : hold(HitTest(p));
+    std::shared_ptr<Element> under = hold(HitTest(p));
+    if (std::shared_ptr<Element> before = hovered_.lock(); under != before) {
+      hovered_ = under;
+      // Only buttons and focusable labels look different under the pointer.
+      auto lit = [](const std::shared_ptr<Element>& e) {
+        return e && (e->kind() == ElementKind::kButton ||
+                     (e->kind() == ElementKind::kLabel && e->can_focus()));
+      };
+      if (lit(before) || lit(under)) Invalidate();
+    }
+    std::shared_ptr<Element> target = capture_ ? capture_ : under;
     if (!target || target->form_ != this) return;
     if (auto h = target->on.mouse_move) h(*target, ArgsFor(*target, p, buttons_, event.shift));
     return;
@@ -540,8 +557,33 @@ void Form::HandleKeyDown(const InputEvent& event) {
       }
       break;
     default:
+      // A letter presses the button whose caption marks it with '&' ("&Yes": Y), unless
+      // it is typed into a text field (Alt+letter works there too).
+      if (args.key_code >= 'A' && args.key_code <= 'Z' && !(args.shift & kCtrlMask) &&
+          (!f || f->kind() != ElementKind::kTextField || (args.shift & kAltMask))) {
+        if (ButtonElement* b = FindAccelerator(static_cast<char>(args.key_code))) b->Press();
+      }
       break;
   }
+}
+
+ButtonElement* Form::FindAccelerator(char letter) const {
+  for (const auto& element : elements_) {
+    if (element->kind() != ElementKind::kButton || !element->enabled() || !IsShown(*element))
+      continue;
+    auto& button = static_cast<ButtonElement&>(*element);
+    const std::string& caption = button.caption();
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+      if (caption[i] != '&') continue;
+      if (caption[i + 1] == '&') {
+        ++i;
+        continue;
+      }
+      if (std::toupper(static_cast<unsigned char>(caption[i + 1])) == letter) return &button;
+      break;
+    }
+  }
+  return nullptr;
 }
 
 void Form::HandleKeyUp(const InputEvent& event) {

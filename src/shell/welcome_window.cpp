@@ -124,6 +124,10 @@ void WelcomeWindow::BuildControls() {
     auto click = [this, i](platform::Element&) { ClickButton(i); };
     Img[i]->on.click = click;
     lblButton[i]->on.click = click;
+    // Reached with Tab, pressed with Return or Space; the hand shows they can be clicked.
+    lblButton[i]->SetTabStop(true);
+    lblButton[i]->SetTabIndex(i);
+    lblButton[i]->SetMousePointer(platform::MousePointer::kHand);
   }
 
   chkResolution.Move(kMargin, kInfoTop + 45, 195, 195);
@@ -133,6 +137,13 @@ void WelcomeWindow::BuildControls() {
   lblResolution.on.click = [this](platform::Element&) { ToggleResolution(); };
   txtEmail.on.click = [this](platform::Element&) { AskToSendMail(); };
   txtHomepage.on.click = [this](platform::Element&) { AskToVisitWebSite(); };
+  int tab = 3;
+  for (LabelElement* link : {&txtEmail, &txtHomepage}) {
+    link->SetTabStop(true);
+    link->SetTabIndex(tab++);
+    link->SetMousePointer(platform::MousePointer::kHand);
+  }
+  imgLogo.SetMousePointer(platform::MousePointer::kHand);
 
   // The logo variants lie beyond the window's right edge, as designed.
   imgLogos[0] = &form.AddArray<ImageElement>("imgLogos");

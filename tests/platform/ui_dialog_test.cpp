@@ -420,3 +420,79 @@ TEST_F(MenuTest, AReleaseOnAnItemChoosesItOnlyWhenThePressWasInTheMenus) {
 
 }  // namespace
 }  // namespace sw::platform
+
+namespace sw::platform {
+namespace {
+
+// As in the system's message boxes, the underlined letter of a button presses it.
+TEST_F(DialogTest, LettersPressTheButtonsTheyMark) {
+  Keys({'N'});
+  EXPECT_EQ(ShowMessageBox(platform_, "Quit?", "Game", {MessageButtons::kYesNo}),
+            MessageResult::kNo);
+  Keys({'Y'});
+  MessageStyle no_first{MessageButtons::kYesNo, MessageIcon::kQuestion, 1};
+  EXPECT_EQ(ShowMessageBox(platform_, "Quit?", "Game", no_first), MessageResult::kYes);
+  Keys({'X', 'R'});  // a letter no button marks does nothing
+  EXPECT_EQ(ShowMessageBox(platform_, "Disk?", "Game", {MessageButtons::kAbortRetryIgnore}),
+            MessageResult::kRetry);
+  Keys({'I'});
+  EXPECT_EQ(ShowMessageBox(platform_, "Disk?", "Game", {MessageButtons::kAbortRetryIgnore}),
+            MessageResult::kIgnore);
+  // In a text field letters are typed; Alt+letter still reaches the buttons.
+  driver_.drive = [](Platform& p, Form&) {
+    p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, 'N'));
+    InputEvent typed;
+    typed.kind = InputEvent::Kind::kText;
+    typed.text = "n";
+    p.events().Post(typed);
+    p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, keys::kReturn));
+  };
+  Dialog dialog(platform_, "Name", 200, 80);
+  auto& field = dialog.AddTextField("", {10, 10, 120, 21});
+  dialog.AddButton("&No", 7, {10, 40, 75, 23});
+  dialog.AddButton("OK", 1, {100, 40, 75, 23}, true);
+  dialog.form().Focus(&field);
+  EXPECT_EQ(dialog.ShowModal(), 1);
+  EXPECT_EQ(field.text(), "n");
+  driver_.drive = [](Platform& p, Form&) {
+    p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, 'N', kAltMask));
+  };
+  dialog.form().Focus(&field);
+  EXPECT_EQ(dialog.ShowModal(), 7);
+}
+
+// Buttons and focusable labels are lit under the pointer; nothing else asks for a repaint.
+TEST_F(DialogTest, TheElementUnderThePointerIsKnownToTheForm) {
+  auto& button = form_->Add<ButtonElement>("cmdGo");
+  testing::Place(button, 10, 10, 80, 24);
+  auto& link = form_->Add<LabelElement>("lblLink");
+  testing::Place(link, 10, 50, 80, 20);
+  link.SetCaption("www.example.com");
+  link.SetTabStop(true);
+  auto move = [this](int x, int y) {
+    platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseMove, x, y, 0));
+    platform_.DoEvents();
+  };
+  move(300, 300);
+  EXPECT_EQ(form_->hovered(), &form_->client());
+  platform_.desktop().Compose();
+  move(310, 310);
+  EXPECT_FALSE(platform_.desktop().NeedsRepaint()) << "the background is not lit";
+  move(20, 20);
+  EXPECT_EQ(form_->hovered(), &button);
+  EXPECT_TRUE(platform_.desktop().NeedsRepaint());
+  move(20, 55);
+  EXPECT_EQ(form_->hovered(), &link);
+  // A focusable label: Tab reaches it, Return and Space click it.
+  int clicks = 0;
+  link.on.click = [&](Element&) { ++clicks; };
+  form_->Focus(&link);
+  PressKey(platform_, keys::kReturn);
+  PressKey(platform_, keys::kSpace);
+  EXPECT_EQ(clicks, 2);
+  link.SetCaption("");
+  EXPECT_FALSE(link.can_focus()) << "an empty link is not a stop";
+}
+
+}  // namespace
+}  // namespace sw::platform

@@ -227,6 +227,38 @@ TEST_F(WelcomeWindowTest, ExitButtonEndsTheProgram) {
   EXPECT_TRUE(game.quit());
 }
 
+// The welcome window's buttons and links work from the keyboard, and links show the hand.
+TEST_F(WelcomeWindowTest, TabReachesTheButtonsAndLinksAndReturnPressesThem) {
+  game.info.WebSite = "www.example.org";
+  ASSERT_TRUE(game.Start());
+  game.Key(platform::keys::kTab);
+  EXPECT_EQ(welcome().form().focused(), welcome().lblButton[kStartButton]);
+  game.Key(platform::keys::kTab);
+  EXPECT_EQ(welcome().form().focused(), welcome().lblButton[kLoadButton]);
+  game.Key(platform::keys::kSpace);
+  EXPECT_EQ(game.loads, 1);
+  game.Key(platform::keys::kTab);
+  game.Key(platform::keys::kTab);
+  EXPECT_EQ(welcome().form().focused(), &welcome().txtHomepage) << "no e-mail: no stop there";
+  game.answers.Queue("Yes");
+  game.Key(platform::keys::kReturn);
+  EXPECT_EQ(game.links, (std::vector<std::string>{"http://www.example.org"}));
+  const platform::Rect link = welcome().txtHomepage.surface_rect_px();
+  platform::InputEvent move;
+  move.kind = platform::InputEvent::Kind::kMouseMove;
+  move.position = {link.x + 2, link.y + 2};
+  game.platform.events().Post(move);
+  game.platform.DoEvents();
+  EXPECT_EQ(game.platform.desktop().CurrentPointer().kind, platform::MousePointer::kHand);
+  game.Key(platform::keys::kTab, platform::kShiftMask);
+  game.Key(platform::keys::kTab, platform::kShiftMask);
+  game.Key(platform::keys::kTab, platform::kShiftMask);
+  EXPECT_EQ(welcome().form().focused(), welcome().lblButton[kStartButton]);
+  game.Key(platform::keys::kReturn);
+  ASSERT_NE(game.game(), nullptr);
+  EXPECT_EQ(game.platform.window_role(), "game");
+}
+
 TEST_F(WelcomeWindowTest, ButtonsStartAndLoad) {
   ASSERT_TRUE(game.Start());
   game.Click(*welcome().lblButton[kLoadButton]);
