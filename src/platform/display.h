@@ -33,6 +33,12 @@ class Display {
   virtual void BeginWindowDrag() {}
   // False when nothing is ever shown, so composing can wait until someone asks.
   virtual bool shows_frames() const = 0;
+  // The desktop's clipboard, as text. Without a window the player keeps one of its own.
+  virtual std::string ClipboardText() const { return clipboard_; }
+  virtual void SetClipboardText(const std::string& text) { clipboard_ = text; }
+
+ private:
+  std::string clipboard_;
 };
 
 // An SDL window with a renderer (works with SDL's dummy video driver too).

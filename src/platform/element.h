@@ -152,6 +152,8 @@ class Element : public std::enable_shared_from_this<Element> {
   // Built-in behaviour of widgets, run after the game's handler; true = handled.
   virtual bool OnMouseDown(const MouseArgs&) { return false; }
   virtual bool OnMouseUp(const MouseArgs&) { return false; }
+  // Moves while this element holds the mouse (a button was pressed on it) or lies under it.
+  virtual void OnMouseMove(const MouseArgs&) {}
   virtual bool OnKeyDown(KeyArgs&) { return false; }
   virtual bool OnChar(int) { return false; }
 

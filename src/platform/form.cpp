@@ -443,7 +443,9 @@ void Form::HandleMouse(const InputEvent& event) {
     }
     std::shared_ptr<Element> target = capture_ ? capture_ : under;
     if (!target || target->form_ != this) return;
-    if (auto h = target->on.mouse_move) h(*target, ArgsFor(*target, p, buttons_, event.shift));
+    MouseArgs args = ArgsFor(*target, p, buttons_, event.shift);
+    if (auto h = target->on.mouse_move) h(*target, args);
+    if (target->form_ == this) target->OnMouseMove(args);
     return;
   }
 
