@@ -213,7 +213,10 @@ bool TextFieldElement::OnMouseDown(const MouseArgs& args) {
   if (args.button != kLeftButton || !form()) return false;
   const int at = OffsetAt(TwipsToPixels(args.x));
   const std::int64_t now = form()->platform().clock().NowMs();
-  if (now - last_press_ms_ <= kDoubleClickMs && !(args.shift & kShiftMask)) {
+  const int x = TwipsToPixels(args.x);
+  const bool again = now - last_press_ms_ <= kDoubleClickMs && std::abs(x - last_press_x_) <= 4;
+  last_press_x_ = x;
+  if (again && !(args.shift & kShiftMask)) {
     // A double click selects the word under the pointer.
     anchor_ = WordStart(text_, std::min(static_cast<int>(text_.size()), NextChar(text_, at)));
     if (anchor_ > at) anchor_ = at;

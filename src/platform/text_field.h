@@ -64,6 +64,7 @@ class TextFieldElement : public Element {
   std::string undo_text_;
   int undo_caret_ = -1;  // -1: nothing to undo
   std::int64_t last_press_ms_ = -100000;
+  int last_press_x_ = 0;
 };
 
 }  // namespace sw::platform
