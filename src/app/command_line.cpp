@@ -53,6 +53,11 @@ std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::os
   cli.add_option("--codepage", options.codepage,
                  "code page of the game's text files (default WINDOWS-1252)")
       ->type_name("NAME");
+  cli.add_option("--scale", options.scale,
+                 "how a larger window or full screen enlarges the picture: sharp (whole-number "
+                 "factor, the rest smoothed; default), smooth or pixel")
+      ->check(CLI::IsMember({"sharp", "smooth", "pixel"}))
+      ->type_name("MODE");
   try {
     cli.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {

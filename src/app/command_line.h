@@ -21,6 +21,8 @@ struct PlayerOptions {
   std::string script;  // "" = none, "-" = standard input
   std::string dump;    // "" = none
   std::string codepage = "WINDOWS-1252";
+  // How the window enlarges the game's picture: "sharp", "smooth" or "pixel".
+  std::string scale = "sharp";
 };
 
 // Parses the command line. Returns the options, or the exit status to end with at once

@@ -49,6 +49,9 @@ struct InputEvent {
   int key_code = 0;  // key events
   int shift = 0;     // mouse and key events
   std::string text;  // kText: UTF-8 characters typed
+  // Where it happened: 0 = the main window (or a script), otherwise the dialog window that
+  // Desktop numbered so (positions are then pixels of that dialog).
+  int window = 0;
 };
 
 // The key code of an SDL key name ("Escape", "F2", "L", "Return"), or 0 when unknown.

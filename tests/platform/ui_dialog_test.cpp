@@ -496,3 +496,79 @@ TEST_F(DialogTest, TheElementUnderThePointerIsKnownToTheForm) {
 
 }  // namespace
 }  // namespace sw::platform
+
+namespace sw::platform {
+namespace {
+
+// Every line of a label's text lies inside the label.
+void ExpectWhollyShown(Platform& p, LabelElement& label) {
+  Rect r = label.rect_px();
+  std::vector<std::string> lines = label.Lines();
+  Font font = label.font();
+  for (const std::string& line : lines) EXPECT_LE(p.text().LineWidth(font, line), r.w) << line;
+  EXPECT_LE(p.text().LineHeight(font) * static_cast<int>(lines.size()), r.h);
+}
+
+LabelElement* TheLabel(Form& dialog) {
+  for (const auto& e : dialog.elements())
+    if (e->kind() == ElementKind::kLabel) return static_cast<LabelElement*>(e.get());
+  return nullptr;
+}
+
+// A prompt of several lines with a long example line is shown whole: the input box grows
+// to its text.
+TEST_F(DialogTest, AnInputBoxGrowsToShowItsWholePrompt) {
+  const std::string prompt =
+      "Type a line of VBScript to run in the game.\r\n\r\nFor example:\r\n"
+      "Action.Message \"The lantern is lit\", False : Action.GoToFrame \"Cellar\"\r\n"
+      "\r\nThe variables and procedures of the game are available.";
+  bool checked = false;
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    LabelElement* label = TheLabel(dialog);
+    ASSERT_NE(label, nullptr);
+    ExpectWhollyShown(p, *label);
+    for (const auto& e : dialog.elements()) {
+      Rect r = e->rect_px();
+      Rect client = dialog.client_rect_px();
+      EXPECT_LE(r.right(), client.w) << e->name();
+      EXPECT_LE(r.bottom(), client.h) << e->name();
+      if (e->kind() == ElementKind::kTextField) {
+        EXPECT_GE(r.y, label->rect_px().bottom());
+      }
+    }
+    checked = true;
+    dialog.EndModal(2);
+  };
+  ShowInputBox(platform_, prompt, "Execute VBS code", "");
+  EXPECT_TRUE(checked);
+}
+
+TEST_F(DialogTest, AMessageBoxIsAsWideAsItsTextNeedsEvenBeyondItsOwner) {
+  auto small = ShownForm(platform_, 320, 240);
+  const std::string question =
+      "Do you want to open the default mail client to send an e-mail to: ann@example.org ?";
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    LabelElement* label = TheLabel(dialog);
+    ASSERT_NE(label, nullptr);
+    ExpectWhollyShown(p, *label);
+    EXPECT_EQ(label->Lines().size(), 1u) << "one line fits in two thirds of the screen";
+    EXPECT_GT(dialog.bounds_px().w, 320);
+    dialog.EndModal(1);
+  };
+  ShowMessageBox(platform_, question, "Lantern Hill", {MessageButtons::kYesNo});
+  // A very long text wraps at about two thirds of the screen's width.
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    LabelElement* label = TheLabel(dialog);
+    ASSERT_NE(label, nullptr);
+    ExpectWhollyShown(p, *label);
+    EXPECT_GT(label->Lines().size(), 1u);
+    EXPECT_LE(dialog.bounds_px().w, 1024 * 2 / 3 + 40);
+    dialog.EndModal(1);
+  };
+  std::string long_text;
+  for (int i = 0; i < 60; ++i) long_text += "lantern ";
+  ShowMessageBox(platform_, long_text, "T");
+}
+
+}  // namespace
+}  // namespace sw::platform
