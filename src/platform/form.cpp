@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/vb_error.h"
 #include "platform/button.h"
 #include "platform/canvas.h"
 #include "platform/desktop.h"
@@ -11,7 +12,6 @@
 #include "platform/menu_tracker.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
-#include "variant/vb_error.h"
 
 namespace sw::platform {
 namespace {

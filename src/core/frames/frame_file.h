@@ -1,17 +1,20 @@
 // The frame file (".fme"): one scene's background, sound, music, video, script, frame timer
-// and old-style sound-channel entries, read in the authoring tool's fixed order.
+// and old-style sound-channel entries, in the authoring tool's fixed order.
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/frames/video_placement.h"
 #include "variant/variant.h"
 
 namespace sw {
 
 class ValueReader;
+class ValueWriter;
 
 // The five values of one channel entry: action code, fade, repeat, volume (0-10), file name.
 using ChannelEntry = std::array<Variant, 5>;
@@ -25,16 +28,10 @@ struct FrameFile {
   bool TimerEnabled = false;
   Variant TimerDelay;  // seconds, a number in text form
   std::string TimerTarget;
-  std::string VideoFile;
+  VideoPlacement Video;
   bool StopAllSounds = false;
   bool StopMusic = false;
   std::string MusicFile;
-  bool VideoWithoutPlacement = false;
-  bool VideoInFrameArea = false;
-  int16_t VideoLeft = 0;
-  int16_t VideoTop = 0;
-  int16_t VideoWidth = 0;
-  int16_t VideoHeight = 0;
   bool LoopSound = true;
   bool TimerTransition = false;
   int32_t TimerTransitionDuration = 0;  // milliseconds
@@ -53,6 +50,10 @@ struct FrameFile {
 // Reads a frame file, stopping quietly at each end check when the file has ended so that the
 // fields not read keep their defaults. Errors propagate as VbError.
 FrameFile ReadFrameFile(ValueReader& reader);
+// Writes a frame file from the same description. `lastField` stops after that value (3 =
+// header only), as files of older authoring tools do; the count of channel entries is the
+// number of entries given.
+void WriteFrameFile(ValueWriter& writer, FrameFile frame, int lastField = INT_MAX);
 
 // The three header values of a frame file: kind, background, tiled.
 struct FrameHeader {

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "base/vb_error.h"
+#include "platform/system/child_process.h"
+#include "platform/system/test_dir.h"
+#include "platform/system/user_dirs.h"
+#include "platform/system/user_settings.h"
+
+namespace sw {
+namespace {
+
+namespace fs = std::filesystem;
+using sw::testing::TestDir;
+
+constexpr const char* kChildWrite = "SW_TEST_SETTINGS_WRITE";
+constexpr const char* kChildCheck = "SW_TEST_SETTINGS_CHECK";
+constexpr const char* kScript = "MsgBox \"a=b\"\r\nMsgBox [x] | \\ \t\xE9";
+
+// Half of UserSettings.SurviveRestarts, run in a process of its own.
+TEST(SettingsChildProcess, Writes) {
+  const char* file = std::getenv(kChildWrite);
+  if (file == nullptr) GTEST_SKIP() << "runs only as the child of SurviveRestarts";
+  UserSettings settings(file);
+  settings.Set("Software", "My Game", "_Score", "10");
+  settings.Set("Software", "My Game", "ExecuteVBScriptCode", kScript);
+  settings.Set("Software", "Other [Game|2]", "Path", "/games/other");
+}
+
+// The other half: checks what the parent process wrote.
+TEST(SettingsChildProcess, Checks) {
+  const char* file = std::getenv(kChildCheck);
+  if (file == nullptr) GTEST_SKIP() << "runs only as the child of SurviveRestarts";
+  UserSettings settings(file);
+  EXPECT_EQ(settings.Get("Software", "My Game", "DisableTransitions", "False"), "True");
+  EXPECT_EQ(settings.Get("Software", "My Game", "_Score", "0"), "11");
+  EXPECT_EQ(settings.Get("Software", "Other [Game|2]", "Path"), "/games/other");
+}
+
+TEST(UserSettings, SurviveRestarts) {
+  TestDir dir;
+  fs::path file = dir.path() / "config/scenewright/settings.conf";
+  ASSERT_TRUE(
+      sw::testing::RunTestInChild("SettingsChildProcess.Writes", {{kChildWrite, file.string()}}));
+  UserSettings settings(file);
+  EXPECT_EQ(settings.Get("software", "MY GAME", "_score", "0"), "10");
+  EXPECT_EQ(settings.Get("Software", "My Game", "ExecuteVBScriptCode"), kScript);
+  EXPECT_EQ(settings.Get("Software", "other [game|2]", "PATH"), "/games/other");
+  settings.Set("Software", "My Game", "DisableTransitions", "True");
+  settings.Set("Software", "my game", "_SCORE", "11");
+  EXPECT_TRUE(
+      sw::testing::RunTestInChild("SettingsChildProcess.Checks", {{kChildCheck, file.string()}}));
+}
+
+TEST(UserSettings, DefaultsAndRemoval) {
+  TestDir dir;
+  UserSettings settings(dir.path() / "settings.conf");
+  EXPECT_EQ(settings.Get("Software", "Game", "ChangeResolution", "1"), "1");
+  EXPECT_EQ(settings.Get("Software", "Game", "DriveLetter"), "");
+  EXPECT_FALSE(fs::exists(dir.path() / "settings.conf")) << "reading creates nothing";
+  settings.Set("Software", "Game", "ChangeResolution", "0");
+  settings.Set("Software", "Game", "Empty", "");
+  settings.Set("Software", "Game", "#x=y", "not a comment");
+  EXPECT_EQ(settings.Get("Software", "Game", "ChangeResolution", "1"), "0");
+  EXPECT_EQ(settings.Get("Software", "Game", "Empty", "x"), "") << "an empty value is a value";
+  EXPECT_EQ(settings.Get("Software", "Other", "ChangeResolution", "1"), "1");
+  settings.Remove("SOFTWARE", "game", "changeresolution");
+  EXPECT_EQ(settings.Get("Software", "Game", "ChangeResolution", "1"), "1");
+  UserSettings later(dir.path() / "settings.conf");
+  EXPECT_EQ(later.Get("Software", "Game", "Empty", "x"), "");
+  EXPECT_EQ(later.Get("Software", "Game", "#X=Y"), "not a comment");
+}
+
+TEST(UserSettings, TwoPlayersOnOneFileKeepEachOthersValues) {
+  TestDir dir;
+  UserSettings first(dir.path() / "settings.conf");
+  UserSettings second(dir.path() / "settings.conf");
+  first.Set("Software", "A", "Key", "1");
+  second.Set("Software", "B", "Key", "2");
+  first.Set("Software", "A", "Other", "3");
+  EXPECT_EQ(first.Get("Software", "B", "Key"), "2");
+  EXPECT_EQ(second.Get("Software", "A", "Other"), "3");
+  EXPECT_EQ(UserSettings(dir.path() / "settings.conf").Get("Software", "A", "Key"), "1");
+  // Only the settings file is left in the folder: no temporary files.
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) ++files;
+  EXPECT_EQ(files, 1);
+}
+
+TEST(UserSettings, AFileThatCannotBeWrittenIsAnError) {
+  TestDir dir;
+  dir.Put("blocker", "a file where a folder should be");
+  UserSettings settings(dir.path() / "blocker/settings.conf");
+  try {
+    settings.Set("Software", "Game", "Key", "1");
+    FAIL() << "no error";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), vberr::kPathNotFound);
+  }
+}
+
+TEST(UserDirs, FollowTheXdgVariables) {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  if (config != nullptr && config[0] == '/') {
+    EXPECT_EQ(UserConfigDir(), fs::path(config) / "scenewright");
+  } else if (home != nullptr && home[0] == '/') {
+    EXPECT_EQ(UserConfigDir(), fs::path(home) / ".config/scenewright");
+  }
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data != nullptr && data[0] == '/') {
+    EXPECT_EQ(UserDataDir(), fs::path(data) / "scenewright");
+  } else if (home != nullptr && home[0] == '/') {
+    EXPECT_EQ(UserDataDir(), fs::path(home) / ".local/share/scenewright");
+  }
+  EXPECT_EQ(UserSettings::DefaultFile(), UserConfigDir() / "settings.conf");
+}
+
+}  // namespace
+}  // namespace sw
