@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <fstream>
 #include <system_error>
 
 namespace sw::app {
@@ -14,6 +15,21 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
   return self.parent_path();
 }
 
+// What --help shows after the options.
+constexpr const char* kHelpFooter = R"(Exit status:
+  0  the program ended normally
+  2  bad arguments, an unusable game folder, or no display (without --headless)
+  3  an automation command could not be carried out
+
+Keys in a game:
+  Esc, right-click   show or hide the menu bar
+  Ctrl+S / Ctrl+L    save / load a game
+  Ctrl+Q             quit (asks first)
+  Alt+Enter          switch between window and full screen
+
+Example:
+  scenewright ~/games/lantern-hill)";
+
 }  // namespace
 
 std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::ostream& out,
@@ -21,6 +37,7 @@ std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::os
   PlayerOptions options;
   std::string project;
   CLI::App cli{"Plays a Scenewright adventure game.", "scenewright"};
+  cli.footer(kHelpFooter);
   cli.set_version_flag("--version", std::string("scenewright ") + SW_VERSION);
   cli.add_option("PROJECT_DIR", project,
                  "the game folder (default: the folder that holds the executable)");
@@ -36,6 +53,11 @@ std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::os
   cli.add_option("--codepage", options.codepage,
                  "code page of the game's text files (default WINDOWS-1252)")
       ->type_name("NAME");
+  cli.add_option("--scale", options.scale,
+                 "how a larger window or full screen enlarges the picture: sharp (whole-number "
+                 "factor, the rest smoothed; default), smooth or pixel")
+      ->check(CLI::IsMember({"sharp", "smooth", "pixel"}))
+      ->type_name("MODE");
   try {
     cli.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -50,9 +72,14 @@ std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::os
   }
   if (options.headless) options.virtual_clock = true;
   if (options.codepage.empty()) {
-    err << "scenewright: --codepage needs a name\n";
+    err << "scenewright: --codepage needs a name ('iconv -l' lists them)\n";
     return kUsageExit;
   }
+  if (!options.script.empty() && options.script != "-" && !std::ifstream(options.script)) {
+    err << "scenewright: cannot read script '" << options.script << "'\n";
+    return kUsageExit;
+  }
+  options.project_named = !project.empty();
   options.project_dir =
       project.empty() ? ExecutableFolder(argv[0]) : std::filesystem::path(project);
   std::error_code ec;

@@ -14,11 +14,15 @@ inline constexpr int kUsageExit = 2;
 
 struct PlayerOptions {
   std::filesystem::path project_dir;
+  // False when no folder was named and the executable's own folder is tried.
+  bool project_named = false;
   bool headless = false;
   bool virtual_clock = false;
   std::string script;  // "" = none, "-" = standard input
   std::string dump;    // "" = none
   std::string codepage = "WINDOWS-1252";
+  // How the window enlarges the game's picture: "sharp", "smooth" or "pixel".
+  std::string scale = "sharp";
 };
 
 // Parses the command line. Returns the options, or the exit status to end with at once

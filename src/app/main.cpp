@@ -1,5 +1,6 @@
 // scenewright: parses the command line, sets up the platform (window or headless), loads
 // the automation script, starts the player and runs the event loop until the program ends.
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -61,9 +62,15 @@ int main(int argc, char** argv) {
   sw::platform::PlatformOptions platform_options;
   platform_options.headless = options.headless;
   platform_options.virtual_clock = options.virtual_clock;
+  sw::platform::ParseScaleMode(options.scale, platform_options.scale);
+  // The player's own tests run the window on SDL's invisible driver.
+  platform_options.require_display = std::getenv("SCENEWRIGHT_INVISIBLE_WINDOW") == nullptr;
   std::unique_ptr<sw::platform::Platform> platform;
   try {
     platform = std::make_unique<sw::platform::Platform>(platform_options);
+  } catch (const sw::platform::NoDisplayError& e) {
+    std::cerr << "scenewright: " << e.what() << '\n';
+    return sw::app::kUsageExit;
   } catch (const std::exception& e) {
     std::cerr << "scenewright: cannot start: " << e.what() << '\n';
     return 1;
@@ -81,7 +88,8 @@ int main(int argc, char** argv) {
     try {
       player = std::make_unique<sw::app::Player>(*platform, options);
     } catch (const std::invalid_argument&) {
-      std::cerr << "scenewright: unknown code page '" << options.codepage << "'\n";
+      std::cerr << "scenewright: unknown code page '" << options.codepage
+                << "' ('iconv -l' lists the names)\n";
       return sw::app::kUsageExit;
     }
     try {

@@ -55,7 +55,10 @@ int Player::Start(std::string& reason) {
   // instead of opening a window that can only report it.
   const std::string project = options_.project_dir.string() + "/";
   if (files_.Lookup(project + "Config/General").empty()) {
-    reason = "no game in '" + options_.project_dir.string() + "': Config/General is missing";
+    reason = options_.project_named
+                 ? "no game in '" + options_.project_dir.string() + "': Config/General is missing"
+                 : "no game named: give the game's folder, as in 'scenewright ~/games/my-game'"
+                   " (see --help)";
     return kUsageExit;
   }
   shell::ShellOptions shellOptions;

@@ -210,9 +210,9 @@ void ScriptRunner::Execute(platform::Platform& platform, const Command& c) {
       }
       break;
     case Kind::kQuit: {
-      InputEvent close;
-      close.kind = InputEvent::Kind::kClose;
-      loop.Post(close);
+      InputEvent quit;
+      quit.kind = InputEvent::Kind::kQuit;
+      loop.Post(quit);
       quit_pending_ = true;
       break;
     }

@@ -49,7 +49,9 @@ bool ButtonElement::OnKeyDown(KeyArgs& args) {
 
 void ButtonElement::Paint(Canvas& canvas) {
   Rect r = rect_px();
-  canvas.FillRect({0, 0, r.w, r.h}, 0xFFD4D0C8u);
+  // A little lighter under the pointer.
+  const bool lit = enabled() && form() && form()->hovered() == this;
+  canvas.FillRect({0, 0, r.w, r.h}, lit ? 0xFFE4E1DAu : 0xFFD4D0C8u);
   bool focused = form() && form()->focused() == this;
   Rect edge{0, 0, r.w, r.h};
   if (default_ || focused) {

@@ -71,11 +71,15 @@ Point Desktop::FormOrigin(const Form& form) const {
 }
 
 void Desktop::Route(const InputEvent& event) {
-  if (event.kind == InputEvent::Kind::kClose) {
+  if (event.kind == InputEvent::Kind::kClose || event.kind == InputEvent::Kind::kQuit) {
+    const bool quit = event.kind == InputEvent::Kind::kQuit;
+    // While a dialog is open its owner takes no commands: the close box does nothing.
+    if (!quit && top_modal()) return;
     Form* base = base_form();
     std::shared_ptr<Form> keep = base ? base->shared_from_this() : nullptr;
-    if (base && base->on.close) {
-      auto handler = base->on.close;
+    std::function<void(Form&)> handler;
+    if (base) handler = quit && base->on.quit ? base->on.quit : base->on.close;
+    if (handler) {
       handler(*base);
     } else {
       platform_.events().RequestQuit(0);
@@ -87,11 +91,16 @@ void Desktop::Route(const InputEvent& event) {
   bool mouse = event.kind == InputEvent::Kind::kMouseMove ||
                event.kind == InputEvent::Kind::kMouseDown ||
                event.kind == InputEvent::Kind::kMouseUp;
-  if (mouse) pointer_ = event.position;
+  if (mouse) {
+    pointer_ = event.position;
+    pointer_window_ = event.window;
+  }
+  // An older dialog's window waits while a newer dialog is open.
+  if (event.window != 0 && DialogOfWindow(event.window) != target) return;
   if (!target) return;
   std::shared_ptr<Form> keep = target->shared_from_this();
   InputEvent local = event;
-  Point origin = FormOrigin(*target);
+  Point origin = InputOrigin(*target, event.window);
   local.position = {event.position.x - origin.x, event.position.y - origin.y};
   target->HandleInput(local);
   if (mouse) platform_.display().SetPointer(CurrentPointer());
@@ -107,7 +116,7 @@ PointerShape Desktop::CurrentPointer() const {
   Form* target = top_modal();
   if (!target) target = base_form();
   if (!target) return {};
-  Point origin = FormOrigin(*target);
+  Point origin = InputOrigin(*target, pointer_window_);
   return target->PointerAt({pointer_.x - origin.x, pointer_.y - origin.y});
 }
 
@@ -131,30 +140,73 @@ bool Desktop::NeedsRepaint() const {
   return false;
 }
 
-const Pixmap& Desktop::Compose() {
+Form* Desktop::DialogOfWindow(int id) const {
+  if (id <= 0 || id > static_cast<int>(modal_stack_.size())) return nullptr;
+  Form* dialog = modal_stack_[id - 1];
+  return dialog->visible() ? dialog : nullptr;
+}
+
+Point Desktop::InputOrigin(const Form& form, int window) const {
+  if (window != 0) return {0, 0};
+  return FormOrigin(form);
+}
+
+void Desktop::Paint(Pixmap& surface, bool with_dialogs) {
   Rect bounds = surface_bounds();
   Form* base = base_form();
-  if (surface_.width() != bounds.w || surface_.height() != bounds.h) {
-    surface_ = Pixmap(bounds.w, bounds.h, 0xFF000000u);
+  if (surface.width() != bounds.w || surface.height() != bounds.h) {
+    surface = Pixmap(bounds.w, bounds.h, 0xFF000000u);
   } else if (!base) {
-    surface_.Fill(0xFF000000u);  // a base form paints every pixel of the surface itself
+    surface.Fill(0xFF000000u);  // a base form paints every pixel of the surface itself
   }
   if (base) {
-    base->Paint(surface_, {0, 0});
+    base->Paint(surface, {0, 0});
     if (base->caption() != title_) {
       title_ = base->caption();
       platform_.display().SetTitle(title_.empty() ? "Scenewright" : title_);
     }
   }
+  if (!with_dialogs) return;
   for (Form* modal : modal_stack_)
-    if (modal->visible()) modal->Paint(surface_, FormOrigin(*modal));
+    if (modal->visible()) modal->Paint(surface, FormOrigin(*modal));
+}
+
+const Pixmap& Desktop::Compose() {
+  Paint(surface_, true);
   for (Form* form : forms_) form->ClearDirty();
   changed_ = false;
   return surface_;
 }
 
+void Desktop::Present() {
+  Display& display = platform_.display();
+  if (!display.separate_dialogs() || !base_form()) {
+    display.Present(Compose());
+    display.PresentDialogs({});
+    return;
+  }
+  Paint(surface_, false);
+  display.Present(surface_);
+  std::vector<DialogPicture> dialogs;
+  dialog_pictures_.resize(modal_stack_.size());
+  for (std::size_t i = 0; i < modal_stack_.size(); ++i) {
+    Form* modal = modal_stack_[i];
+    if (!modal->visible()) continue;
+    Rect b = modal->bounds_px();
+    Pixmap& picture = dialog_pictures_[i];
+    if (picture.width() != b.w || picture.height() != b.h) picture = Pixmap(b.w, b.h, 0xFF000000u);
+    modal->Paint(picture, {0, 0});
+    dialogs.push_back({static_cast<int>(i) + 1, &picture});
+  }
+  display.PresentDialogs(dialogs);
+  for (Form* form : forms_) form->ClearDirty();
+  changed_ = false;
+}
+
 Pixmap Desktop::Screenshot() {
-  const Pixmap& all = Compose();
+  // Composed apart, so the display still gets what changed.
+  Pixmap all;
+  Paint(all, true);
   Rect frame = FrameRect().Intersect(all.bounds());
   Pixmap shot(frame.w, frame.h, 0xFF000000u);
   shot.CopyFrom(all, frame, {0, 0});

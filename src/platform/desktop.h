@@ -55,6 +55,9 @@ class Desktop {
   bool NeedsRepaint() const;
   // Composes the window surface: the base form and the modal dialogs over it.
   const Pixmap& Compose();
+  // Puts what changed on the display: one composed picture, or the base form in the main
+  // window and each dialog in a window of its own when the display has those.
+  void Present();
   // The composed surface cut to the frame rectangle.
   Pixmap Screenshot();
 
@@ -66,7 +69,16 @@ class Desktop {
   Point pointer_;
   PointerShape screen_pointer_;
   std::weak_ptr<Element> frame_element_;
+  // Paints the base form (and the dialogs over it when `with_dialogs`) into `surface`.
+  void Paint(Pixmap& surface, bool with_dialogs);
+  // The dialog at position `id` - 1 of the modal stack, when it is open and takes input.
+  Form* DialogOfWindow(int id) const;
+  // Where input positions of `form` start: 0 inside its own dialog window.
+  Point InputOrigin(const Form& form, int window) const;
+
   bool changed_ = true;
+  int pointer_window_ = 0;
+  std::vector<Pixmap> dialog_pictures_;
   Pixmap surface_;
   std::string title_;
 };

@@ -3,14 +3,22 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/form.h"
 #include "platform/input.h"
 #include "platform/pixmap.h"
+#include "platform/window_placement.h"
 
 namespace sw::platform {
+
+// A modal dialog shown in a window of its own.
+struct DialogPicture {
+  int id = 0;  // the same while the dialog stays open; input from its window carries it
+  const Pixmap* picture = nullptr;
+};
 
 class Display {
  public:
@@ -33,10 +41,29 @@ class Display {
   virtual void BeginWindowDrag() {}
   // False when nothing is ever shown, so composing can wait until someone asks.
   virtual bool shows_frames() const = 0;
+  // True when dialogs get windows of their own, centred over the main window and free to
+  // be larger than it; otherwise they are drawn into the main window's picture.
+  virtual bool separate_dialogs() const { return false; }
+  // Shows exactly these dialogs, each in its own window; the windows of dialogs no longer
+  // listed close.
+  virtual void PresentDialogs(const std::vector<DialogPicture>& dialogs) { (void)dialogs; }
+  // The desktop's clipboard, as text. Without a window the player keeps one of its own.
+  virtual std::string ClipboardText() const { return clipboard_; }
+  virtual void SetClipboardText(const std::string& text) { clipboard_ = text; }
+
+ private:
+  std::string clipboard_;
 };
 
-// An SDL window with a renderer (works with SDL's dummy video driver too).
-std::unique_ptr<Display> CreateWindowDisplay();
+// No video driver that shows a window to a person could be started.
+class NoDisplayError : public std::runtime_error {
+ public:
+  NoDisplayError() : std::runtime_error("no display: set DISPLAY or use --headless") {}
+};
+
+// An SDL window with a renderer. With `require_visible`, SDL's invisible video drivers
+// (dummy, offscreen) are refused with NoDisplayError; without it they serve tests.
+std::unique_ptr<Display> CreateWindowDisplay(bool require_visible, ScaleMode scale);
 // No window, no device: input comes only from the automation; the process still ends on
 // an interrupt signal.
 std::unique_ptr<Display> CreateHeadlessDisplay();

@@ -34,6 +34,8 @@ enum class MousePointer {
   kIBeam = 3,
   kHourglass = 11,
   kCustom = 99,
+  // The player's own: the hand shown over links (no game number gives it).
+  kHand = 1000,
 };
 
 // A mouse event as a handler sees it: position in twips relative to the element.
@@ -150,6 +152,8 @@ class Element : public std::enable_shared_from_this<Element> {
   // Built-in behaviour of widgets, run after the game's handler; true = handled.
   virtual bool OnMouseDown(const MouseArgs&) { return false; }
   virtual bool OnMouseUp(const MouseArgs&) { return false; }
+  // Moves while this element holds the mouse (a button was pressed on it) or lies under it.
+  virtual void OnMouseMove(const MouseArgs&) {}
   virtual bool OnKeyDown(KeyArgs&) { return false; }
   virtual bool OnChar(int) { return false; }
 

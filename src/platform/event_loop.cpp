@@ -27,8 +27,7 @@ bool EventLoop::DoEvents() {
   }
   if (!quit_) activity |= FireTimers();
   Desktop& desktop = platform_.desktop();
-  if (platform_.display().shows_frames() && desktop.NeedsRepaint())
-    platform_.display().Present(desktop.Compose());
+  if (platform_.display().shows_frames() && desktop.NeedsRepaint()) desktop.Present();
   return activity;
 }
 

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 #include <algorithm>
+#include <cctype>
 
 #include "base/vb_error.h"
 #include "platform/button.h"
@@ -254,6 +255,12 @@ void Form::Close() {
 
 // ---- focus ----
 
+Element* Form::hovered() const {
+  auto element = hovered_.lock();
+  if (!element || element->form_ != this || !IsShown(*element)) return nullptr;
+  return element.get();
+}
+
 Element* Form::focused() const {
   auto element = focused_.lock();
   if (!element || element->form_ != this || !IsShown(*element) || !element->enabled())
@@ -395,6 +402,7 @@ void Form::HandleInput(const InputEvent& event) {
       for (int cp : CodePoints(event.text)) HandleChar(cp);
       break;
     case InputEvent::Kind::kClose:
+    case InputEvent::Kind::kQuit:
       break;
   }
 }
@@ -426,9 +434,21 @@ void Form::HandleMouse(const InputEvent& event) {
       Invalidate();
       return;
     }
-    std::shared_ptr<Element> target = capture_ ? capture_ : hold(HitTest(p));
+    std::shared_ptr<Element> under = hold(HitTest(p));
+    if (std::shared_ptr<Element> before = hovered_.lock(); under != before) {
+      hovered_ = under;
+      // Only buttons and focusable labels look different under the pointer.
+      auto lit = [](const std::shared_ptr<Element>& e) {
+        return e && (e->kind() == ElementKind::kButton ||
+                     (e->kind() == ElementKind::kLabel && e->can_focus()));
+      };
+      if (lit(before) || lit(under)) Invalidate();
+    }
+    std::shared_ptr<Element> target = capture_ ? capture_ : under;
     if (!target || target->form_ != this) return;
-    if (auto h = target->on.mouse_move) h(*target, ArgsFor(*target, p, buttons_, event.shift));
+    MouseArgs args = ArgsFor(*target, p, buttons_, event.shift);
+    if (auto h = target->on.mouse_move) h(*target, args);
+    if (target->form_ == this) target->OnMouseMove(args);
     return;
   }
 
@@ -456,20 +476,26 @@ void Form::HandleMouse(const InputEvent& event) {
   }
 
   // Mouse up.
+  const bool pressed_here = (buttons_ & event.button) != 0;
   buttons_ &= ~event.button;
   if (drag_source_ && event.button == kLeftButton) {
     capture_.reset();
     EndDrag(true);
     return;
   }
-  std::shared_ptr<Element> target = capture_ ? capture_ : hold(HitTest(p));
+  // A release whose press this form never saw (the press opened this dialog, or began
+  // before a dialog that has closed since) is neither a release nor a click here.
+  if (!pressed_here) return;
+  // A click needs the press on the same element (the one holding the mouse).
+  const std::shared_ptr<Element> pressed_on = capture_;
+  std::shared_ptr<Element> target = pressed_on ? pressed_on : hold(HitTest(p));
   if (buttons_ == 0) capture_.reset();
   if (!target || target->form_ != this) return;
   MouseArgs args = ArgsFor(*target, p, event.button, event.shift);
   if (auto h = target->on.mouse_up) h(*target, args);
   if (target->form_ != this) return;
   target->OnMouseUp(args);
-  if (event.button != kLeftButton) return;
+  if (event.button != kLeftButton || target != pressed_on) return;
   if (!target->surface_rect_px().Contains(p) || !IsShown(*target) || !target->enabled()) return;
   if (auto h = target->on.click) h(*target);
   last_click_ = target;
@@ -536,8 +562,33 @@ void Form::HandleKeyDown(const InputEvent& event) {
       }
       break;
     default:
+      // A letter presses the button whose caption marks it with '&' ("&Yes": Y), unless
+      // it is typed into a text field (Alt+letter works there too).
+      if (args.key_code >= 'A' && args.key_code <= 'Z' && !(args.shift & kCtrlMask) &&
+          (!f || f->kind() != ElementKind::kTextField || (args.shift & kAltMask))) {
+        if (ButtonElement* b = FindAccelerator(static_cast<char>(args.key_code))) b->Press();
+      }
       break;
   }
+}
+
+ButtonElement* Form::FindAccelerator(char letter) const {
+  for (const auto& element : elements_) {
+    if (element->kind() != ElementKind::kButton || !element->enabled() || !IsShown(*element))
+      continue;
+    auto& button = static_cast<ButtonElement&>(*element);
+    const std::string& caption = button.caption();
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+      if (caption[i] != '&') continue;
+      if (caption[i + 1] == '&') {
+        ++i;
+        continue;
+      }
+      if (std::toupper(static_cast<unsigned char>(caption[i + 1])) == letter) return &button;
+      break;
+    }
+  }
+  return nullptr;
 }
 
 void Form::HandleKeyUp(const InputEvent& event) {

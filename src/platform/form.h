@@ -19,6 +19,7 @@ class Platform;
 class Pixmap;
 class TimerElement;
 class MenuTracker;
+class ButtonElement;
 
 enum class BorderStyle {
   kNone,    // no frame: the client area fills the form (game and welcome windows)
@@ -31,8 +32,11 @@ struct FormHandlers {
   std::function<void(Form&, KeyArgs&)> key_down;
   std::function<void(Form&, KeyArgs&)> key_up;
   std::function<void(Form&, int&)> key_press;
-  // The window's close box (or the automation's quit). Without a handler the program ends.
+  // The window's close box. Without a handler the program ends.
   std::function<void(Form&)> close;
+  // The program is asked to end (interrupt signal, the automation's quit). Without a
+  // handler the close handler runs; without either the program ends.
+  std::function<void(Form&)> quit;
 };
 
 // What the pointer should look like: a standard shape or a custom picture.
@@ -150,6 +154,8 @@ class Form : public std::enable_shared_from_this<Form> {
   void ReleaseMouse();
   // The last pointer position in the form's surface.
   Point pointer() const { return pointer_; }
+  // The element under the pointer (buttons and links draw themselves lit), or nullptr.
+  Element* hovered() const;
   PointerShape PointerAt(Point surface_px) const;
 
   // Input, positions in pixels of the form's surface.
@@ -178,6 +184,8 @@ class Form : public std::enable_shared_from_this<Form> {
   MouseArgs ArgsFor(const Element& target, Point p, int button, int shift) const;
   std::vector<Element*> FocusOrder() const;
   Element* FindButton(bool want_default) const;
+  // The enabled, shown button whose caption marks `letter` (upper case) with '&'.
+  ButtonElement* FindAccelerator(char letter) const;
   void PaintElement(Element& element, Canvas& parent_canvas);
 
   Platform& platform_;
@@ -202,6 +210,7 @@ class Form : public std::enable_shared_from_this<Form> {
   std::shared_ptr<Element> capture_;
   int buttons_ = 0;
   Point pointer_;
+  std::weak_ptr<Element> hovered_;
   std::weak_ptr<Element> last_click_;
   std::int64_t last_click_ms_ = -100000;
   Point last_click_at_;

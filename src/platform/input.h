@@ -40,13 +40,18 @@ inline constexpr int kF1 = 112;
 }  // namespace keys
 
 struct InputEvent {
-  enum class Kind { kMouseMove, kMouseDown, kMouseUp, kKeyDown, kKeyUp, kText, kClose };
+  // kClose: the window's close box (or Alt+F4). kQuit: the program is asked to end (an
+  // interrupt signal, the session ending, the automation's quit).
+  enum class Kind { kMouseMove, kMouseDown, kMouseUp, kKeyDown, kKeyUp, kText, kClose, kQuit };
   Kind kind = Kind::kMouseMove;
   Point position;    // mouse events: pixels of the window surface
   int button = 0;    // mouse down / up
   int key_code = 0;  // key events
   int shift = 0;     // mouse and key events
   std::string text;  // kText: UTF-8 characters typed
+  // Where it happened: 0 = the main window (or a script), otherwise the dialog window that
+  // Desktop numbered so (positions are then pixels of that dialog).
+  int window = 0;
 };
 
 // The key code of an SDL key name ("Escape", "F2", "L", "Return"), or 0 when unknown.

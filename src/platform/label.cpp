@@ -4,6 +4,7 @@
 
 #include "platform/canvas.h"
 #include "platform/form.h"
+#include "platform/input.h"
 #include "platform/platform.h"
 
 namespace sw::platform {
@@ -72,6 +73,8 @@ void LabelElement::Paint(Canvas& canvas) {
   TextEngine& text = canvas.text();
   int line_h = text.LineHeight(font_);
   Argb colour = VbToArgb(fore_color_);
+  // A label that acts as a button or link is underlined under the pointer.
+  const bool lit = tab_stop_ && form() && form()->hovered() == this;
   int y = inset;
   for (const auto& line : Lines()) {
     int w = text.LineWidth(font_, line);
@@ -79,8 +82,26 @@ void LabelElement::Paint(Canvas& canvas) {
     if (alignment_ == Alignment::kRight) x = r.w - inset - w;
     if (alignment_ == Alignment::kCenter) x = (r.w - w) / 2;
     canvas.DrawText(font_, line, {x, y}, colour);
+    if (lit) canvas.FillRect({x, y + line_h - 2, w, 1}, colour);
     y += line_h;
   }
+  if (tab_stop_ && form() && form()->focused() == this) {
+    for (int px = 0; px < r.w; px += 2) {
+      canvas.FillRect({px, 0, 1, 1}, colour);
+      canvas.FillRect({px, r.h - 1, 1, 1}, colour);
+    }
+    for (int py = 0; py < r.h; py += 2) {
+      canvas.FillRect({0, py, 1, 1}, colour);
+      canvas.FillRect({r.w - 1, py, 1, 1}, colour);
+    }
+  }
+}
+
+bool LabelElement::OnKeyDown(KeyArgs& args) {
+  if (!tab_stop_ || (args.key_code != keys::kReturn && args.key_code != keys::kSpace)) return false;
+  auto keep = shared_from_this();
+  if (auto handler = on.click) handler(*this);
+  return true;
 }
 
 }  // namespace sw::platform

@@ -56,8 +56,18 @@ class LabelElement : public Element {
   // The caption broken into the lines as drawn.
   std::vector<std::string> Lines();
 
+  // A label that acts as a button or a link: it takes the keyboard focus with Tab, Return
+  // and Space click it, and the focus shows as a dotted frame.
+  bool tab_stop() const { return tab_stop_; }
+  void SetTabStop(bool on) {
+    tab_stop_ = on;
+    Changed();
+  }
+
   bool is_windowed() const override { return false; }
+  bool can_focus() const override { return tab_stop_ && !caption_.empty(); }
   void Paint(Canvas& canvas) override;
+  bool OnKeyDown(KeyArgs& args) override;
 
  protected:
   std::shared_ptr<Element> Clone() const override { return std::make_shared<LabelElement>(*this); }
@@ -76,6 +86,7 @@ class LabelElement : public Element {
   Alignment alignment_ = Alignment::kLeft;
   int border_style_ = 0;
   bool fitting_ = false;
+  bool tab_stop_ = false;
 };
 
 }  // namespace sw::platform

@@ -128,6 +128,7 @@ bool MenuTracker::HandleMouse(const InputEvent& event) {
                 p.y < (titles.empty() ? 0 : titles[0].rect.bottom());
   switch (event.kind) {
     case InputEvent::Kind::kMouseDown:
+      pressed_in_menus_ = title_hit != nullptr || level_hit >= 0;
       if (title_hit) {
         if (is_open() && levels_[0].owner == title_hit) {
           Close();
@@ -158,10 +159,15 @@ bool MenuTracker::HandleMouse(const InputEvent& event) {
         form_.Invalidate();
       }
       return true;
-    case InputEvent::Kind::kMouseUp:
+    case InputEvent::Kind::kMouseUp: {
+      // An item is chosen by a release only when the press was in the menus too (on a
+      // title, dragging down to the item, or on the item itself).
+      const bool pressed = pressed_in_menus_;
+      pressed_in_menus_ = false;
       if (!is_open()) return on_bar;
-      if (level_hit >= 0 && row_hit >= 0) Choose(*LevelRows(level_hit)[row_hit].item);
+      if (pressed && level_hit >= 0 && row_hit >= 0) Choose(*LevelRows(level_hit)[row_hit].item);
       return true;
+    }
     default:
       return false;
   }

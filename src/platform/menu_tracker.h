@@ -59,6 +59,7 @@ class MenuTracker {
   Form& form_;
   std::vector<Level> levels_;
   int title_highlight_ = -1;
+  bool pressed_in_menus_ = false;
 };
 
 }  // namespace sw::platform

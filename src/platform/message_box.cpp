@@ -6,6 +6,7 @@
 #include "platform/canvas.h"
 #include "platform/dialog.h"
 #include "platform/platform.h"
+#include "platform/screen_size.h"
 
 namespace sw::platform {
 namespace {
@@ -15,7 +16,12 @@ constexpr int kButtonW = 75;
 constexpr int kButtonH = 23;
 constexpr int kGap = 6;
 constexpr int kMargin = 12;
-constexpr int kMaxTextWidth = 420;
+constexpr int kMinTextWidth = 240;
+
+// Long lines wrap at about two thirds of the screen's width, as the system's boxes did.
+int MaxBoxWidth(Platform& platform) {
+  return std::max(kMinTextWidth + 4 * kMargin, DesktopSizePixels(platform.headless()).x * 2 / 3);
+}
 
 // The four message icons: a red disc with a cross, a yellow triangle with "!", and blue
 // discs with "i" and "?".
@@ -152,12 +158,14 @@ MessageResult ShowMessageBox(Platform& platform, std::string_view text, std::str
 
   TextEngine& engine = platform.text();
   Font font;
-  std::vector<std::string> lines = engine.Layout(font, text, kMaxTextWidth);
+  bool has_icon = style.icon != MessageIcon::kNone;
+  int text_x = has_icon ? kMargin + kIconSize + kMargin : kMargin;
+  // The box takes the size of its text; it may be larger than the window it belongs to.
+  const int wrap = std::max(kMinTextWidth, MaxBoxWidth(platform) - text_x - kMargin);
+  std::vector<std::string> lines = engine.Layout(font, text, wrap);
   int text_w = 0;
   for (const auto& line : lines) text_w = std::max(text_w, engine.LineWidth(font, line));
   int text_h = engine.LineHeight(font) * static_cast<int>(lines.size());
-  bool has_icon = style.icon != MessageIcon::kNone;
-  int text_x = has_icon ? kMargin + kIconSize + kMargin : kMargin;
   std::vector<ButtonSpec> shown_buttons = ButtonsFor(style.buttons);
   int buttons_w = static_cast<int>(shown_buttons.size()) * (kButtonW + kGap) - kGap;
   Font bold;
@@ -200,19 +208,31 @@ std::optional<std::string> ShowInputBox(Platform& platform, std::string_view pro
                                         std::string_view title, std::string_view default_text) {
   platform.messages().Record({std::string(title), std::string(prompt), "none", "input"});
   if (platform.events().quit_requested()) return std::nullopt;
-  constexpr int kWidth = 360, kHeight = 130;
-  Dialog dialog(platform, std::string(title), kWidth, kHeight);
-  LabelElement& label =
-      dialog.AddLabel("", {kMargin, kMargin, kWidth - 3 * kMargin - kButtonW, 70});
+  // The prompt beside the buttons, as wide and tall as its text needs (within two thirds
+  // of the screen); the field below it.
+  TextEngine& engine = platform.text();
+  Font font;
+  constexpr int kMinWidth = 360, kFieldH = 21;
+  const int beside = 3 * kMargin + kButtonW;
+  const int wrap = std::max(kMinWidth, MaxBoxWidth(platform)) - beside;
+  std::vector<std::string> lines = engine.Layout(font, prompt, wrap);
+  int text_w = 0;
+  for (const auto& line : lines) text_w = std::max(text_w, engine.LineWidth(font, line));
+  const int text_h = engine.LineHeight(font) * static_cast<int>(lines.size());
+  const int width = std::max(kMinWidth, text_w + 1 + beside);
+  const int prompt_h = std::max(text_h, 2 * kButtonH + kGap);
+  const int height = std::max(130, kMargin + prompt_h + kMargin + kFieldH + kMargin);
+  Dialog dialog(platform, std::string(title), width, height);
+  LabelElement& label = dialog.AddLabel("", {kMargin, kMargin, width - beside, prompt_h});
   label.SetWordWrap(true);
   label.SetCaption(std::string(prompt));
-  dialog.AddButton("OK", 1, {kWidth - kMargin - kButtonW, kMargin, kButtonW, kButtonH}, true,
-                   false);
+  dialog.AddButton("OK", 1, {width - kMargin - kButtonW, kMargin, kButtonW, kButtonH}, true, false);
   dialog.AddButton("Cancel", 2,
-                   {kWidth - kMargin - kButtonW, kMargin + kButtonH + kGap, kButtonW, kButtonH},
+                   {width - kMargin - kButtonW, kMargin + kButtonH + kGap, kButtonW, kButtonH},
                    false, true);
-  TextFieldElement& field = dialog.AddTextField(
-      std::string(default_text), {kMargin, kHeight - kMargin - 21, kWidth - 2 * kMargin, 21});
+  TextFieldElement& field =
+      dialog.AddTextField(std::string(default_text),
+                          {kMargin, height - kMargin - kFieldH, width - 2 * kMargin, kFieldH});
   field.SetTabIndex(0);
   field.SelectAll();
   dialog.form().Focus(&field);

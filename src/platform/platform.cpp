@@ -34,7 +34,8 @@ Platform::Platform(PlatformOptions options) : options_(options) {
     clock_ = std::make_unique<RealClock>();
   }
   text_ = std::make_unique<TextEngine>();
-  display_ = options_.headless ? CreateHeadlessDisplay() : CreateWindowDisplay();
+  display_ = options_.headless ? CreateHeadlessDisplay()
+                               : CreateWindowDisplay(options_.require_display, options_.scale);
   if (options_.fullscreen) display_->SetFullscreen(true);
   desktop_ = std::make_unique<Desktop>(*this);
   events_ = std::make_unique<EventLoop>(*this);

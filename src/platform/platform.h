@@ -25,6 +25,11 @@ struct PlatformOptions {
   // Time moves only when the automation (or a test) advances it. Headless implies it.
   bool virtual_clock = true;
   bool fullscreen = false;
+  // A window has to be visible to a person: SDL's invisible video drivers are refused with
+  // NoDisplayError (tests leave it off to run the window on the dummy driver).
+  bool require_display = false;
+  // How the window enlarges the picture when it is larger than the picture.
+  ScaleMode scale = ScaleMode::kSharp;
 };
 
 class Platform {

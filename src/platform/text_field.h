@@ -1,4 +1,6 @@
-// Text field: one line of editable text with a caret, as the input and save dialogs use it.
+// Text field: one line of editable text with a caret and a selection, as the input and save
+// dialogs use it; the keyboard and mouse edit it as every desktop text field does, with the
+// desktop's clipboard.
 #pragma once
 
 #include <string>
@@ -16,10 +18,7 @@ class TextFieldElement : public Element {
   // Replaces the text, puts the caret at its end, and runs the change handler.
   void SetText(std::string text);
   // Selects the whole text, so that typing replaces it.
-  void SelectAll() {
-    select_all_ = true;
-    Changed();
-  }
+  void SelectAll();
   int max_length() const { return max_length_; }
   void SetMaxLength(int length) { max_length_ = length; }
   const Font& font() const { return font_; }
@@ -27,12 +26,18 @@ class TextFieldElement : public Element {
     font_ = std::move(f);
     Changed();
   }
+  // Byte offsets: the caret, and the selected text from the smaller to the larger of caret
+  // and anchor (empty when they are equal).
   int caret() const { return caret_; }
+  int anchor() const { return anchor_; }
+  std::string selected_text() const;
 
   bool can_focus() const override { return true; }
   void Paint(Canvas& canvas) override;
   bool OnKeyDown(KeyArgs& args) override;
   bool OnChar(int ch) override;
+  bool OnMouseDown(const MouseArgs& args) override;
+  void OnMouseMove(const MouseArgs& args) override;
 
  protected:
   std::shared_ptr<Element> Clone() const override {
@@ -40,13 +45,26 @@ class TextFieldElement : public Element {
   }
 
  private:
+  // Replaces the selection by `insert` (limited by the maximum length) and runs the change
+  // handler; the previous text is kept for Ctrl+Z.
+  void ReplaceSelection(const std::string& insert);
   void Edit(std::string text, int caret);
+  // Moves the caret; with `extend` the anchor stays, else it follows.
+  void MoveCaret(int to, bool extend);
+  // The byte offset nearest to a position in pixels from the left edge of the field.
+  int OffsetAt(int x_px) const;
+  bool HasSelection() const { return caret_ != anchor_; }
 
   std::string text_;
-  int caret_ = 0;  // byte offset
-  bool select_all_ = false;
+  int caret_ = 0;   // byte offset
+  int anchor_ = 0;  // the other end of the selection
   int max_length_ = 0;
   Font font_;
+  int scroll_px_ = 0;  // how far long text is scrolled to keep the caret in view
+  std::string undo_text_;
+  int undo_caret_ = -1;  // -1: nothing to undo
+  std::int64_t last_press_ms_ = -100000;
+  int last_press_x_ = 0;
 };
 
 }  // namespace sw::platform

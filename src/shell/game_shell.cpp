@@ -29,7 +29,8 @@ void GameShell::Attach() {
   debugKeys_ = {};
 
   form->on.key_down = [this](platform::Form&, platform::KeyArgs& args) { OnKeyDown(args); };
-  form->on.close = [this](platform::Form&) { CloseProgram(); };
+  form->on.close = [this](platform::Form&) { CloseBox(); };
+  form->on.quit = [this](platform::Form&) { CloseProgram(); };
   auto mouseDown = [this](platform::Element&, const platform::MouseArgs& args) {
     MouseDownOnWindow(args.button);
   };

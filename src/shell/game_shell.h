@@ -41,8 +41,13 @@ class GameShell final : public ShellService {
 
   // The Exit command (menu, Ctrl+Q, scripts): asks, then unloads the game window.
   void Quit();
-  // The game window's close box: ends the program after stopping the game.
+  // The game window's close box (and Alt+F4): the Exit command, question included.
+  void CloseBox();
+  // The program is asked to end (interrupt signal, the automation's quit): ends it after
+  // stopping the game, without a question.
   void CloseProgram();
+  // Unloads the game window at once, through the same steps as the Exit command.
+  void UnloadNow() { UnloadGameWindow(); }
   // Frees the game window left behind by the last unloading. Call it only from the welcome
   // window's own events (no game code can be running then).
   void ReleaseUnloadedGame();

@@ -64,6 +64,13 @@ void GameShell::UnloadGameWindow() {
   }
 }
 
+void GameShell::CloseBox() {
+  GameWindow* game = runtime_.game();
+  // Already on its way out: the unloading timer finishes the job.
+  if (game && game->TimerUnloadMe.enabled()) return;
+  Quit();
+}
+
 void GameShell::CloseProgram() {
   runtime_.InterruptMovie();
   if (GameWindow* game = runtime_.game()) {

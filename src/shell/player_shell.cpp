@@ -34,6 +34,7 @@ bool PlayerShell::Start() {
     return false;
   }
   if (runtime_.info.StartAtOnce) {
+    LeaveGameWithoutFrame();
     // The game is the only window; when it could not be shown there is nothing to run.
     if (platform.desktop().base_form() != nullptr) return true;
     welcome_->Unload();
@@ -46,11 +47,21 @@ bool PlayerShell::Start() {
 void PlayerShell::StartNewGame() {
   shell_->ReleaseUnloadedGame();
   Startup(runtime_, projectFolder_).StartNewGameFromWelcome();
+  LeaveGameWithoutFrame();
   if (runtime_.platform().desktop().base_form() == nullptr) {
     // The game failed after the welcome window was hidden: offer it again.
     if (GameWindow* game = runtime_.game()) game->form().Close();
     welcome_->Show();
   }
+}
+
+void PlayerShell::LeaveGameWithoutFrame() {
+  // Without its first frame the game window shows nothing and offers no way on: after the
+  // messages it is unloaded as the Exit command would (back to the welcome window, or the
+  // end of a game that starts at once).
+  GameWindow* game = runtime_.game();
+  if (game == nullptr || !game->form().visible() || !runtime_.FramesHistory.names().empty()) return;
+  shell_->UnloadNow();
 }
 
 void PlayerShell::LoadGame() {

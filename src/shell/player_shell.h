@@ -49,6 +49,9 @@ class PlayerShell {
   void LoadGame();
 
  private:
+  // Unloads a game window whose first frame could not be opened.
+  void LeaveGameWithoutFrame();
+
   ShellHooks hooks_;
   std::string projectFolder_;
   GameRuntime runtime_;

@@ -1,5 +1,7 @@
 #include "shell/welcome_window.h"
 
+#include <iostream>
+
 #include "core/game/game_runtime.h"
 #include "core/game/step_errors.h"
 #include "platform/message_box.h"
@@ -8,6 +10,7 @@
 #include "shell/display_mode.h"
 #include "shell/logo_pictures.h"
 #include "shell/resolution_text.h"
+#include "shell/web_address.h"
 
 namespace sw::shell {
 
@@ -121,6 +124,10 @@ void WelcomeWindow::BuildControls() {
     auto click = [this, i](platform::Element&) { ClickButton(i); };
     Img[i]->on.click = click;
     lblButton[i]->on.click = click;
+    // Reached with Tab, pressed with Return or Space; the hand shows they can be clicked.
+    lblButton[i]->SetTabStop(true);
+    lblButton[i]->SetTabIndex(i);
+    lblButton[i]->SetMousePointer(platform::MousePointer::kHand);
   }
 
   chkResolution.Move(kMargin, kInfoTop + 45, 195, 195);
@@ -130,6 +137,13 @@ void WelcomeWindow::BuildControls() {
   lblResolution.on.click = [this](platform::Element&) { ToggleResolution(); };
   txtEmail.on.click = [this](platform::Element&) { AskToSendMail(); };
   txtHomepage.on.click = [this](platform::Element&) { AskToVisitWebSite(); };
+  int tab = 3;
+  for (LabelElement* link : {&txtEmail, &txtHomepage}) {
+    link->SetTabStop(true);
+    link->SetTabIndex(tab++);
+    link->SetMousePointer(platform::MousePointer::kHand);
+  }
+  imgLogo.SetMousePointer(platform::MousePointer::kHand);
 
   // The logo variants lie beyond the window's right edge, as designed.
   imgLogos[0] = &form.AddArray<ImageElement>("imgLogos");
@@ -327,8 +341,9 @@ void WelcomeWindow::OpenLink(const std::string& target) {
     } else {
       OpenWithDesktop(link);
     }
-  } catch (const std::exception&) {
-    // Without a desktop handler the link simply does not open.
+  } catch (const std::exception& e) {
+    // The game goes on; the person at the terminal learns why nothing opened.
+    std::cerr << "scenewright: cannot open " << target << ": " << e.what() << '\n';
   }
 }
 
@@ -343,7 +358,7 @@ void WelcomeWindow::AskToVisitWebSite() {
   const std::string& address = runtime_.info.WebSite;
   if (AskYesNo(runtime_.texts[14] + " " + address + " ? " + runtime_.texts[15], runtime_.info.Title,
                platform::MessageIcon::kQuestion))
-    OpenLink(address);
+    OpenLink(WebAddress(address));
 }
 
 void WelcomeWindow::AskToVisitProductSite() {

@@ -54,7 +54,9 @@ class EndToEndTest : public ::testing::Test {
     return p;
   }
 
-  RunResult Run(const std::string& args) { return sw::testing::RunPlayer(dir_, args); }
+  RunResult Run(const std::string& args, const std::string& environment = "") {
+    return sw::testing::RunPlayer(dir_, args, environment);
+  }
 
   std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 };
@@ -111,10 +113,6 @@ TEST_F(EndToEndTest, MalformedOrFailingScriptsExitWithThreeNamingTheLine) {
   EXPECT_EQ(failing.status, 3);
   EXPECT_EQ(failing.err, "scenewright: script line 2: no dialog is open\n");
   EXPECT_TRUE(fs::exists(dir_ / "end.json")) << "the dump is written at exit all the same";
-
-  RunResult missing = Run("--headless --script nowhere.txt " + Quoted(project_));
-  EXPECT_EQ(missing.status, 3);
-  EXPECT_NE(missing.err.find("nowhere.txt"), std::string::npos);
 }
 
 TEST_F(EndToEndTest, BadArgumentsAndUnusableProjectFoldersExitWithTwo) {
@@ -122,7 +120,8 @@ TEST_F(EndToEndTest, BadArgumentsAndUnusableProjectFoldersExitWithTwo) {
   for (const std::string& args :
        {std::string("--frobnicate"), std::string("--script"),
         std::string("--headless no-such-folder"), std::string("--headless file.txt"),
-        std::string("--codepage '' ") + Quoted(project_), std::string("one two")}) {
+        std::string("--codepage '' ") + Quoted(project_), std::string("one two"),
+        std::string("--headless --scale=blurry ") + Quoted(project_)}) {
     RunResult r = Run(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args << ": " << r.err;
@@ -130,11 +129,33 @@ TEST_F(EndToEndTest, BadArgumentsAndUnusableProjectFoldersExitWithTwo) {
   }
 }
 
+// The mistakes a new user makes on the command line are bad arguments with a hint.
+TEST_F(EndToEndTest, CommandLineMistakesSayWhatToDo) {
+  RunResult missing = Run("--headless --script nowhere.txt " + Quoted(project_));
+  EXPECT_EQ(missing.status, 2) << "an unreadable script is a bad argument";
+  EXPECT_EQ(missing.err, "scenewright: cannot read script 'nowhere.txt'\n");
+
+  RunResult codepage = Run("--headless --codepage KLINGON " + Quoted(project_));
+  EXPECT_EQ(codepage.status, 2);
+  EXPECT_EQ(codepage.err,
+            "scenewright: unknown code page 'KLINGON' ('iconv -l' lists the names)\n");
+
+  RunResult unnamed = Run("--headless");  // the executable's folder holds no game
+  EXPECT_EQ(unnamed.status, 2);
+  EXPECT_EQ(unnamed.err,
+            "scenewright: no game named: give the game's folder, as in 'scenewright "
+            "~/games/my-game' (see --help)\n");
+}
+
 TEST_F(EndToEndTest, HelpAndVersionEndNormally) {
   RunResult help = Run("--help");
   EXPECT_EQ(help.status, 0);
   for (const char* option :
-       {"--headless", "--virtual-clock", "--script", "--dump", "--codepage", "PROJECT_DIR"})
+       {"--headless", "--virtual-clock", "--script", "--dump", "--codepage", "--scale",
+        "PROJECT_DIR",
+        // exit statuses, the keys of a game and an example
+        "Exit status:", "  2  bad arguments", "  3  an automation command", "Esc, right-click",
+        "Ctrl+S / Ctrl+L", "Ctrl+Q", "Alt+Enter", "Example:\n  scenewright "})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   RunResult version = Run("--version");
   EXPECT_EQ(version.status, 0);
@@ -143,9 +164,23 @@ TEST_F(EndToEndTest, HelpAndVersionEndNormally) {
 
 TEST_F(EndToEndTest, WindowedRunWithTheVirtualClockUsesTheSamePaths) {
   RunResult r = Run("--virtual-clock --script " + Quoted(Script("wait 30\nscreenshot w.png\n")) +
-                    " " + Quoted(project_));
+                        " " + Quoted(project_),
+                    "SCENEWRIGHT_INVISIBLE_WINDOW=1");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(sw::platform::DecodePictureFile(dir_ / "w.png").width(), 640);
+}
+
+// Without a display the window would be invisible: the player says so and ends.
+TEST_F(EndToEndTest, NoDisplayWithoutHeadlessIsABadStart) {
+  RunResult r = Run(Quoted(project_));  // SDL's dummy video driver is all there is
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "scenewright: no display: set DISPLAY or use --headless\n");
+  // SDL tries every driver it has; the libraries it loads may say more before our line.
+  RunResult none = Run(Quoted(project_), "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=");
+  EXPECT_EQ(none.status, 2);
+  const std::string line = "scenewright: no display: set DISPLAY or use --headless\n";
+  ASSERT_GE(none.err.size(), line.size()) << none.err;
+  EXPECT_EQ(none.err.substr(none.err.size() - line.size()), line);
 }
 
 }  // namespace

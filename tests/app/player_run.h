@@ -25,13 +25,15 @@ inline std::string ReadFile(const std::filesystem::path& p) {
   return s.str();
 }
 
-// `args` are already quoted for the shell.
-inline RunResult RunPlayer(const std::filesystem::path& dir, const std::string& args) {
+// `args` are already quoted for the shell; `environment` comes before the command (variable
+// settings, or an `env` command line).
+inline RunResult RunPlayer(const std::filesystem::path& dir, const std::string& args,
+                           const std::string& environment = "") {
   const std::filesystem::path out = dir / "out.txt", err = dir / "err.txt";
   const std::string command = "cd '" + dir.string() +
-                              "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 60 '" +
-                              std::string(SW_BINARY_DIR) + "/bin/scenewright' " + args + " >'" +
-                              out.string() + "' 2>'" + err.string() + "' </dev/null";
+                              "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + environment +
+                              " timeout 60 '" + std::string(SW_BINARY_DIR) + "/bin/scenewright' " +
+                              args + " >'" + out.string() + "' 2>'" + err.string() + "' </dev/null";
   const int raw = std::system(command.c_str());
   RunResult r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -310,3 +310,265 @@ TEST_F(DialogTest, APressThatOpensADialogDoesNotKeepTheMouse) {
 
 }  // namespace
 }  // namespace sw::platform
+
+namespace sw::platform {
+namespace {
+
+// The middle of a dialog's button with this caption, in window-surface pixels.
+Point ButtonCentre(Platform& p, Form& dialog, const std::string& caption) {
+  Point origin = p.desktop().FormOrigin(dialog);
+  for (const auto& e : dialog.elements()) {
+    if (e->kind() != ElementKind::kButton) continue;
+    if (static_cast<ButtonElement&>(*e).PlainCaption() != caption) continue;
+    Rect r = e->surface_rect_px();
+    return {origin.x + r.x + r.w / 2, origin.y + r.y + r.h / 2};
+  }
+  return {-1, -1};
+}
+
+// A box opened by a press must not take the release of that press as a click on the button
+// that happens to lie under the pointer: a button is clicked only by a press and a release
+// both on it.
+TEST_F(DialogTest, TheReleaseOfThePressThatOpenedABoxDoesNotClickItsButton) {
+  Point ok{-1, -1};
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    ok = ButtonCentre(p, dialog, "OK");
+    dialog.EndModal(1);
+  };
+  ShowMessageBox(platform_, "Picked up", "Game");
+  ASSERT_GE(ok.x, 0);
+
+  bool open_after_release = false;
+  MessageResult answer = MessageResult::kCancel;
+  form_->client().on.mouse_down = [&](Element&, const MouseArgs&) {
+    driver_.drive = [&](Platform& p, Form& dialog) {
+      open_after_release = dialog.visible();
+      // A real click on OK closes it.
+      p.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, ok.x, ok.y));
+      p.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, ok.x, ok.y));
+    };
+    answer = ShowMessageBox(platform_, "Picked up", "Game");
+  };
+  testing::Click(platform_, ok.x, ok.y);
+  EXPECT_TRUE(open_after_release);
+  EXPECT_EQ(answer, MessageResult::kOk);
+  EXPECT_EQ(platform_.desktop().top_modal(), nullptr);
+}
+
+// A press that begins beside a button and a release on it is no click either, and neither
+// is a release that reaches the window after the dialog closed with the keyboard.
+TEST_F(DialogTest, AButtonIsClickedOnlyWhenPressAndReleaseAreBothOnIt) {
+  Point yes{-1, -1};
+  bool still_open = false;
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    yes = ButtonCentre(p, dialog, "Yes");
+    p.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, 2, 2));
+    p.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, yes.x, yes.y));
+    driver_.drive = [&](Platform& p2, Form& d) {
+      still_open = d.visible();
+      p2.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, keys::kEscape));
+    };
+  };
+  EXPECT_EQ(ShowMessageBox(platform_, "Sure?", "T", {MessageButtons::kYesNoCancel}),
+            MessageResult::kCancel);
+  EXPECT_TRUE(still_open);
+
+  int clicks = 0;
+  form_->client().on.click = [&](Element&) { ++clicks; };
+  form_->client().on.mouse_down = [&](Element&, const MouseArgs&) {
+    driver_.drive = [](Platform& p, Form&) {
+      p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, keys::kReturn));
+    };
+    ShowMessageBox(platform_, "Picked up", "Game");
+  };
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, 10, 10));
+  for (int i = 0; i < 5; ++i) platform_.DoEvents();
+  form_->client().on.mouse_down = nullptr;
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, 10, 10));
+  platform_.DoEvents();
+  EXPECT_EQ(clicks, 0) << "the release came after the dialog that took its press closed";
+  testing::Click(platform_, 10, 10);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MenuTest, AReleaseOnAnItemChoosesItOnlyWhenThePressWasInTheMenus) {
+  Point title = CentreOfTitle("mnuOptions");
+  // A press elsewhere whose handler opens the menu: its release over an item chooses nothing.
+  form_->client().on.mouse_down = [&](Element&, const MouseArgs&) {
+    form_->menu_tracker().OpenTitle(options_);
+  };
+  testing::Click(platform_, 300, 300);  // opens, so the rows exist
+  Point item = CentreOfRow(0, "mnuDisableTransitions");
+  form_->menu_tracker().Close();
+  log_.clear();
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, item.x, item.y));
+  platform_.DoEvents();
+  ASSERT_TRUE(form_->menu_tracker().is_open());
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, item.x, item.y));
+  platform_.DoEvents();
+  EXPECT_FALSE(transitions_.checked());
+  EXPECT_TRUE(form_->menu_tracker().is_open());
+  // Pressing the title and dragging down to the item chooses it, as in every menu.
+  form_->client().on.mouse_down = nullptr;
+  form_->menu_tracker().Close();
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, title.x, title.y));
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseMove, item.x, item.y, 0));
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, item.x, item.y));
+  platform_.DoEvents();
+  EXPECT_TRUE(transitions_.checked());
+}
+
+}  // namespace
+}  // namespace sw::platform
+
+namespace sw::platform {
+namespace {
+
+// As in the system's message boxes, the underlined letter of a button presses it.
+TEST_F(DialogTest, LettersPressTheButtonsTheyMark) {
+  Keys({'N'});
+  EXPECT_EQ(ShowMessageBox(platform_, "Quit?", "Game", {MessageButtons::kYesNo}),
+            MessageResult::kNo);
+  Keys({'Y'});
+  MessageStyle no_first{MessageButtons::kYesNo, MessageIcon::kQuestion, 1};
+  EXPECT_EQ(ShowMessageBox(platform_, "Quit?", "Game", no_first), MessageResult::kYes);
+  Keys({'X', 'R'});  // a letter no button marks does nothing
+  EXPECT_EQ(ShowMessageBox(platform_, "Disk?", "Game", {MessageButtons::kAbortRetryIgnore}),
+            MessageResult::kRetry);
+  Keys({'I'});
+  EXPECT_EQ(ShowMessageBox(platform_, "Disk?", "Game", {MessageButtons::kAbortRetryIgnore}),
+            MessageResult::kIgnore);
+  // In a text field letters are typed; Alt+letter still reaches the buttons.
+  driver_.drive = [](Platform& p, Form&) {
+    p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, 'N'));
+    InputEvent typed;
+    typed.kind = InputEvent::Kind::kText;
+    typed.text = "n";
+    p.events().Post(typed);
+    p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, keys::kReturn));
+  };
+  Dialog dialog(platform_, "Name", 200, 80);
+  auto& field = dialog.AddTextField("", {10, 10, 120, 21});
+  dialog.AddButton("&No", 7, {10, 40, 75, 23});
+  dialog.AddButton("OK", 1, {100, 40, 75, 23}, true);
+  dialog.form().Focus(&field);
+  EXPECT_EQ(dialog.ShowModal(), 1);
+  EXPECT_EQ(field.text(), "n");
+  driver_.drive = [](Platform& p, Form&) {
+    p.events().Post(testing::KeyEvent(InputEvent::Kind::kKeyDown, 'N', kAltMask));
+  };
+  dialog.form().Focus(&field);
+  EXPECT_EQ(dialog.ShowModal(), 7);
+}
+
+// Buttons and focusable labels are lit under the pointer; nothing else asks for a repaint.
+TEST_F(DialogTest, TheElementUnderThePointerIsKnownToTheForm) {
+  auto& button = form_->Add<ButtonElement>("cmdGo");
+  testing::Place(button, 10, 10, 80, 24);
+  auto& link = form_->Add<LabelElement>("lblLink");
+  testing::Place(link, 10, 50, 80, 20);
+  link.SetCaption("www.example.com");
+  link.SetTabStop(true);
+  auto move = [this](int x, int y) {
+    platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseMove, x, y, 0));
+    platform_.DoEvents();
+  };
+  move(300, 300);
+  EXPECT_EQ(form_->hovered(), &form_->client());
+  platform_.desktop().Compose();
+  move(310, 310);
+  EXPECT_FALSE(platform_.desktop().NeedsRepaint()) << "the background is not lit";
+  move(20, 20);
+  EXPECT_EQ(form_->hovered(), &button);
+  EXPECT_TRUE(platform_.desktop().NeedsRepaint());
+  move(20, 55);
+  EXPECT_EQ(form_->hovered(), &link);
+  // A focusable label: Tab reaches it, Return and Space click it.
+  int clicks = 0;
+  link.on.click = [&](Element&) { ++clicks; };
+  form_->Focus(&link);
+  PressKey(platform_, keys::kReturn);
+  PressKey(platform_, keys::kSpace);
+  EXPECT_EQ(clicks, 2);
+  link.SetCaption("");
+  EXPECT_FALSE(link.can_focus()) << "an empty link is not a stop";
+}
+
+}  // namespace
+}  // namespace sw::platform
+
+namespace sw::platform {
+namespace {
+
+// Every line of a label's text lies inside the label.
+void ExpectWhollyShown(Platform& p, LabelElement& label) {
+  Rect r = label.rect_px();
+  std::vector<std::string> lines = label.Lines();
+  Font font = label.font();
+  for (const std::string& line : lines) EXPECT_LE(p.text().LineWidth(font, line), r.w) << line;
+  EXPECT_LE(p.text().LineHeight(font) * static_cast<int>(lines.size()), r.h);
+}
+
+LabelElement* TheLabel(Form& dialog) {
+  for (const auto& e : dialog.elements())
+    if (e->kind() == ElementKind::kLabel) return static_cast<LabelElement*>(e.get());
+  return nullptr;
+}
+
+// A prompt of several lines with a long example line is shown whole: the input box grows
+// to its text.
+TEST_F(DialogTest, AnInputBoxGrowsToShowItsWholePrompt) {
+  const std::string prompt =
+      "Type a line of VBScript to run in the game.\r\n\r\nFor example:\r\n"
+      "Action.Message \"The lantern is lit\", False : Action.GoToFrame \"Cellar\"\r\n"
+      "\r\nThe variables and procedures of the game are available.";
+  bool checked = false;
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    LabelElement* label = TheLabel(dialog);
+    ASSERT_NE(label, nullptr);
+    ExpectWhollyShown(p, *label);
+    for (const auto& e : dialog.elements()) {
+      Rect r = e->rect_px();
+      Rect client = dialog.client_rect_px();
+      EXPECT_LE(r.right(), client.w) << e->name();
+      EXPECT_LE(r.bottom(), client.h) << e->name();
+      if (e->kind() == ElementKind::kTextField) {
+        EXPECT_GE(r.y, label->rect_px().bottom());
+      }
+    }
+    checked = true;
+    dialog.EndModal(2);
+  };
+  ShowInputBox(platform_, prompt, "Execute VBS code", "");
+  EXPECT_TRUE(checked);
+}
+
+TEST_F(DialogTest, AMessageBoxIsAsWideAsItsTextNeedsEvenBeyondItsOwner) {
+  auto small = ShownForm(platform_, 320, 240);
+  const std::string question =
+      "Do you want to open the default mail client to send an e-mail to: ann@example.org ?";
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    LabelElement* label = TheLabel(dialog);
+    ASSERT_NE(label, nullptr);
+    ExpectWhollyShown(p, *label);
+    EXPECT_EQ(label->Lines().size(), 1u) << "one line fits in two thirds of the screen";
+    EXPECT_GT(dialog.bounds_px().w, 320);
+    dialog.EndModal(1);
+  };
+  ShowMessageBox(platform_, question, "Lantern Hill", {MessageButtons::kYesNo});
+  // A very long text wraps at about two thirds of the screen's width.
+  driver_.drive = [&](Platform& p, Form& dialog) {
+    LabelElement* label = TheLabel(dialog);
+    ASSERT_NE(label, nullptr);
+    ExpectWhollyShown(p, *label);
+    EXPECT_GT(label->Lines().size(), 1u);
+    EXPECT_LE(dialog.bounds_px().w, 1024 * 2 / 3 + 40);
+    dialog.EndModal(1);
+  };
+  std::string long_text;
+  for (int i = 0; i < 60; ++i) long_text += "lantern ";
+  ShowMessageBox(platform_, long_text, "T");
+}
+
+}  // namespace
+}  // namespace sw::platform

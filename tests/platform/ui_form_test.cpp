@@ -292,3 +292,94 @@ TEST_F(DragTest, TheDragIconFollowsThePointerOnTheComposedSurface) {
 
 }  // namespace
 }  // namespace sw::platform
+
+namespace sw::platform {
+namespace {
+
+class TextFieldTest : public ::testing::Test {
+ protected:
+  Platform platform_;
+  std::shared_ptr<Form> form_ = testing::ShownForm(platform_);
+  TextFieldElement& field_ = form_->Add<TextFieldElement>("txtName");
+
+  void SetUp() override {
+    testing::Place(field_, 10, 10, 300, 21);
+    field_.SetText("lantern hill");
+    form_->Focus(&field_);
+  }
+  void Key(int code, int shift = 0) { testing::PressKey(platform_, code, shift); }
+  void Type(const std::string& text) {
+    InputEvent e;
+    e.kind = InputEvent::Kind::kText;
+    e.text = text;
+    platform_.events().Post(e);
+    platform_.DoEvents();
+  }
+  // The surface x of the caret position after `chars` characters.
+  int XAfter(int chars) {
+    return 10 + 3 + platform_.text().LineWidth(Font{}, field_.text().substr(0, chars));
+  }
+};
+
+TEST_F(TextFieldTest, ShiftWithArrowsHomeAndEndSelectsAndTypingReplacesTheSelection) {
+  Key(keys::kHome);
+  Key(keys::kRight, kShiftMask);
+  Key(keys::kRight, kShiftMask);
+  EXPECT_EQ(field_.selected_text(), "la");
+  Type("L");
+  EXPECT_EQ(field_.text(), "Lntern hill");
+  Key(keys::kEnd);
+  Key(keys::kLeft, kShiftMask | kCtrlMask);  // a word at a time
+  EXPECT_EQ(field_.selected_text(), "hill");
+  Key(keys::kBack);
+  EXPECT_EQ(field_.text(), "Lntern ");
+  Key(keys::kHome, kShiftMask);
+  Key(keys::kDelete);
+  EXPECT_EQ(field_.text(), "");
+  Key('Z', kCtrlMask);
+  EXPECT_EQ(field_.text(), "Lntern ") << "Ctrl+Z takes the last change back";
+  // An arrow without Shift ends the selection at its edge.
+  Key('A', kCtrlMask);
+  Key(keys::kLeft);
+  EXPECT_EQ(field_.caret(), 0);
+  EXPECT_EQ(field_.selected_text(), "");
+}
+
+TEST_F(TextFieldTest, CopyCutAndPasteGoThroughTheClipboard) {
+  Key('A', kCtrlMask);
+  Key('C', kCtrlMask);
+  EXPECT_EQ(platform_.display().ClipboardText(), "lantern hill");
+  Key(keys::kEnd);
+  Key(keys::kLeft, kShiftMask | kCtrlMask);
+  Key('X', kCtrlMask);
+  EXPECT_EQ(field_.text(), "lantern ");
+  EXPECT_EQ(platform_.display().ClipboardText(), "hill");
+  Key(keys::kHome);
+  Key('V', kCtrlMask);
+  EXPECT_EQ(field_.text(), "hilllantern ");
+  // Pasted lines become one line; the maximum length holds.
+  platform_.display().SetClipboardText("one\r\ntwo");
+  Key('A', kCtrlMask);
+  Key('V', kCtrlMask);
+  EXPECT_EQ(field_.text(), "one  two");
+  field_.SetMaxLength(10);
+  Key('V', kCtrlMask);
+  EXPECT_EQ(field_.text(), "one  twoon");
+}
+
+TEST_F(TextFieldTest, TheMouseSetsTheCaretDragsASelectionAndDoubleClickPicksAWord) {
+  testing::Click(platform_, XAfter(3), 20);
+  EXPECT_EQ(field_.caret(), 3);
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseDown, XAfter(1), 20));
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseMove, XAfter(5), 20, 1));
+  platform_.events().Post(testing::MouseEvent(InputEvent::Kind::kMouseUp, XAfter(5), 20));
+  platform_.DoEvents();
+  EXPECT_EQ(field_.selected_text(), "ante");
+  testing::Advance(platform_, 1000);
+  testing::Click(platform_, XAfter(10), 20);
+  testing::Click(platform_, XAfter(10), 20);
+  EXPECT_EQ(field_.selected_text(), "hill");
+}
+
+}  // namespace
+}  // namespace sw::platform

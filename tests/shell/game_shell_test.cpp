@@ -221,19 +221,94 @@ TEST_F(GameShellTest, StartAtOnceEndsTheProgramOnQuit) {
   EXPECT_FALSE(game.welcome().form().visible());
 }
 
-TEST_F(GameShellTest, ClosingTheWindowEndsTheProgram) {
+// The close box (and Alt+F4, which the window system turns into the same request) is the
+// Exit command: the quit question, then the way back to the welcome window.
+TEST_F(GameShellTest, TheCloseBoxAsksAndGoesBackToTheWelcomeWindow) {
+  Play();
+  platform::InputEvent close;
+  close.kind = platform::InputEvent::Kind::kClose;
+  game.answers.Queue("No");
+  game.platform.events().Post(close);
+  game.platform.DoEvents();
+  ASSERT_EQ(game.messages().size(), 1u);
+  EXPECT_EQ(game.messages()[0].text, "Do you really want to quit?");
+  game.Wait(300);
+  EXPECT_TRUE(game.game()->form().visible()) << "No keeps playing";
+  EXPECT_FALSE(game.quit());
+
+  game.answers.Queue("Yes");
+  game.platform.events().Post(close);
+  game.platform.DoEvents();
+  game.platform.events().Post(close);  // a second request while the unloading waits
+  game.platform.DoEvents();
+  EXPECT_EQ(game.messages().size(), 2u) << "no second question while unloading";
+  game.Wait(300);
+  EXPECT_FALSE(game.quit());
+  EXPECT_EQ(shell().unload_count(), 1);
+  EXPECT_TRUE(game.welcome().form().visible());
+  EXPECT_EQ(game.platform.window_role(), "welcome");
+
+  // In the welcome window the close box ends the program.
+  game.platform.events().Post(close);
+  game.platform.DoEvents();
+  EXPECT_TRUE(game.quit());
+}
+
+TEST_F(GameShellTest, TheCloseBoxOfAGameThatStartsAtOnceEndsTheProgramAfterYes) {
+  game.info.StartAtOnce = true;
+  ASSERT_TRUE(game.Start());
+  platform::InputEvent close;
+  close.kind = platform::InputEvent::Kind::kClose;
+  game.answers.Queue("Yes");
+  game.platform.events().Post(close);
+  game.platform.DoEvents();
+  EXPECT_FALSE(game.quit()) << "the unloading waits for its timer";
+  game.Wait(300);
+  EXPECT_TRUE(game.quit());
+  EXPECT_EQ(game.messages().size(), 1u);
+}
+
+// An interrupt signal or the automation's quit ends the program at once, undoing the
+// display mode, without asking.
+TEST_F(GameShellTest, AQuitRequestEndsTheProgramWithoutAsking) {
   game.info.ResolutionOffer = 1;
   Play();
   ASSERT_EQ(game.runtime().ScreenWidthPixels, 640);
-  platform::InputEvent close;
-  close.kind = platform::InputEvent::Kind::kClose;
-  game.platform.events().Post(close);
+  platform::InputEvent quit;
+  quit.kind = platform::InputEvent::Kind::kQuit;
+  game.platform.events().Post(quit);
   game.platform.DoEvents();
   EXPECT_TRUE(game.quit());
   EXPECT_TRUE(game.game()->form().closed());
   EXPECT_EQ(game.runtime().ScreenWidthPixels, 1024);
   EXPECT_EQ(game.platform.window_role(), "none");
-  EXPECT_TRUE(game.messages().empty()) << "the close box does not ask";
+  EXPECT_TRUE(game.messages().empty());
+}
+
+// A game whose first frame cannot be opened shows its message, then goes back to the
+// welcome window instead of leaving an empty game window with no way out.
+TEST_F(GameShellTest, AMissingFirstFrameLeadsBackToTheWelcomeWindow) {
+  game.info.StartFrame = "Nowhere";
+  ASSERT_TRUE(game.Start());
+  game.welcome().ClickButton(kStartButton);
+  ASSERT_EQ(game.messages().size(), 1u);
+  EXPECT_NE(game.messages()[0].text.find("\"Nowhere\" was not found"), std::string::npos);
+  EXPECT_TRUE(game.welcome().form().visible());
+  EXPECT_EQ(game.platform.window_role(), "welcome");
+  EXPECT_FALSE(game.quit());
+  EXPECT_EQ(game.platform.desktop().base_form(), &game.welcome().form());
+  // Escape in the welcome window still ends the program.
+  game.Key(keys::kEscape);
+  EXPECT_TRUE(game.quit());
+}
+
+TEST_F(GameShellTest, AMissingFirstFrameEndsAGameThatStartsAtOnce) {
+  game.info.StartFrame = "Nowhere";
+  game.info.StartAtOnce = true;
+  EXPECT_FALSE(game.Start());
+  EXPECT_EQ(game.messages().size(), 1u);
+  EXPECT_TRUE(game.quit());
+  EXPECT_EQ(game.platform.desktop().base_form(), nullptr);
 }
 
 TEST_F(GameShellTest, ProjectLargerThanTheScreen) {

@@ -227,6 +227,38 @@ TEST_F(WelcomeWindowTest, ExitButtonEndsTheProgram) {
   EXPECT_TRUE(game.quit());
 }
 
+// The welcome window's buttons and links work from the keyboard, and links show the hand.
+TEST_F(WelcomeWindowTest, TabReachesTheButtonsAndLinksAndReturnPressesThem) {
+  game.info.WebSite = "www.example.org";
+  ASSERT_TRUE(game.Start());
+  game.Key(platform::keys::kTab);
+  EXPECT_EQ(welcome().form().focused(), welcome().lblButton[kStartButton]);
+  game.Key(platform::keys::kTab);
+  EXPECT_EQ(welcome().form().focused(), welcome().lblButton[kLoadButton]);
+  game.Key(platform::keys::kSpace);
+  EXPECT_EQ(game.loads, 1);
+  game.Key(platform::keys::kTab);
+  game.Key(platform::keys::kTab);
+  EXPECT_EQ(welcome().form().focused(), &welcome().txtHomepage) << "no e-mail: no stop there";
+  game.answers.Queue("Yes");
+  game.Key(platform::keys::kReturn);
+  EXPECT_EQ(game.links, (std::vector<std::string>{"http://www.example.org"}));
+  const platform::Rect link = welcome().txtHomepage.surface_rect_px();
+  platform::InputEvent move;
+  move.kind = platform::InputEvent::Kind::kMouseMove;
+  move.position = {link.x + 2, link.y + 2};
+  game.platform.events().Post(move);
+  game.platform.DoEvents();
+  EXPECT_EQ(game.platform.desktop().CurrentPointer().kind, platform::MousePointer::kHand);
+  game.Key(platform::keys::kTab, platform::kShiftMask);
+  game.Key(platform::keys::kTab, platform::kShiftMask);
+  game.Key(platform::keys::kTab, platform::kShiftMask);
+  EXPECT_EQ(welcome().form().focused(), welcome().lblButton[kStartButton]);
+  game.Key(platform::keys::kReturn);
+  ASSERT_NE(game.game(), nullptr);
+  EXPECT_EQ(game.platform.window_role(), "game");
+}
+
 TEST_F(WelcomeWindowTest, ButtonsStartAndLoad) {
   ASSERT_TRUE(game.Start());
   game.Click(*welcome().lblButton[kLoadButton]);
@@ -240,7 +272,7 @@ TEST_F(WelcomeWindowTest, ButtonsStartAndLoad) {
 
 TEST_F(WelcomeWindowTest, LinksAskFirst) {
   game.info.Email = "ann@example.org";
-  game.info.WebSite = "https://example.org/hill";
+  game.info.WebSite = "example.org/hill";
   ASSERT_TRUE(game.Start());
   game.answers.Queue("No");
   game.Click(welcome().txtEmail);
@@ -254,16 +286,15 @@ TEST_F(WelcomeWindowTest, LinksAskFirst) {
   EXPECT_EQ(game.messages()[0].title, "Lantern Hill");
   EXPECT_EQ(game.messages()[0].icon, "question");
   EXPECT_EQ(game.messages()[2].text,
-            "Do you want to visit https://example.org/hill ? (You must be connected to the "
+            "Do you want to visit example.org/hill ? (You must be connected to the "
             "Internet)");
   EXPECT_EQ(game.messages()[3].title, "Scenewright");
   EXPECT_EQ(game.messages()[3].icon, "information");
   EXPECT_NE(game.messages()[3].text.find(
                 "\r\n\r\nDo you want to visit it now? (You must be connected to the Internet)"),
             std::string::npos);
-  EXPECT_EQ(game.links,
-            (std::vector<std::string>{"mailto:ann@example.org", "https://example.org/hill",
-                                      kDefaultProductSite}));
+  EXPECT_EQ(game.links, (std::vector<std::string>{"mailto:ann@example.org",
+                                                  "http://example.org/hill", kDefaultProductSite}));
 }
 
 TEST(WelcomeWindowStart, MissingGeneralFileEndsAtOnce) {

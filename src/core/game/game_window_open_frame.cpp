@@ -56,9 +56,15 @@ void GameWindow::DrawBackground() {
     PictureBox.Cls();
     const auto colour = static_cast<platform::VbColor>(ValOf(runtime_.FrameBackground));
     if (colour != PictureBox.back_color()) PictureBox.SetBackColor(colour);
-  } else if (runtime_.FrameKind == 1 && runtime_.FrameTiled) {
-    const platform::Picture tile = runtime_.LoadPicture(
-        runtime_.ResolveMediaPath(folders.FramesFolder + runtime_.FrameBackground));
+  }
+  std::string path;
+  if (runtime_.FrameKind == 1) {
+    // A missing picture has had its warning; nothing is painted and the opening goes on.
+    path = runtime_.ResolveMediaPath(folders.FramesFolder + runtime_.FrameBackground);
+    if (!runtime_.FileExists(path)) return;
+  }
+  if (runtime_.FrameKind == 1 && runtime_.FrameTiled) {
+    const platform::Picture tile = runtime_.LoadPicture(path);
     ImageTile.SetPicture(tile);
     const int frameW = PictureBox.width();
     const int frameH = PictureBox.height();
@@ -72,8 +78,7 @@ void GameWindow::DrawBackground() {
     }
     ImageTile.SetPicture({});
   } else if (runtime_.FrameKind == 1) {
-    const platform::Picture picture = runtime_.LoadPicture(
-        runtime_.ResolveMediaPath(folders.FramesFolder + runtime_.FrameBackground));
+    const platform::Picture picture = runtime_.LoadPicture(path);
     PictureBox.PaintPicture(picture, 0, 0, runtime_.info.FrameWidth * kTwipsPerPixel,
                             runtime_.info.FrameHeight * kTwipsPerPixel);
   }

@@ -80,11 +80,14 @@ int WaitForExit(pid_t pid, bool block, bool* ended) {
 
 void OpenWithDesktop(std::string_view target) {
   // The shell starts xdg-open in the background and ends at once, so the handler is
-  // adopted by init and never becomes our zombie.
-  std::vector<std::string> words = {"sh", "-c",
-                                    "command -v xdg-open >/dev/null 2>&1 || exit 127\n"
-                                    "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &",
-                                    "sh", std::string(target)};
+  // adopted by init and never becomes our zombie. When the handler fails, a line on our
+  // standard error says so (the program has long gone on by then).
+  std::vector<std::string> words = {
+      "sh", "-c",
+      "command -v xdg-open >/dev/null 2>&1 || exit 127\n"
+      "{ xdg-open \"$1\" </dev/null >/dev/null 2>&1 ||"
+      " printf 'scenewright: the desktop could not open %s\\n' \"$1\" >&2; } &",
+      "sh", std::string(target)};
   std::vector<char*> argv = ArgvOf(words);
   SpawnSetup setup;
   posix_spawnattr_setflags(setup.attributes(), POSIX_SPAWN_SETSID);

@@ -12,7 +12,8 @@ namespace sw {
 
 // Opens a file, a URL or a "mailto:" link with the desktop's handler (xdg-open), detached:
 // the call returns at once and leaves no child process behind. Throws VbError 53 when
-// xdg-open is not installed or cannot be started; what the handler then does is not seen.
+// xdg-open is not installed or cannot be started; when the handler fails later, a line on
+// standard error names the target.
 void OpenWithDesktop(std::string_view target);
 
 // Starts the program of a Windows-style command line (see ParseWindowsCommandLine) and waits

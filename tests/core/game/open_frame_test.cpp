@@ -184,14 +184,27 @@ TEST_F(OpenFrameTest, MissingPictureWarnsWithItsPathAndGoesOn) {
   FrameFile lost;
   lost.FrameKind = 1;
   lost.FrameBackground = "gone.jpg";
+  lost.TimerEnabled = true;
+  lost.TimerDelay = Variant(std::string("3"));
+  lost.TimerTarget = "Blue";
   w.WriteFrame("Lost", lost);
+  FrameFile lostTiles = lost;
+  lostTiles.FrameTiled = true;
+  w.WriteFrame("LostTiles", lostTiles);
   ASSERT_TRUE(game.Start());
-  game.runtime.game()->OpenFrame("Lost");
-  ASSERT_GE(game.messages().size(), 1u);
-  EXPECT_EQ(game.messages()[0].icon, "warning");
-  EXPECT_EQ(game.messages()[0].text.rfind("The following file is missing:\r\n", 0), 0u);
-  EXPECT_NE(game.messages()[0].text.find("Frames/gone.jpg"), std::string::npos);
-  EXPECT_EQ(game.runtime.CurrentFrameName, "Lost");
+  for (const char* frame : {"Lost", "LostTiles"}) {
+    const std::size_t before = game.messages().size();
+    game.runtime.game()->OpenFrame(frame);
+    // The warning only: the opening goes on to its last steps.
+    ASSERT_EQ(game.messages().size(), before + 1) << frame << ": " << game.messages().back().text;
+    const platform::MessageRecord& warning = game.messages()[before];
+    EXPECT_EQ(warning.icon, "warning");
+    EXPECT_EQ(warning.text.rfind("The following file is missing:\r\n", 0), 0u);
+    EXPECT_NE(warning.text.find("Frames/gone.jpg"), std::string::npos);
+    EXPECT_EQ(game.runtime.CurrentFrameName, frame);
+    EXPECT_TRUE(game.runtime.game()->Timer1.enabled()) << frame;
+    EXPECT_EQ(game.runtime.game()->Timer1.interval(), 3000) << frame;
+  }
 }
 
 TEST_F(OpenFrameTest, MissingGeneralFileEndsTheProgram) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -149,6 +150,27 @@ TEST(OpenWithDesktop, IsAnErrorWithoutXdgOpen) {
   EXPECT_TRUE(
       sw::testing::RunTestInChild("OpenWithDesktopChild.FailsWithoutXdgOpen",
                                   {{"SW_TEST_NO_OPENER", "1"}, {"PATH", dir.path().string()}}));
+}
+
+// Runs with an xdg-open that fails, standard error going to SW_TEST_ERR.
+TEST(OpenWithDesktopChild, SaysSoWhenTheHandlerFails) {
+  const char* err = std::getenv("SW_TEST_ERR");
+  if (err == nullptr) GTEST_SKIP() << "runs only as a child process";
+  ASSERT_NE(std::freopen(err, "w", stderr), nullptr);
+  OpenWithDesktop("www.example.com");
+  const std::string expected = "scenewright: the desktop could not open www.example.com\n";
+  for (int i = 0; i < 500 && TestDir::Slurp(err) != expected; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_EQ(TestDir::Slurp(err), expected);
+}
+
+TEST(OpenWithDesktop, AFailingHandlerIsReportedOnStandardError) {
+  TestDir dir;
+  PutScript(dir, "bin/xdg-open", "exit 4");
+  std::string path = (dir.path() / "bin").string() + ":" + std::getenv("PATH");
+  fs::path err = dir.path() / "err.txt";
+  EXPECT_TRUE(sw::testing::RunTestInChild("OpenWithDesktopChild.SaysSoWhenTheHandlerFails",
+                                          {{"SW_TEST_ERR", err.string()}, {"PATH", path}}));
 }
 
 }  // namespace
