@@ -1,6 +1,7 @@
 #include "app/player.h"
 
 #include "interaction/install.h"
+#include "media/install.h"
 #include "platform/screen_size.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
@@ -35,6 +36,7 @@ int Player::Start(std::string& reason) {
   interaction_ = InstallInteraction(runtime);
   runtime.subsystems().scripts = std::make_unique<GameScriptHost>(runtime);
   runtime.subsystems().timedEvents = std::make_unique<TimedEvents>(runtime);
+  media::InstallSound(runtime);
   shell::ShellHooks& hooks = shell_->hooks();
   hooks.execute_vbscript = [&runtime] { ExecuteVBScriptCommand(runtime); };
   hooks.view_variables = [&runtime] { ViewVariablesCommand(runtime); };
