@@ -16,7 +16,8 @@ void Put32(std::string& out, uint32_t v) {
   Put16(out, v >> 16);
 }
 void Put32Be(std::string& out, uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out.push_back(static_cast<char>((v >> shift) & 0xFF));
 }
 // A MIDI variable-length quantity.
 void PutVarLen(std::string& out, uint32_t v) {

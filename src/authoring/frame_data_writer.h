@@ -1,6 +1,7 @@
 // Writes the per-frame interaction files of a project in the authoring tool's formats:
 // hotspots (".fm2"/".mr2"), hotspot actions (".fm3"/".mr3"), item actions (".fm0"), hotspot
-// sound-channel blocks (".fm5"), frame sound blocks (".chn") and texts (".fm1"/".mr1"). Positions are given in pixels.
+// sound-channel blocks (".fm5"), frame sound blocks (".chn") and texts (".fm1"/".mr1"). Positions
+// are given in pixels.
 #pragma once
 
 #include <cstdint>

@@ -19,7 +19,9 @@ namespace {
 const char* EncoderName(AudioFileKind kind) {
   return kind == AudioFileKind::kMp3 ? "libmp3lame" : "wmav2";
 }
-const char* FormatName(AudioFileKind kind) { return kind == AudioFileKind::kMp3 ? "mp3" : "asf"; }
+const char* FormatName(AudioFileKind kind) {
+  return kind == AudioFileKind::kMp3 ? "mp3" : "asf";
+}
 
 struct OutputCloser {
   void operator()(AVFormatContext* c) const {

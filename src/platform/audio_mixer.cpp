@@ -77,6 +77,8 @@ struct AudioMixer::Impl {
   bool open = false;
   bool subsystem = false;
   PcmFormat format;
+  // The soundfont the mixer chose by itself (the system's General MIDI one).
+  std::string systemSoundFont;
   std::unordered_map<std::string, Entry> cache;
   std::size_t bytes = 0;
   std::uint64_t uses = 0;
@@ -241,6 +243,7 @@ AudioMixer::AudioMixer(AudioMixerOptions options)
   Mix_AllocateChannels(kPlayers);
   Mix_ReserveChannels(kPlayers);
   impl_->open = true;
+  if (const char* fonts = Mix_GetSoundFonts()) impl_->systemSoundFont = fonts;
 }
 
 AudioMixer::~AudioMixer() {
@@ -268,7 +271,7 @@ MediaPlayer& AudioMixer::player(int index) {
 
 void AudioMixer::SetSoundFont(const std::filesystem::path& file) {
   // The list separator cannot be part of a name; such a soundfont is not used.
-  const std::string name = file.string();
+  const std::string name = file.empty() ? impl_->systemSoundFont : file.string();
   if (name.find(';') != std::string::npos) return;
   Mix_SetSoundFonts(name.empty() ? nullptr : name.c_str());
 }

@@ -12,7 +12,9 @@ namespace {
 
 using media::SoundChannels;
 
-int Level(double v) { return SoundChannels::ChannelVolumeToPlayer(v); }
+int Level(double v) {
+  return SoundChannels::ChannelVolumeToPlayer(v);
+}
 
 TEST(SoundChannelsTest, VolumeScaleIsFortyDecibelsOverTenSteps) {
   EXPECT_EQ(Level(10), 0);
