@@ -56,6 +56,8 @@ bool IsMidi(const std::filesystem::path& file) {
 
 using Clock = std::chrono::steady_clock;
 
+constexpr std::size_t kMidiCost = std::size_t{16} << 20;
+
 }  // namespace
 
 class MixerPlayer;
@@ -189,7 +191,8 @@ std::shared_ptr<Sound> AudioMixer::Impl::Load(const std::string& gamePath) {
     if (sound->music == nullptr) {
       throw AudioError(file.filename().string() + ": cannot play MIDI (" + Mix_GetError() + ")");
     }
-    sound->bytes = 1;
+    // A MIDI stream holds a synthesizer with its soundfont: it counts as a sound of that size.
+    sound->bytes = kMidiCost;
   } else {
     sound->chunk = Mix_LoadWAV(file.c_str());
     if (sound->chunk == nullptr) {
@@ -251,6 +254,8 @@ AudioMixer::~AudioMixer() {
   impl_->players = {};
   impl_->cache.clear();
   if (impl_->open) {
+    // The soundfont choice is the mixer library's; leave it as it was found.
+    Mix_SetSoundFonts(impl_->systemSoundFont.empty() ? nullptr : impl_->systemSoundFont.c_str());
     Mix_HookMusic(nullptr, nullptr);
     Mix_SetPostMix(nullptr, nullptr);
     Mix_CloseAudio();

@@ -21,7 +21,7 @@ struct AudioMixerOptions {
   bool headless = true;
   // Turns a game path into the file on disk.
   std::function<std::filesystem::path(const std::string&)> locate;
-  // Decoded sounds kept for replay, in bytes of samples.
+  // Decoded sounds kept for replay, in bytes of samples (a MIDI file counts as 16 MB).
   std::size_t cache_bytes = std::size_t{256} << 20;
   // The longest sound decoded, in bytes of samples (about 25 minutes of CD-quality stereo).
   std::size_t max_sound_bytes = std::size_t{256} << 20;
