@@ -57,8 +57,8 @@ void ActionFields(ValueWriter& w, const ActionSpec& a) {
   Flag(w, a.InterruptSound);
   Flag(w, a.StopAllSounds);
   Flag(w, a.PlayVideo);
-  w.String(a.VideoFile).Boolean(a.VideoWithoutPlacement).Boolean(a.VideoInFrameArea);
-  w.Integer(a.VideoLeft).Integer(a.VideoTop).Integer(a.VideoWidth).Integer(a.VideoHeight).EndLine();
+  w.String(a.Video.File).Boolean(a.Video.WithoutPlacement).Boolean(a.Video.InFrameArea);
+  w.Integer(a.Video.Left).Integer(a.Video.Top).Integer(a.Video.Width).Integer(a.Video.Height).EndLine();
   if (a.LastGroup < 3) return;
   w.Boolean(a.StopMusic).Boolean(a.PlaySound).String(a.SoundFile);
   w.Boolean(a.PlayMusic).String(a.MusicFile).EndLine();

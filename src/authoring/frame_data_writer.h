@@ -11,6 +11,7 @@
 
 #include "authoring/project_writer.h"
 #include "core/frames/frame_file.h"
+#include "core/frames/video_placement.h"
 
 namespace sw {
 
@@ -48,13 +49,7 @@ struct ActionSpec {
   bool InterruptSound = false;
   bool StopAllSounds = false;
   bool PlayVideo = false;
-  std::string VideoFile;
-  bool VideoWithoutPlacement = false;
-  bool VideoInFrameArea = false;
-  int16_t VideoLeft = 0;
-  int16_t VideoTop = 0;
-  int16_t VideoWidth = 0;
-  int16_t VideoHeight = 0;
+  VideoPlacement Video;
   // group 3
   bool StopMusic = false;
   bool PlaySound = false;

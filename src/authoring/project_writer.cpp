@@ -188,7 +188,7 @@ void ProjectWriter::WriteFrame(const std::string& name, const FrameFile& f, int 
   n.flag(f.TimerEnabled);
   n.var(f.TimerDelay);
   n.str(f.TimerTarget);
-  n.str(f.VideoFile);
+  n.str(f.Video.File);
   n.str("");
   n.endl();
   n.flag(f.StopAllSounds);
@@ -198,12 +198,12 @@ void ProjectWriter::WriteFrame(const std::string& name, const FrameFile& f, int 
   n.str("");
   n.str("");
   n.endl();
-  n.flag(f.VideoWithoutPlacement);
-  n.flag(f.VideoInFrameArea);
-  n.i16(f.VideoLeft);
-  n.i16(f.VideoTop);
-  n.i16(f.VideoWidth);
-  n.i16(f.VideoHeight);
+  n.flag(f.Video.WithoutPlacement);
+  n.flag(f.Video.InFrameArea);
+  n.i16(f.Video.Left);
+  n.i16(f.Video.Top);
+  n.i16(f.Video.Width);
+  n.i16(f.Video.Height);
   n.endl();
   n.flag(f.LoopSound);
   n.flag(f.TimerTransition);

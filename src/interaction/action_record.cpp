@@ -74,13 +74,13 @@ ActionRecord ReadActionFields(ValueReader& reader, ActionReadEffects& effects) {
   r.StopAllSounds = reader.ReadInteger();
   if (r.StopAllSounds != 0) effects.StopAnyWavOrMP3();
   r.PlayVideo = reader.ReadInteger();
-  r.VideoFile = reader.ReadString();
-  r.VideoWithoutPlacement = reader.ReadBoolean();
-  r.VideoInFrameArea = reader.ReadBoolean();
-  r.VideoLeft = reader.ReadInteger();
-  r.VideoTop = reader.ReadInteger();
-  r.VideoWidth = reader.ReadInteger();
-  r.VideoHeight = reader.ReadInteger();
+  r.Video.File = reader.ReadString();
+  r.Video.WithoutPlacement = reader.ReadBoolean();
+  r.Video.InFrameArea = reader.ReadBoolean();
+  r.Video.Left = reader.ReadInteger();
+  r.Video.Top = reader.ReadInteger();
+  r.Video.Width = reader.ReadInteger();
+  r.Video.Height = reader.ReadInteger();
 
   if (!next(3)) return r;
   r.StopMusic = reader.ReadVariant();

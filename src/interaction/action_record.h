@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/frames/video_placement.h"
+
 #include "core/game/subsystems.h"
 #include "variant/variant.h"
 
@@ -31,13 +33,7 @@ struct ActionRecord {
   int16_t InterruptSound = 0;
   int16_t StopAllSounds = 0;
   int16_t PlayVideo = 0;
-  std::string VideoFile;
-  bool VideoWithoutPlacement = false;
-  bool VideoInFrameArea = false;
-  int16_t VideoLeft = 0;
-  int16_t VideoTop = 0;
-  int16_t VideoWidth = 0;
-  int16_t VideoHeight = 0;
+  VideoPlacement Video;
   // group 3
   Variant StopMusic;
   Variant PlaySound;

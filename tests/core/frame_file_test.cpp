@@ -24,14 +24,14 @@ FrameFile Busy() {
   f.TimerEnabled = true;
   f.TimerDelay = Variant(std::string("2.5"));
   f.TimerTarget = "[last visited frame]";
-  f.VideoFile = "intro.avi";
+  f.Video.File = "intro.avi";
   f.StopAllSounds = true;
   f.MusicFile = "theme.mid";
-  f.VideoInFrameArea = true;
-  f.VideoLeft = 10;
-  f.VideoTop = 20;
-  f.VideoWidth = 320;
-  f.VideoHeight = 240;
+  f.Video.InFrameArea = true;
+  f.Video.Left = 10;
+  f.Video.Top = 20;
+  f.Video.Width = 320;
+  f.Video.Height = 240;
   f.LoopSound = false;
   f.TimerTransition = true;
   f.TimerTransitionDuration = 1500;
@@ -59,7 +59,7 @@ TEST(FrameFile, EveryFieldRoundTrips) {
   EXPECT_DOUBLE_EQ(f.TimerDelay.ToDouble(), 2.5);
   EXPECT_EQ(f.TimerTarget, "[last visited frame]");
   EXPECT_EQ(f.MusicFile, "theme.mid");
-  EXPECT_EQ(f.VideoHeight, 240);
+  EXPECT_EQ(f.Video.Height, 240);
   EXPECT_FALSE(f.LoopSound);
   EXPECT_EQ(f.TimerTransitionDuration, 1500);
   EXPECT_EQ(f.TimerTransitionNumber, 3);
@@ -78,7 +78,7 @@ TEST(FrameFile, HeaderOnlyKeepsDefaults) {
   EXPECT_EQ(f.FrameBackground, "hall.bmp");
   EXPECT_TRUE(f.SoundFile.empty());
   EXPECT_FALSE(f.TimerEnabled);
-  EXPECT_TRUE(f.VideoFile.empty());
+  EXPECT_TRUE(f.Video.File.empty());
   EXPECT_FALSE(f.ScriptEnabled);
   EXPECT_TRUE(f.LoopSound);  // a missing loop flag means the sound repeats
 }

@@ -241,9 +241,9 @@ TEST_F(ActionsTest, AnEighthChannelEntryOrAnOversizedVideoPlacementIsReported) {
   eight.TargetFrame = "Attic";
   ActionSpec video;
   video.PlayVideo = true;
-  video.VideoFile = "intro.avi";
-  video.VideoInFrameArea = true;
-  video.VideoLeft = 2185;  // 2185 x 15 leaves the 16-bit range
+  video.Video.File = "intro.avi";
+  video.Video.InFrameArea = true;
+  video.Video.Left = 2185;  // 2185 x 15 leaves the 16-bit range
   WriteActions(writer, "Hall", {eight, video});
   writer.WriteRaw("Frames/intro.avi", "RIFF");
   Start();
@@ -263,14 +263,14 @@ TEST_F(ActionsTest, AnEighthChannelEntryOrAnOversizedVideoPlacementIsReported) {
 TEST_F(ActionsTest, VideosPlayWhereTheRecordPlacesThem) {
   ActionSpec inArea;
   inArea.PlayVideo = true;
-  inArea.VideoFile = "intro.avi";
-  inArea.VideoInFrameArea = true;
-  inArea.VideoLeft = 2184;
-  inArea.VideoWidth = 100;
-  inArea.VideoHeight = 50;
+  inArea.Video.File = "intro.avi";
+  inArea.Video.InFrameArea = true;
+  inArea.Video.Left = 2184;
+  inArea.Video.Width = 100;
+  inArea.Video.Height = 50;
   ActionSpec placed = inArea;
-  placed.VideoInFrameArea = false;
-  placed.VideoLeft = 5;
+  placed.Video.InFrameArea = false;
+  placed.Video.Left = 5;
   WriteActions(writer, "Hall", {inArea, placed});
   writer.WriteRaw("Frames/intro.avi", "RIFF");
   Start();

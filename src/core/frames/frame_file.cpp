@@ -35,7 +35,7 @@ FrameFile ReadFrameFile(ValueReader& r) {
   f.TimerEnabled = r.ReadBoolean();
   f.TimerDelay = r.ReadVariant();
   f.TimerTarget = r.ReadString();
-  f.VideoFile = r.ReadString();
+  f.Video.File = r.ReadString();
   r.Skip();
   if (r.AtEnd()) return f;
   f.StopAllSounds = r.ReadBoolean();
@@ -43,12 +43,12 @@ FrameFile ReadFrameFile(ValueReader& r) {
   f.MusicFile = r.ReadString();
   if (r.AtEnd()) return f;
   SkipValues(r, 3);
-  f.VideoWithoutPlacement = r.ReadBoolean();
-  f.VideoInFrameArea = r.ReadBoolean();
-  f.VideoLeft = r.ReadInteger();
-  f.VideoTop = r.ReadInteger();
-  f.VideoWidth = r.ReadInteger();
-  f.VideoHeight = r.ReadInteger();
+  f.Video.WithoutPlacement = r.ReadBoolean();
+  f.Video.InFrameArea = r.ReadBoolean();
+  f.Video.Left = r.ReadInteger();
+  f.Video.Top = r.ReadInteger();
+  f.Video.Width = r.ReadInteger();
+  f.Video.Height = r.ReadInteger();
   if (r.AtEnd()) return f;
   f.LoopSound = r.ReadBoolean();
   if (r.AtEnd()) return f;

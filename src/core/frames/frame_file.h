@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/frames/video_placement.h"
 #include "variant/variant.h"
 
 namespace sw {
@@ -25,16 +26,10 @@ struct FrameFile {
   bool TimerEnabled = false;
   Variant TimerDelay;  // seconds, a number in text form
   std::string TimerTarget;
-  std::string VideoFile;
+  VideoPlacement Video;
   bool StopAllSounds = false;
   bool StopMusic = false;
   std::string MusicFile;
-  bool VideoWithoutPlacement = false;
-  bool VideoInFrameArea = false;
-  int16_t VideoLeft = 0;
-  int16_t VideoTop = 0;
-  int16_t VideoWidth = 0;
-  int16_t VideoHeight = 0;
   bool LoopSound = true;
   bool TimerTransition = false;
   int32_t TimerTransitionDuration = 0;  // milliseconds

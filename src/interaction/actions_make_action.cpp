@@ -214,17 +214,17 @@ int16_t Actions::Carry(ActionRecord& r, int16_t areaIndex, int16_t objectIndex) 
   if (r.PlayVideo != 0) {
     sub.shell->HideMenus();
     window.CutSceneArea.SetVisible(false);
-    const std::string path = rt.ResolveMediaPath(folders.FramesFolder + r.VideoFile);
-    if (!r.VideoInFrameArea) {
-      if (r.VideoWithoutPlacement) {
+    const std::string path = rt.ResolveMediaPath(folders.FramesFolder + r.Video.File);
+    if (!r.Video.InFrameArea) {
+      if (r.Video.WithoutPlacement) {
         sub.video->PlayMovieWithStop(path, false, false, 0, 0, 0, 0);
       } else {
-        sub.video->PlayMovieWithStop(path, false, true, r.VideoLeft, r.VideoTop, r.VideoWidth,
-                                     r.VideoHeight);
+        sub.video->PlayMovieWithStop(path, false, true, r.Video.Left, r.Video.Top, r.Video.Width,
+                                     r.Video.Height);
       }
     } else {
-      window.CutSceneArea.Move(PixelsToTwips16(r.VideoLeft), PixelsToTwips16(r.VideoTop),
-                               PixelsToTwips16(r.VideoWidth), PixelsToTwips16(r.VideoHeight));
+      window.CutSceneArea.Move(PixelsToTwips16(r.Video.Left), PixelsToTwips16(r.Video.Top),
+                               PixelsToTwips16(r.Video.Width), PixelsToTwips16(r.Video.Height));
       sub.video->PlayMovieWithStop(path, true, false, 0, 0, 0, 0);
       window.CutSceneArea.ZOrder(0);
       rt.platform().DoEvents();

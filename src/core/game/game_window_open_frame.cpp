@@ -139,21 +139,21 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     bool waterLoaded = false;                                      // 11
     PicRipplingWater.SetVisible(false);
 
-    const bool hasVideo = !frame.VideoFile.empty();
-    const std::string videoPath = hasVideo ? folders.FramesFolder + frame.VideoFile : std::string();
+    const bool hasVideo = !frame.Video.File.empty();
+    const std::string videoPath = hasVideo ? folders.FramesFolder + frame.Video.File : std::string();
     auto startVideo = [&] {
-      if (frame.VideoInFrameArea) {
-        CutSceneArea.Move(frame.VideoLeft * kTwipsPerPixel, frame.VideoTop * kTwipsPerPixel,
-                          frame.VideoWidth * kTwipsPerPixel, frame.VideoHeight * kTwipsPerPixel);
+      if (frame.Video.InFrameArea) {
+        CutSceneArea.Move(frame.Video.Left * kTwipsPerPixel, frame.Video.Top * kTwipsPerPixel,
+                          frame.Video.Width * kTwipsPerPixel, frame.Video.Height * kTwipsPerPixel);
         sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), true, false, 0, 0, 0, 0);
         CutSceneArea.ZOrder(0);
         rt.platform().DoEvents();
         CutSceneArea.SetVisible(true);
-      } else if (frame.VideoWithoutPlacement) {
+      } else if (frame.Video.WithoutPlacement) {
         sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), false, false, 0, 0, 0, 0);
       } else {
-        sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), false, true, frame.VideoLeft,
-                                     frame.VideoTop, frame.VideoWidth, frame.VideoHeight);
+        sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), false, true, frame.Video.Left,
+                                     frame.Video.Top, frame.Video.Width, frame.Video.Height);
       }
     };
 
