@@ -18,8 +18,8 @@ namespace sw {
 
 namespace {
 
-constexpr int kHotspotSoundChannel = 6;
-constexpr int kMusicChannel = 7;
+constexpr int kHotspotSoundChannel = SoundService::kFrameSoundChannel;
+constexpr int kMusicChannel = SoundService::kMusicChannel;
 using platform::kTwipsPerPixel;
 constexpr const char* kLastVisitedFrame = "last visited frame";
 

@@ -20,8 +20,8 @@ namespace sw {
 namespace {
 
 using platform::kTwipsPerPixel;
-constexpr int kFrameSoundChannel = 6;
-constexpr int kMusicChannel = 7;
+constexpr int kFrameSoundChannel = SoundService::kFrameSoundChannel;
+constexpr int kMusicChannel = SoundService::kMusicChannel;
 
 // A picture size in twips as the 16-bit integer the tiling loop counts with.
 int16_t TwipsAsInteger(int twips) {
