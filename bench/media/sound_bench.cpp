@@ -45,7 +45,9 @@ void BM_ApplySoundChannelsSevenOrdersCached(benchmark::State& state) {
   sw::PathResolver files;
   sw::UserSettings settings(root / "settings.ini");
   sw::GameRuntime runtime(platform, files, settings);
-  sw::media::GameSound& sound = sw::media::InstallSound(runtime);
+  auto service = sw::media::CreateSound(runtime);
+  sw::media::GameSound& sound = *service;
+  runtime.subsystems().sound = std::move(service);
   sw::Startup startup(runtime, (root / "game").string());
   if (!startup.WelcomeLoad() || runtime.CurrentFrameName != "Room") {
     state.SkipWithError("the game did not start");

@@ -2,12 +2,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/ascii.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
 #include "core/valuefile/value_reader.h"
 #include "interaction/frame_data_files.h"
 #include "interaction/interaction.h"
+#include "platform/geometry.h"
 #include "platform/image.h"
 #include "variant/host_object.h"
 
@@ -32,10 +34,6 @@ int ShrunkSize(double size) {
 
 bool IsDefaultPointerName(const std::string& file) {
   return file.empty() || LowerAscii(file) == "default";
-}
-
-int Pixels(int twips) {
-  return static_cast<int>(RoundHalfEven(twips / 15.0));
 }
 
 }  // namespace
@@ -227,10 +225,10 @@ nlohmann::json Hotspots::Dump() const {
     const platform::Element* area = window->form().Find("Area", index);
     out.push_back({{"index", index},
                    {"visible", area->visible()},
-                   {"left", Pixels(area->left())},
-                   {"top", Pixels(area->top())},
-                   {"width", Pixels(area->width())},
-                   {"height", Pixels(area->height())}});
+                   {"left", platform::TwipsToPixels(area->left())},
+                   {"top", platform::TwipsToPixels(area->top())},
+                   {"width", platform::TwipsToPixels(area->width())},
+                   {"height", platform::TwipsToPixels(area->height())}});
   }
   return out;
 }

@@ -3,10 +3,10 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "base/vb_error.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "platform/platform.h"
-#include "variant/vb_error.h"
 
 namespace sw::media {
 

@@ -36,7 +36,7 @@ GameSound& InstallSound(GameRuntime& runtime,
   return sound;
 }
 
-GameSound& InstallSound(GameRuntime& runtime) {
+std::unique_ptr<GameSound> CreateSound(GameRuntime& runtime) {
   platform::AudioMixerOptions options;
   options.headless = runtime.platform().headless();
   PathResolver& files = runtime.files();
@@ -44,10 +44,10 @@ GameSound& InstallSound(GameRuntime& runtime) {
   auto mixer = std::make_shared<platform::AudioMixer>(std::move(options));
   std::array<platform::MediaPlayer*, kChannels> players{};
   for (int i = 1; i <= kChannels; ++i) players[static_cast<size_t>(i - 1)] = &mixer->player(i);
-  GameSound& sound = InstallSound(runtime, players, std::cerr);
-  sound.backend = mixer;
+  auto sound = std::make_unique<GameSound>(runtime, players, std::cerr);
+  sound->backend = mixer;
   // The game folder is known once the game starts; its soundfont is looked for then.
-  sound.on_reset = [&runtime, mixer] {
+  sound->on_reset = [&runtime, mixer] {
     const std::string font = GameSoundFont(runtime);
     mixer->SetSoundFont(font.empty() ? std::filesystem::path() : runtime.files().Resolve(font));
   };

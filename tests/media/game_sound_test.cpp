@@ -74,7 +74,7 @@ class GameSoundTest : public ::testing::Test {
     const auto until = game.platform.clock().NowMs() + ms;
     while (game.platform.clock().NowMs() < until) game.platform.DoEvents();
   }
-  void Open(const std::string& frame) { window().OpenFrame(frame, false, 0, 0); }
+  void Open(const std::string& frame) { window().OpenFrame(frame); }
   FakePlayer& player(int i) { return players[static_cast<size_t>(i - 1)]; }
   const media::SoundChannel& channel(int c) { return sound->channels().channel(c); }
   std::string Areas(const std::string& f) { return game.runtime.folders.AreasFolder + f; }
