@@ -79,9 +79,16 @@ void WriteLighthouseInteraction(const sw::ProjectWriter& game) {
   sw::WriteHotspots(game, "Harbour",
                     {Pictured(Rect(40, 320, 220, 120), "boat.bmp"),
                      Pictured(Rect(480, 60, 120, 80), "sign.bmp")});
-  sw::WriteActions(
-      game, "Harbour",
-      {GoTo("Sea"), Say("Harbour of Saint Agnes. The lighthouse keeper is away.", false)});
+  sw::WriteActions(game, "Harbour",
+                   {GoTo("Sea"), [] {
+                      // The sign's bell rings once when it is read.
+                      sw::ActionSpec sign =
+                          Say("Harbour of Saint Agnes. The lighthouse keeper is away.", false);
+                      sign.PlaySound = true;
+                      sign.SoundFile = "bell.wav";
+                      sign.LoopSound = false;
+                      return sign;
+                    }()});
   // Text 3 shows the Visits variable; the frame's script fills it in.
   sw::WriteTexts(game, "Harbour",
                  {Caption("The Lighthouse", 40, 30, 24),

@@ -6,6 +6,7 @@
 
 #include "authoring/project_writer.h"
 #include "sample/lighthouse_interaction.h"
+#include "sample/lighthouse_sounds.h"
 
 namespace {
 
@@ -39,6 +40,16 @@ uint32_t Stone(int x, int y) {
   if (mortar) return Rgb(60, 55, 50);
   const int grain = ((x * 7 + y * 13) % 17) - 8;
   return Rgb(140 + grain, 130 + grain, 115 + grain);
+}
+
+// One order for sound channel 1, cross-faded over `fadeMs`: play `file` for ever at `volume`
+// (0-10), or fade out what plays when `file` is empty.
+void ChannelOne(sw::FrameFile& f, const std::string& file, double volume, int fadeMs) {
+  f.FadeTime = sw::Variant(static_cast<int16_t>(fadeMs));
+  f.ValuesPerChannel = 5;
+  f.ChannelCount = 1;
+  f.Channels = {{sw::Variant(static_cast<int16_t>(file.empty() ? 3 : 2)), sw::Variant(true),
+                 sw::Variant(true), sw::Variant(volume), sw::Variant(file)}};
 }
 
 }  // namespace
@@ -79,6 +90,7 @@ int main(int argc, char** argv) {
         "  End If\r\n"
         "End Sub");
     sample::WriteLighthouseInteraction(game);
+    sample::WriteLighthouseSounds(game);
 
     game.WriteRaw("Frames/seaview.bmp", sw::MakeBmp(kWidth / 2, kHeight / 2, [](int x, int y) {
                     return SeaView(x * 2, y * 2);
@@ -99,6 +111,9 @@ int main(int argc, char** argv) {
         "Visits = Visits + 1\r\n"
         "Text(3).Caption = |Visits to the harbour: | & Visits\r\n"
         "Action.CreateTimedEvent 2, |Text(2).Caption = ||The tide is coming in.|||, False"));
+    // The shanty plays at the harbour, the surf swells in on channel 1.
+    harbour.MusicFile = "shanty.mid";
+    ChannelOne(harbour, "surf.wav", 7, 1500);
     game.WriteFrame("Harbour", harbour);
 
     // Sea: a picture stretched over the frame; moves on to the tower after four seconds.
@@ -116,6 +131,8 @@ int main(int argc, char** argv) {
                                 "WindowObject.TimerObject(1).Interval = 500\r\n"
                                 "Text(2).Visible = False\r\n"
                                 "WindowObject.TimerObject(1).Enabled = (LampLit = 1)"));
+    // Out at sea the wind takes over channel 1 from the surf: a cross-fade.
+    ChannelOne(sea, "wind.wav", 8, 2000);
     game.WriteFrame("Sea", sea);
 
     // Tower: a stone tile repeated over the frame; goes back where it came from.
@@ -126,6 +143,8 @@ int main(int argc, char** argv) {
     tower.TimerEnabled = true;
     tower.TimerDelay = sw::Variant(std::string("2.5"));
     tower.TimerTarget = "[last visited frame]";
+    // Inside, the wind dies away.
+    ChannelOne(tower, "", 0, 1000);
     game.WriteFrame("Tower", tower);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make-sample-game: %s\n", e.what());

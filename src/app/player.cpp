@@ -3,6 +3,8 @@
 #include "core/game/subsystems.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
+#include "media/game_sound.h"
+#include "media/install.h"
 #include "platform/screen_size.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
@@ -26,7 +28,7 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   sub.clicks = std::make_unique<ClickPositionServiceImpl>(interaction);
   sub.texts = std::make_unique<TextServiceImpl>(interaction);
   sub.messages = std::make_unique<MessageServiceImpl>(interaction);
-  sub.sound = std::make_unique<SoundService>();
+  sub.sound = media::CreateSound(runtime);
   sub.video = std::make_unique<VideoService>();
   sub.transitions = std::make_unique<TransitionService>();
   sub.water = std::make_unique<RipplingWaterService>();

@@ -27,6 +27,16 @@ void Reserved(ValueWriter& w, int count) {
   for (int i = 0; i < count; ++i) w.Integer(0);
 }
 
+// An old sound system block: its ignored leading values, then one line per old channel.
+void OldSoundBlock(ValueWriter& w, const std::vector<OldChannelSpec>& channels) {
+  w.Integer(0);
+  Reserved(w, 21);
+  w.EndLine();
+  for (const OldChannelSpec& c : channels) {
+    w.Integer(0).Boolean(c.Stop).Boolean(c.Play).String(c.File).Integer(c.Repeat).EndLine();
+  }
+}
+
 void Names(ValueWriter& w, const std::vector<std::string>& names) {
   w.Integer(static_cast<int16_t>(names.size()));
   for (const auto& name : names) w.String(name);
@@ -135,15 +145,17 @@ void WriteHotspotChannels(const ProjectWriter& project, const std::string& frame
     w.Integer(0).Integer(b.Hotspot);
     Reserved(w, 8);
     w.EndLine();
-    w.Integer(0);
-    Reserved(w, 21);
-    w.EndLine();
-    for (const OldChannelSpec& c : b.Channels) {
-      w.Integer(0).Boolean(c.Stop).Boolean(c.Play).String(c.File).Integer(c.Repeat).EndLine();
-    }
+    OldSoundBlock(w, b.Channels);
     Separator(w);
   }
   Save(project, frame, ".fm5", w);
+}
+
+void WriteFrameChannels(const ProjectWriter& project, const std::string& frame,
+                        const std::vector<OldChannelSpec>& channels) {
+  ValueWriter w;
+  OldSoundBlock(w, channels);
+  project.WriteRaw("Frames/" + frame + ".chn", w.bytes());
 }
 
 void WriteTexts(const ProjectWriter& project, const std::string& frame,

@@ -1,6 +1,7 @@
 // Writes the per-frame interaction files of a project in the authoring tool's formats:
 // hotspots (".fm2"/".mr2"), hotspot actions (".fm3"/".mr3"), item actions (".fm0"), hotspot
-// sound-channel blocks (".fm5") and texts (".fm1"/".mr1"). Positions are given in pixels.
+// sound-channel blocks (".fm5"), frame sound blocks (".chn") and texts (".fm1"/".mr1"). Positions
+// are given in pixels.
 #pragma once
 
 #include <cstdint>
@@ -130,6 +131,9 @@ struct HotspotChannelsSpec {
 };
 void WriteHotspotChannels(const ProjectWriter& project, const std::string& frame,
                           const std::vector<HotspotChannelsSpec>& blocks);
+// The frame's own old sound block (".chn" in the frames folder).
+void WriteFrameChannels(const ProjectWriter& project, const std::string& frame,
+                        const std::vector<OldChannelSpec>& channels);
 void WriteTexts(const ProjectWriter& project, const std::string& frame,
                 const std::vector<TextSpec>& texts, bool merged = false);
 

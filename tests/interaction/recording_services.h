@@ -48,7 +48,9 @@ class RecordingSound final : public SoundService {
     log_.Add("PlaySoundChannels");
   }
   void ApplySoundChannels() override { log_.Add("ApplySoundChannels"); }
-  void StepAudioFade(int step) override { log_.Add("StepAudioFade " + std::to_string(step)); }
+  void StepAudioFade(double progress) override {
+    log_.Add("StepAudioFade " + std::to_string(static_cast<int>(progress)));
+  }
   void SetActionChannelOrder(int k, const ChannelOrder& o) override {
     log_.Add("Channel " + std::to_string(k) + " " + std::to_string(o.action) + " " +
              (o.fade ? "fade" : "-") + " " + (o.repeat ? "repeat" : "-") + " " +

@@ -97,6 +97,9 @@ GameWindow::GameWindow(GameRuntime& runtime)
   AddMenus(form_->menu());
 
   Timer1.on.timer = [this](platform::Element&) { Timer1Tick(); };
+  TimerAudioFade.on.timer = [this](platform::Element&) {
+    runtime_.subsystems().sound->TimerAudioFade();
+  };
 
   // Coordinates of automation scripts and screenshots are those of the frame picture.
   runtime_.platform().desktop().SetFrameElement(&PictureBox);

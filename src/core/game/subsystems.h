@@ -72,7 +72,9 @@ struct MessageService {
 
 // The seven sound channels: 6 serves the frame and hotspot sounds, 7 the music.
 struct SoundService {
+  // The channel whose player plays the frame's sound and a hotspot's sound.
   static constexpr int kFrameSoundChannel = 6;
+  // The channel whose player plays the music of frames and hotspots.
   static constexpr int kMusicChannel = 7;
 
   virtual ~SoundService() = default;
@@ -98,7 +100,10 @@ struct SoundService {
   virtual void PlaySoundChannels(ValueReader& reader) { (void)reader; }
   virtual void ApplySoundChannels() {}
   virtual void StartAudioFade() {}
-  virtual void StepAudioFade(int step) { (void)step; }
+  // `progress`: the part of the fade time gone by, 0..1; 1 finishes every fade at once.
+  virtual void StepAudioFade(double progress) { (void)progress; }
+  // One tick of the game window's 100 ms TimerAudioFade.
+  virtual void TimerAudioFade() {}
   // True while the player serving the channel plays.
   virtual bool IsChannelPlaying(int channel) {
     (void)channel;
