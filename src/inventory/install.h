@@ -1,0 +1,14 @@
+// Installs the inventory subsystem (items and bar) into a game runtime's service slot.
+#pragma once
+
+#include <memory>
+
+namespace sw {
+
+class GameRuntime;
+class Inventory;
+
+// Replaces the runtime's inventory service; returns the subsystem.
+std::shared_ptr<Inventory> InstallInventory(GameRuntime& runtime);
+
+}  // namespace sw
