@@ -90,6 +90,7 @@ void InventoryBar::Inventory_Move() {
   std::int64_t t0 = clock.NowMs();
   double step = 0;  // twips per pass
   int counter = 0;
+  int passesSinceMeasure = 0;
   // The exact position: steps smaller than a twip add up instead of rounding away.
   double exact = panel.top();
   while (!platform.events().quit_requested() && rt.game() == window && !form->closed()) {
@@ -104,11 +105,15 @@ void InventoryBar::Inventory_Move() {
     }
     if (InventoryPoppedOpen) PointerZone = kOverInventory;
     counter = (counter + 1) % kPassesPerMeasure;
-    if (counter == 2) {
+    if (counter == 2 && passesSinceMeasure > 0) {
+      // The time of the passes since the last measure, per pass: the first measure covers
+      // one pass, the later ones five.
       const std::int64_t now = clock.NowMs();
-      step = static_cast<double>(now - t0) / 1000.0 * h / (kSlideSeconds * kPassesPerMeasure);
+      step = static_cast<double>(now - t0) / 1000.0 * h / (kSlideSeconds * passesSinceMeasure);
       t0 = now;
+      passesSinceMeasure = 0;
     }
+    ++passesSinceMeasure;
     if (PointerZone == kOverInventory) {
       exact = info.InventorySlideOpen ? std::min(exact + step, 0.0) : 0.0;
     } else if (PointerZone == kOverFrame) {
@@ -184,7 +189,8 @@ void InventoryBar::Load_InventoryBackground() {
     hideBackground();
   } else {
     steps.Run([&] {
-      background->SetPicture(rt.LoadPicture(rt.folders.InventoryFolder + info.InventoryBackgroundFile));
+      background->SetPicture(
+          rt.LoadPicture(rt.folders.InventoryFolder + info.InventoryBackgroundFile));
     });
     steps.Run([&] { background->SetLeft(0); });
     steps.Run([&] { background->SetTop(window->Inventory1.height() - background->height()); });
@@ -192,7 +198,8 @@ void InventoryBar::Load_InventoryBackground() {
   }
   if (found(info.InventoryHandleFile)) {  // 3
     steps.Run([&] {
-      window->Inventory2.SetPicture(rt.LoadPicture(rt.folders.InventoryFolder + info.InventoryHandleFile));
+      window->Inventory2.SetPicture(
+          rt.LoadPicture(rt.folders.InventoryFolder + info.InventoryHandleFile));
     });
   }
 }
@@ -219,9 +226,9 @@ void InventoryBar::LayOutBar() {
   form.SetContainer(itemTemplate, window->Inventory1);
   // The built-in look: drawn once per frame size and row spacing.
   const int gapPx = platform::TwipsToPixels(layout.CellHeight() - InventoryLayout::kIconTwips);
-  const auto size = std::make_tuple(static_cast<int>(info.FrameWidth),
-                                    static_cast<int>(info.FrameHeight), gapPx,
-                                    platform::TwipsToPixels(layout.CellHeight()));
+  const auto size =
+      std::make_tuple(static_cast<int>(info.FrameWidth), static_cast<int>(info.FrameHeight), gapPx,
+                      platform::TwipsToPixels(layout.CellHeight()));
   if (size != panel_picture_size_) {
     panel_picture_ = BuiltInPanelPicture(std::get<0>(size), std::get<1>(size), std::get<2>(size),
                                          std::get<3>(size));

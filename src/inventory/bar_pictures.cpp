@@ -44,7 +44,8 @@ platform::Picture BuiltInHandlePicture() {
   }
   // A pale arrow pointing down: the panel opens downwards.
   for (int row = 0; row < 6; ++row) {
-    for (int x = kW / 2 - 6 + row; x <= kW / 2 + 5 - row; ++x) p.SetPixel(x, 5 + row, Rgb(236, 214, 160));
+    for (int x = kW / 2 - 6 + row; x <= kW / 2 + 5 - row; ++x)
+      p.SetPixel(x, 5 + row, Rgb(236, 214, 160));
   }
   p.RecomputeOpaque();
   return platform::Picture(std::move(p));

@@ -46,7 +46,7 @@ std::string ReadItemIcon(ValueReader& reader) {
   return reader.ReadString();
 }
 
-bool EqualsOne(const Variant& value) {
+bool IsStoredOne(const Variant& value) {
   return Compare(value, Variant(int16_t{1}), false, kRightNumberLiteral) == CmpResult::Equal;
 }
 
@@ -59,7 +59,7 @@ std::optional<std::string> FindPickUp(ValueReader& reader, int16_t areaIndex,
       continue;
     }
     for (int i = 0; i < 8; ++i) reader.Skip();
-    if (!EqualsOne(reader.ReadVariant())) return std::nullopt;
+    if (!IsStoredOne(reader.ReadVariant())) return std::nullopt;
     return reader.ReadString();
   }
   return std::nullopt;
@@ -69,15 +69,15 @@ CombinationRemovals ReadCombinationRemovals(ValueReader& reader) {
   CombinationRemovals removals;
   const Variant dragged = reader.ReadVariant();
   const Variant target = reader.ReadVariant();
-  removals.dragged = EqualsOne(dragged);
-  removals.target = EqualsOne(target);
+  removals.dragged = IsStoredOne(dragged);
+  removals.target = IsStoredOne(target);
   return removals;
 }
 
 std::optional<std::string> ReadCombinationResult(ValueReader& reader) {
   const Variant add = reader.ReadVariant();
   const Variant name = reader.ReadVariant();
-  if (!EqualsOne(add)) return std::nullopt;
+  if (!IsStoredOne(add)) return std::nullopt;
   return AsText(name);
 }
 

@@ -29,7 +29,7 @@ std::string ReadItemIcon(ValueReader& reader);
 
 // A stored flag "equal to 1" as the game compares it: a number, or text that reads as one
 // (other text is VbError 13 Type mismatch).
-bool EqualsOne(const Variant& value);
+bool IsStoredOne(const Variant& value);
 
 // Searches the pick-up file for the record of `areaIndex`. The first record of that hotspot
 // decides: its item when field 11 is 1, else nothing (the records after it are not read).

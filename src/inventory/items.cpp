@@ -79,7 +79,7 @@ void InventoryItems::AddPickedObject(const std::string& name, bool doNotPopup) {
     ObjectsCount = k;
     const ProjectInfo& info = rt.info;
     if (info.InventoryEnabled) {
-      FitPanel(*window);                   // 5
+      FitPanel(*window);                    // 5
       window->Inventory2.SetVisible(true);  // 6: at least one item now
     }
     created = 0;
@@ -175,7 +175,7 @@ void InventoryItems::PickedObjectDragDrop(int16_t index, const platform::Element
                                                              : index);
     }
     if (const auto result = ReadCombinationResult(reader)) AddPickedObject(*result, false);  // 3
-    if (reader.AtEnd()) return;                                      // 4
+    if (reader.AtEnd()) return;                                                              // 4
     const CombinationScript script = ReadCombinationScript(reader);
     if (rt.StopRequested) return;  // 5
     sub.scripts->ResetActionModule();

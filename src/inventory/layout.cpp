@@ -42,7 +42,8 @@ int16_t InventoryLayout::ItemsPerRow() const {
   const int32_t cell = CellWidth();
   if (cell == 0) throw VbError(vberr::kDivisionByZero);
   const double perRow = std::floor(static_cast<double>(width) / cell);
-  if (perRow > std::numeric_limits<int16_t>::max() || perRow < std::numeric_limits<int16_t>::min()) {
+  if (perRow > std::numeric_limits<int16_t>::max() ||
+      perRow < std::numeric_limits<int16_t>::min()) {
     throw VbError(vberr::kOverflow);
   }
   return static_cast<int16_t>(perRow);
