@@ -1,6 +1,7 @@
 #include "app/player.h"
 
 #include "interaction/install.h"
+#include "inventory/install.h"
 #include "platform/screen_size.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
@@ -33,6 +34,7 @@ int Player::Start(std::string& reason) {
                                                 options_.project_dir.string(), shellOptions);
   GameRuntime& runtime = shell_->runtime();
   interaction_ = InstallInteraction(runtime);
+  InstallInventory(runtime);
   runtime.subsystems().scripts = std::make_unique<GameScriptHost>(runtime);
   runtime.subsystems().timedEvents = std::make_unique<TimedEvents>(runtime);
   shell::ShellHooks& hooks = shell_->hooks();
