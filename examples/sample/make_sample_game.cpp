@@ -6,6 +6,7 @@
 
 #include "authoring/project_writer.h"
 #include "sample/lighthouse_interaction.h"
+#include "sample/lighthouse_inventory.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
     game.WriteGeneral(info);
     game.WriteTexts(1);
     // "AllowControlsReferences" lets scripts reach the game window (its object timers).
-    game.WriteVariables({"LampLit", "AllowControlsReferences"}, {"Visits"});
+    game.WriteVariables({"LampLit", "AllowControlsReferences", "HutLit"}, {"Visits"});
     game.WriteProcedures(
         "' The lamp's blinking: object timer 1 calls this while the lamp is lit.\r\n"
         "Sub TimerObject1\r\n"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
         "  End If\r\n"
         "End Sub");
     sample::WriteLighthouseInteraction(game);
+    sample::WriteLighthouseInventory(game);
 
     game.WriteRaw("Frames/seaview.bmp", sw::MakeBmp(kWidth / 2, kHeight / 2, [](int x, int y) {
                     return SeaView(x * 2, y * 2);
