@@ -5,6 +5,7 @@
 #include <charconv>
 #include <sstream>
 
+#include "base/ascii.h"
 #include "platform/input.h"
 
 namespace sw::automation {
@@ -15,12 +16,6 @@ std::string Trim(const std::string& s) {
   while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
   while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
   return s.substr(b, e - b);
-}
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
 }
 
 std::vector<std::string> Words(const std::string& s) {
@@ -47,7 +42,7 @@ struct LineParser {
 
 std::variant<Command, ScriptError> ParseLine(int line_number, const std::string& line) {
   std::size_t space = line.find_first_of(" \t");
-  std::string word = Lower(line.substr(0, space));
+  std::string word = LowerAscii(line.substr(0, space));
   LineParser p{line_number, space == std::string::npos ? "" : Trim(line.substr(space)), {}};
   p.args = Words(p.rest);
   Command c;
@@ -69,7 +64,7 @@ std::variant<Command, ScriptError> ParseLine(int line_number, const std::string&
     c.kind = Command::Kind::kClick;
     if (auto e = need_ints(2, 3)) return *e;
     if (p.args.size() == 3) {
-      std::string b = Lower(p.args[2]);
+      std::string b = LowerAscii(p.args[2]);
       if (b != "right" && b != "left") return p.Error("click takes 'right' or nothing after X Y");
       c.right = b == "right";
     }
@@ -86,7 +81,7 @@ std::variant<Command, ScriptError> ParseLine(int line_number, const std::string&
     if (!c.key_code) return p.Error("unknown key '" + p.args[0] + "'");
     c.text = p.args[0];
     for (std::size_t i = 1; i < p.args.size(); ++i) {
-      std::string m = Lower(p.args[i]);
+      std::string m = LowerAscii(p.args[i]);
       if (m == "ctrl")
         c.shift |= platform::kCtrlMask;
       else if (m == "shift")

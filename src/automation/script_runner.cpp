@@ -1,13 +1,13 @@
 #include "automation/script_runner.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/ascii.h"
+#include "base/vb_error.h"
 #include "platform/button.h"
 #include "platform/list_box.h"
 #include "platform/platform.h"
 #include "platform/text_field.h"
-#include "variant/vb_error.h"
 
 namespace sw::automation {
 
@@ -19,12 +19,6 @@ namespace {
 constexpr long long kMaxWaitStep = 10;
 // Intermediate pointer positions of a drag between press and release.
 constexpr int kDragSteps = 4;
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
 
 InputEvent Mouse(InputEvent::Kind kind, platform::Point p, int button = 0) {
   InputEvent e;
@@ -144,12 +138,13 @@ void ScriptRunner::Execute(platform::Platform& platform, const Command& c) {
     case Kind::kDialogPress: {
       platform::Form* dialog = OpenDialog(platform, c);
       if (!dialog) return;
-      std::string wanted = Lower(c.text);
+      std::string wanted = LowerAscii(c.text);
       for (const auto& element : dialog->elements()) {
         if (element->kind() != platform::ElementKind::kButton) continue;
         auto& button = static_cast<platform::ButtonElement&>(*element);
         if (!platform::Form::IsShown(button) || !button.enabled()) continue;
-        if (Lower(button.PlainCaption()) != wanted && Lower(button.caption()) != wanted) continue;
+        if (LowerAscii(button.PlainCaption()) != wanted && LowerAscii(button.caption()) != wanted)
+          continue;
         // Press it with the mouse, through the same path as a person's click.
         platform::Rect r = button.surface_rect_px();
         platform::Point origin = desktop.FormOrigin(*dialog);

@@ -1,5 +1,6 @@
 // Clicks and drops on the frame's picture elements: hotspots carry out their actions, the
 // background and texts only open or close the menus.
+#include "base/ascii.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "interaction/actions.h"

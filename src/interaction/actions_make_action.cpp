@@ -1,7 +1,7 @@
 // MakeAction: finds the hotspot's record in the frame's action files, reads it with its
 // reading-time effects, then carries the action out in twelve steps.
-#include <cctype>
 
+#include "base/ascii.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
@@ -59,11 +59,6 @@ class GameReadEffects final : public ActionReadEffects {
   int16_t area_;
   int16_t object_;
 };
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // A pixel value in twips, computed in 16-bit arithmetic as the placement always was.
 int16_t PixelsToTwips16(int16_t pixels) {
@@ -242,7 +237,7 @@ int16_t Actions::Carry(ActionRecord& r, int16_t areaIndex, int16_t objectIndex) 
   if (r.PlayVideo != 0) {
     sub.pointers->SetScreenPointerArrow();
     auto playing = [&] {
-      const std::string status = Lower(sub.video->Status());
+      const std::string status = LowerAscii(sub.video->Status());
       return !(status == "stopped" || status.empty());
     };
     while (playing() && !rt.StopMovie && !rt.platform().events().quit_requested()) {
@@ -257,7 +252,7 @@ int16_t Actions::Carry(ActionRecord& r, int16_t areaIndex, int16_t objectIndex) 
 
   if (stopped()) return kNothing;  // 10
   std::string frameToLoad = sub.scripts->ActionFrameToLoad();
-  if (Lower(frameToLoad) == kLastVisitedFrame) {
+  if (LowerAscii(frameToLoad) == kLastVisitedFrame) {
     frameToLoad = rt.FramesHistory.TakeLastVisited().value_or("");
     sub.scripts->SetActionFrameToLoad(frameToLoad);
   }

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/ascii.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"

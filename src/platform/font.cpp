@@ -5,13 +5,14 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <list>
 #include <map>
 #include <stdexcept>
 #include <tuple>
 #include <unordered_map>
+
+#include "base/ascii.h"
 
 namespace sw::platform {
 
@@ -34,17 +35,10 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 namespace {
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
-
 // Families whose Windows originals have no free metric-compatible clone that fontconfig
 // knows by name: map them to the closest face we ship with.
 std::string SubstituteFamily(const std::string& family) {
-  std::string lower = Lower(family);
+  std::string lower = LowerAscii(family);
   if (lower == "ms sans serif" || lower == "microsoft sans serif" || lower == "tahoma" ||
       lower == "verdana" || lower == "system" || lower == "ms shell dlg" ||
       lower == "ms shell dlg 2" || lower == "helvetica")
@@ -83,7 +77,7 @@ struct TextEngine::Impl {
   FcConfig* config = nullptr;
 
   std::string Resolve(const Font& font) {
-    auto key = std::make_tuple(Lower(font.name), font.bold, font.italic);
+    auto key = std::make_tuple(LowerAscii(font.name), font.bold, font.italic);
     auto it = files.find(key);
     if (it != files.end()) return it->second;
     std::string family = SubstituteFamily(font.name);
@@ -114,7 +108,7 @@ struct TextEngine::Impl {
     int style = (font.underline ? TTF_STYLE_UNDERLINE : 0) |
                 (font.strikethrough ? TTF_STYLE_STRIKETHROUGH : 0);
     // Bold or italic requested but the family has no such face: let SDL_ttf synthesise it.
-    std::string lower_file = Lower(file);
+    std::string lower_file = LowerAscii(file);
     if (font.bold && lower_file.find("bold") == std::string::npos) style |= TTF_STYLE_BOLD;
     if (font.italic && lower_file.find("italic") == std::string::npos &&
         lower_file.find("oblique") == std::string::npos)

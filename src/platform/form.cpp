@@ -3,6 +3,7 @@
 #include <strings.h>
 #include <algorithm>
 
+#include "base/vb_error.h"
 #include "platform/button.h"
 #include "platform/canvas.h"
 #include "platform/desktop.h"
@@ -10,7 +11,6 @@
 #include "platform/menu_tracker.h"
 #include "platform/platform.h"
 #include "platform/timer.h"
-#include "variant/vb_error.h"
 
 namespace sw::platform {
 namespace {

@@ -1,8 +1,8 @@
 #include "platform/list_box.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/ascii.h"
 #include "platform/canvas.h"
 #include "platform/form.h"
 #include "platform/input.h"
@@ -34,16 +34,11 @@ void ListBoxElement::Clear() {
 }
 
 int ListBoxElement::Find(const std::string& text) const {
-  auto lower = [](std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-  };
   for (int i = 0; i < list_count(); ++i)
     if (items_[i] == text) return i;
-  std::string wanted = lower(text);
+  std::string wanted = LowerAscii(text);
   for (int i = 0; i < list_count(); ++i)
-    if (lower(items_[i]) == wanted) return i;
+    if (LowerAscii(items_[i]) == wanted) return i;
   return -1;
 }
 

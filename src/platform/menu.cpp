@@ -3,8 +3,8 @@
 #include <strings.h>
 #include <algorithm>
 
+#include "base/vb_error.h"
 #include "platform/form.h"
-#include "variant/vb_error.h"
 
 namespace sw::platform {
 namespace {

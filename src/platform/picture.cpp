@@ -3,13 +3,12 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <fstream>
 
+#include "base/ascii.h"
+#include "base/vb_error.h"
 #include "platform/system/path_resolver.h"
-#include "variant/vb_error.h"
 
 namespace sw::platform {
 namespace {
@@ -17,10 +16,7 @@ namespace {
 const Pixmap kEmptyPixmap;
 
 std::string LowerExtension(const std::filesystem::path& path) {
-  std::string ext = path.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext;
+  return LowerAscii(path.extension().string());
 }
 
 // Reads the first directory entry of an ICO/CUR file: type 2 (cursor) carries the hot spot.

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw::platform {
 

@@ -1,7 +1,8 @@
 #include "shell/resolution_text.h"
 
-#include <cctype>
 #include <string_view>
+
+#include "base/ascii.h"
 
 namespace sw::shell {
 
@@ -11,9 +12,7 @@ bool EndsWithIgnoringCase(const std::string& text, std::string_view tail) {
   if (text.size() < tail.size()) return false;
   const size_t start = text.size() - tail.size();
   for (size_t i = 0; i < tail.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(text[start + i])) !=
-        std::tolower(static_cast<unsigned char>(tail[i])))
-      return false;
+    if (LowerAscii(text[start + i]) != LowerAscii(tail[i])) return false;
   }
   return true;
 }

@@ -1,8 +1,8 @@
 // Schemes of the welcome window: a folder of button pictures, a background tile and colours
 // chosen by the game's author, read from its "Scheme.txt".
-#include <cctype>
 #include <optional>
 
+#include "base/ascii.h"
 #include "core/game/game_runtime.h"
 #include "core/game/step_errors.h"
 #include "core/valuefile/value_reader.h"
@@ -13,14 +13,9 @@ namespace sw::shell {
 
 namespace {
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 // Names that leave a button without a picture.
 bool MeansNoPicture(const std::string& name) {
-  const std::string lower = Lower(name);
+  const std::string lower = LowerAscii(name);
   return lower == "[none]" || lower == "[default]";
 }
 

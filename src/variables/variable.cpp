@@ -1,5 +1,6 @@
 #include "variables/variable.h"
 
+#include "base/ascii.h"
 #include "variant/host_object.h"
 
 namespace sw {

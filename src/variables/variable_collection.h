@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ascii.h"
 #include "variables/variable.h"
 #include "variant/host_object.h"
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ascii.h"
 #include "variant/variant.h"
 
 namespace sw {
@@ -113,7 +114,7 @@ std::optional<double> ParseDate(std::string_view text) {
     } else if (std::isalpha(c)) {
       std::string w;
       while (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])))
-        w.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(text[i++]))));
+        w.push_back(LowerAscii(text[i++]));
       toks.push_back({false, 0, 0, w, pending});
       pending = 0;
     } else if (c == ' ' || c == '\t' || c == ',') {

@@ -56,7 +56,7 @@ class Dispatch : public RefCounted {
   // default, 450 for wrong arguments, or any error of the member itself.
   virtual Variant Invoke(int member, InvokeKind kind, Args args) = 0;
   // Elements for `For Each`; E451 when the object is no collection.
-  virtual std::vector<Variant> Enumerate() { throw VbError(451); }
+  virtual std::vector<Variant> Enumerate() { throw VbError(vberr::kNotACollection); }
 
   // Convenience: find and invoke by name (E438 when absent).
   Variant InvokeByName(std::string_view name, InvokeKind kind, Args args);

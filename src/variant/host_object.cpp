@@ -1,13 +1,8 @@
 #include "variant/host_object.h"
 
-namespace sw {
+#include "base/ascii.h"
 
-std::string LowerAscii(std::string_view s) {
-  std::string r(s);
-  for (char& c : r)
-    if (c >= 'A' && c <= 'Z') c += 32;
-  return r;
-}
+namespace sw {
 
 Variant Dispatch::InvokeByName(std::string_view name, InvokeKind kind, Args args) {
   int id = FindMember(name);
@@ -59,7 +54,7 @@ Variant HostObject::Invoke(int member, InvokeKind kind, Args args) {
 }
 
 std::vector<Variant> HostObject::Enumerate() {
-  if (!enumerator_) throw VbError(451);
+  if (!enumerator_) throw VbError(vberr::kNotACollection);
   return enumerator_();
 }
 

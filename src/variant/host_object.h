@@ -50,7 +50,4 @@ class HostObject : public Dispatch {
   Enumerator enumerator_;
 };
 
-// Lower-case copy of ASCII text (names are ASCII in VBScript).
-std::string LowerAscii(std::string_view s);
-
 }  // namespace sw

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "base/ascii.h"
 #include "variant/dispatch.h"
 #include "variant/vb_array.h"
 
@@ -164,7 +165,7 @@ std::string Variant::TypeName() const {
 Variant Variant::DefaultValue() const {
   if (type_ == kByRef) return u_.ref->DefaultValue();
   if (type_ != VarType::Object) return *this;
-  if (!u_.obj) throw VbError(91);
+  if (!u_.obj) throw VbError(vberr::kObjectNotSet);
   Ref<Dispatch> keep(u_.obj);
   Variant v = keep->Invoke(Dispatch::kDefaultMember, InvokeKind::Get, {});
   if (v.type_ == VarType::Object) return v.DefaultValue();
@@ -196,7 +197,7 @@ double Variant::ToDouble() const {
     case VarType::Empty:
       return 0;
     case VarType::Null:
-      throw VbError(94);
+      throw VbError(vberr::kInvalidUseOfNull);
     case VarType::Integer:
     case VarType::Boolean:
       return u_.i2;
@@ -297,20 +298,7 @@ double Variant::ToDateSerial() const {
   }
 }
 
-namespace {
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x += 32;
-    if (y >= 'A' && y <= 'Z') y += 32;
-    if (x != y) return false;
-  }
-  return true;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool Variant::ToBool() const {
   if (type_ == kByRef) return u_.ref->ToBool();
@@ -318,7 +306,7 @@ bool Variant::ToBool() const {
     case VarType::Empty:
       return false;
     case VarType::Null:
-      throw VbError(94);
+      throw VbError(vberr::kInvalidUseOfNull);
     case VarType::Boolean:
     case VarType::Integer:
       return u_.i2 != 0;
@@ -337,8 +325,9 @@ bool Variant::ToBool() const {
       std::string_view s = u_.str->s;
       while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
       while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-      if (EqualsNoCase(s, "true") || EqualsNoCase(s, "#true#")) return true;
-      if (EqualsNoCase(s, "false") || EqualsNoCase(s, "#false#")) return false;
+      if (EqualsIgnoringAsciiCase(s, "true") || EqualsIgnoringAsciiCase(s, "#true#")) return true;
+      if (EqualsIgnoringAsciiCase(s, "false") || EqualsIgnoringAsciiCase(s, "#false#"))
+        return false;
       auto d = ParseNumber(u_.str->s);
       if (!d) Mismatch();
       return *d != 0;
@@ -356,7 +345,7 @@ std::string Variant::ToString() const {
     case VarType::Empty:
       return std::string();
     case VarType::Null:
-      throw VbError(94);
+      throw VbError(vberr::kInvalidUseOfNull);
     case VarType::Boolean:
       return u_.i2 ? "True" : "False";
     case VarType::Integer:

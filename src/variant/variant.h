@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/vb_error.h"
 #include "variant/ref_counted.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 

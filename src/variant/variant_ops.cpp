@@ -52,7 +52,7 @@ Num ToNum(const Variant& v0) {
       return {kDouble, false, 0, v.ToDouble()};
     case VarType::Object: {
       Variant d = v.DefaultValue();
-      if (d.IsNull()) throw VbError(94);
+      if (d.IsNull()) throw VbError(vberr::kInvalidUseOfNull);
       return ToNum(d);
     }
     default:

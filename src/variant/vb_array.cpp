@@ -52,7 +52,7 @@ Variant& VbArray::At(std::span<const int32_t> idx) {
 }
 
 void VbArray::Redim(std::vector<Bound> bounds, bool preserve) {
-  if (fixed_ || locked()) throw VbError(10);
+  if (fixed_ || locked()) throw VbError(vberr::kArrayLocked);
   for (Bound& b : bounds)
     if (b.count < 0) b.count = 0;
   if (preserve && allocated()) {
@@ -73,7 +73,7 @@ void VbArray::Redim(std::vector<Bound> bounds, bool preserve) {
 }
 
 void VbArray::Erase() {
-  if (locked()) throw VbError(10);
+  if (locked()) throw VbError(vberr::kArrayLocked);
   if (fixed_) {
     for (Variant& v : data_) v = Variant();
   } else {

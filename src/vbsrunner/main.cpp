@@ -4,8 +4,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "vbsrunner/cp1252.h"
 #include "vbsrunner/runner.h"
+#include "vbsrunner/terminal_text.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) {

@@ -4,7 +4,7 @@
 
 #include "scripting/vbscript/engine.h"
 #include "variant/host_object.h"
-#include "vbsrunner/cp1252.h"
+#include "vbsrunner/terminal_text.h"
 
 namespace sw::vbsrunner {
 namespace {

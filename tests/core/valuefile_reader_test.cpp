@@ -5,8 +5,8 @@
 #include <functional>
 #include <random>
 
+#include "base/vb_error.h"
 #include "core/valuefile/value_reader.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

@@ -6,10 +6,10 @@
 #include <fstream>
 #include <random>
 
+#include "base/vb_error.h"
 #include "core/valuefile/value_reader.h"
 #include "core/valuefile/value_writer.h"
 #include "platform/system/path_resolver.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/vb_error.h"
 #include "platform/system/ini_document.h"
 #include "platform/system/path_resolver.h"
 #include "platform/system/private_profile.h"
 #include "platform/system_child_process.h"
 #include "platform/system_test_dir.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

@@ -3,11 +3,11 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/vb_error.h"
 #include "platform/system/user_dirs.h"
 #include "platform/system/user_settings.h"
 #include "platform/system_child_process.h"
 #include "platform/system_test_dir.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <thread>
 
+#include "base/vb_error.h"
 #include "platform/system/command_line.h"
 #include "platform/system/path_resolver.h"
 #include "platform/system/shell.h"
 #include "platform/system_child_process.h"
 #include "platform/system_test_dir.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "base/vb_error.h"
 #include "platform/button.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/text_field.h"
 #include "ui_support.h"
-#include "variant/vb_error.h"
 
 namespace sw::platform {
 namespace {

@@ -2,12 +2,12 @@
 // drawing, modal dialogs over the window, and screenshots of the frame.
 #include <gtest/gtest.h>
 
+#include "base/vb_error.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/system/path_resolver.h"
 #include "platform/timer.h"
 #include "ui_support.h"
-#include "variant/vb_error.h"
 
 namespace sw::platform {
 namespace {

@@ -1,14 +1,11 @@
 #include "core/frames/frame_paths.h"
 
-#include <algorithm>
-#include <cctype>
+#include "base/ascii.h"
 
 namespace sw {
 
 const std::string& FrameFileFolder(const ProjectFolders& folders, const std::string& extension) {
-  std::string ext = extension;
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string ext = LowerAscii(extension);
   if (ext == ".fme" || ext == ".chn" || ext == ".rwe" || ext == ".rwm" || ext == ".lks") {
     return folders.FramesFolder;
   }

@@ -1,7 +1,6 @@
 #include "core/frames/frames_history.h"
 
-#include <algorithm>
-#include <cctype>
+#include "base/ascii.h"
 
 namespace sw {
 
@@ -18,9 +17,7 @@ std::optional<std::string> FramesHistory::TakeLastVisited() {
 }
 
 bool IsLastVisitedFrame(const std::string& target, bool bracketed) {
-  std::string lower = target;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string lower = LowerAscii(target);
   return lower == (bracketed ? "[last visited frame]" : "last visited frame");
 }
 

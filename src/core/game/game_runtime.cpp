@@ -1,5 +1,6 @@
 #include "core/game/game_runtime.h"
 
+#include "base/ascii.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
 #include "core/project/file_names.h"
@@ -98,8 +99,7 @@ void GameRuntime::RunAndWait(const std::string& command, bool detailed) {
 }
 
 void GameRuntime::ApplyDefaultPointer(platform::Element& element) {
-  std::string name = info.DefaultPointer;
-  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string name = LowerAscii(info.DefaultPointer);
   if (name.empty() || name == "default") {
     element.SetMousePointer(platform::MousePointer::kDefault);
     element.SetMouseIcon({});
@@ -137,9 +137,7 @@ void GameRuntime::ResetCurrentFrameInfo() {
 }
 
 std::string GameRuntime::VideoStatus() {
-  std::string status = subsystems_.video->Status();
-  for (char& c : status) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return status;
+  return LowerAscii(subsystems_.video->Status());
 }
 
 bool GameRuntime::IsMoviePlaying() {

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 

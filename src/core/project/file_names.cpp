@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "base/ascii.h"
+
 namespace sw {
 
 std::string FileTitle(const std::string& path) {
@@ -19,9 +21,7 @@ std::string AlternateExtension(const std::string& path) {
                 {".gif", ".006"}, {".wmf", ".007"}, {".emf", ".008"}, {".wav", ".010"},
                 {".mid", ".011"}, {".mp3", ".012"}, {".avi", ".014"}, {".wma", ".016"}};
   if (path.size() < 4) return path;
-  std::string tail = path.substr(path.size() - 4);
-  std::transform(tail.begin(), tail.end(), tail.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string tail = LowerAscii(path.substr(path.size() - 4));
   for (const auto& t : kTwins) {
     if (tail == t.extension) return path.substr(0, path.size() - 4) + t.twin;
   }

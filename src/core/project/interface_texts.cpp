@@ -1,8 +1,8 @@
 #include "core/project/interface_texts.h"
 
+#include "base/vb_error.h"
 #include "core/valuefile/value_reader.h"
 #include "variant/variant.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 

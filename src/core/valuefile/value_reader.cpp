@@ -6,8 +6,8 @@
 #include <limits>
 #include <system_error>
 
+#include "base/vb_error.h"
 #include "platform/system/file_io.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

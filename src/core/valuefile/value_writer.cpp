@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/vb_error.h"
 #include "platform/system/file_io.h"
 #include "platform/system/path_resolver.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <random>
 
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {
@@ -24,9 +24,9 @@ VbError ErrorFromErrno(int error) {
       return VbError(vberr::kPermissionDenied);
     case ENOSPC:
     case EDQUOT:
-      return VbError(61);  // Disk full
+      return VbError(vberr::kDiskFull);
     default:
-      return VbError(75);  // Path/File access error
+      return VbError(vberr::kPathFileAccessError);
   }
 }
 
@@ -42,7 +42,7 @@ class TempFile {
       fd_ = open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd_ < 0 && errno != EEXIST) throw ErrorFromErrno(errno);
     }
-    if (fd_ < 0) throw VbError(75);
+    if (fd_ < 0) throw VbError(vberr::kPathFileAccessError);
   }
   ~TempFile() {
     if (fd_ >= 0) close(fd_);

@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "base/vb_error.h"
 #include "platform/system/command_line.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

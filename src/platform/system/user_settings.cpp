@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <system_error>
 
+#include "base/vb_error.h"
 #include "platform/system/file_io.h"
 #include "platform/system/user_dirs.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

@@ -1,5 +1,6 @@
 #include "scripting/host/action_object.h"
 
+#include "base/ascii.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"

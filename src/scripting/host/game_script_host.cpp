@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "base/ascii.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "platform/platform.h"

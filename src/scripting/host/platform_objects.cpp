@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/ascii.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "platform/desktop.h"

@@ -1,12 +1,11 @@
 #include "scripting/vbscript/builtins.h"
 
-#include "scripting/vbscript/lexer.h"
-#include "scripting/vbscript/lib_register.h"
+#include "base/ascii.h"
 
 namespace sw::vbs {
 
 void BuiltinTable::AddFunction(std::string_view name, int min_args, int max_args, BuiltinFn fn) {
-  BuiltinDef& d = table_[Lower(name)];
+  BuiltinDef& d = table_[LowerAscii(name)];
   d.name = std::string(name);
   d.fn = fn;
   d.min_args = min_args;
@@ -14,14 +13,14 @@ void BuiltinTable::AddFunction(std::string_view name, int min_args, int max_args
 }
 
 void BuiltinTable::AddConstant(std::string_view name, Variant value) {
-  BuiltinDef& d = table_[Lower(name)];
+  BuiltinDef& d = table_[LowerAscii(name)];
   d.name = std::string(name);
   d.is_constant = true;
   d.constant = std::move(value);
 }
 
 void BuiltinTable::AddClass(std::string_view name, BuiltinClassFn make) {
-  BuiltinDef& d = table_[Lower(name)];
+  BuiltinDef& d = table_[LowerAscii(name)];
   if (d.name.empty()) d.name = std::string(name);
   d.make_object = make;
 }
@@ -30,14 +29,6 @@ const BuiltinDef* BuiltinTable::Find(const std::string& lower_name) const {
   auto it = table_.find(lower_name);
   if (it == table_.end() || (!it->second.fn && !it->second.is_constant)) return nullptr;
   return &it->second;
-}
-
-void RegisterAllBuiltins(BuiltinTable& t) {
-  RegisterLanguageBuiltins(t);
-  RegisterConversionBuiltins(t);
-  RegisterStringBuiltins(t);
-  RegisterConstants(t);
-  RegisterLibraryBuiltins(t);  // the library: lib_register.cpp
 }
 
 }  // namespace sw::vbs

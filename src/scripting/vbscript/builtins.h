@@ -1,6 +1,6 @@
-// The table of built-in functions and constants. Each library file registers its own
-// entries (RegisterXxx functions, listed in RegisterAllBuiltins), so the library grows file
-// by file without touching the engine.
+// The table of built-in functions and constants. Each library file (lib_*.cpp) registers its
+// own entries (the RegisterLib functions of lib_register.h), so the library grows file by file
+// without touching the engine.
 #pragma once
 
 #include <string>
@@ -55,12 +55,5 @@ class BuiltinTable {
  private:
   std::unordered_map<std::string, BuiltinDef> table_;
 };
-
-// Every library file's registration function; add new ones to RegisterAllBuiltins.
-void RegisterLanguageBuiltins(BuiltinTable& t);    // Eval, Execute, Err, GetRef ...
-void RegisterConversionBuiltins(BuiltinTable& t);  // CStr, CInt, TypeName, IsEmpty ...
-void RegisterStringBuiltins(BuiltinTable& t);      // Len, Mid, Chr, Asc ...
-void RegisterConstants(BuiltinTable& t);           // vbCrLf, vbOK ...
-void RegisterAllBuiltins(BuiltinTable& t);
 
 }  // namespace sw::vbs

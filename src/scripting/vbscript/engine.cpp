@@ -1,7 +1,9 @@
 #include "scripting/vbscript/engine.h"
 
+#include "base/ascii.h"
+#include "scripting/vbscript/compile_error.h"
 #include "scripting/vbscript/err_object.h"
-#include "scripting/vbscript/lexer.h"
+#include "scripting/vbscript/lib_register.h"
 #include "scripting/vbscript/parser.h"
 #include "scripting/vbscript/runtime.h"
 
@@ -190,7 +192,7 @@ Result Engine::AddObject(std::string_view name, Ref<Dispatch> obj, bool add_memb
 
 Result Engine::Run(std::string_view procedure, std::vector<Variant> args) {
   return Guarded([&] {
-    GlobalEntry* e = rt_->Find(Lower(procedure));
+    GlobalEntry* e = rt_->Find(LowerAscii(procedure));
     if (!e || e->kind != GlobalEntry::kProc)
       throw NamedError(vberr::kSubNotDefined, std::string(procedure));
     return rt_->CallProc(e->proc, nullptr, Args(args.data(), args.size()));

@@ -1,6 +1,6 @@
 #include "scripting/vbscript/err_object.h"
 
-#include "scripting/vbscript/lexer.h"
+#include "base/ascii.h"
 
 namespace sw::vbs {
 namespace {
@@ -13,52 +13,52 @@ int32_t MapErrorNumber(int32_t n) {
   if ((u & 0xFFFF0000u) == 0x800A0000u) return static_cast<int32_t>(u & 0xFFFF);
   switch (u) {
     case 0x80004001u:
-      return 445;  // not implemented
+      return vberr::kActionNotSupported;
     case 0x80004002u:
-      return 430;      // no such interface
+      return vberr::kNoAutomation;
     case 0x80020006u:  // unknown name
     case 0x80020003u:  // member not found
     case 0x80020001u:
-      return 438;  // unknown interface
+      return vberr::kNotSupported;
     case 0x80020004u:
-      return 448;
+      return vberr::kNamedArgumentNotFound;
     case 0x80020005u:
-      return 13;
+      return vberr::kTypeMismatch;
     case 0x80020007u:
-      return 446;
+      return vberr::kNamedArgumentsNotSupported;
     case 0x80020008u:
-      return 458;
+      return vberr::kUnsupportedAutomationType;
     case 0x8002000Au:
-      return 6;
+      return vberr::kOverflow;
     case 0x8002000Bu:
-      return 9;
+      return vberr::kSubscriptOutOfRange;
     case 0x8002000Cu:
-      return 447;
+      return vberr::kLocaleNotSupported;
     case 0x8002000Du:
-      return 10;
+      return vberr::kArrayLocked;
     case 0x8002000Eu:
-      return 450;
+      return vberr::kWrongArguments;
     case 0x8002000Fu:
-      return 449;
+      return vberr::kArgumentNotOptional;
     case 0x80020010u:
-      return 451;
+      return vberr::kNotACollection;
     case 0x80070005u:
-      return 70;
+      return vberr::kPermissionDenied;
     case 0x8007000Eu:
-      return 7;
+      return vberr::kOutOfMemory;
     case 0x80070057u:
-      return 5;
+      return vberr::kInvalidProcedureCall;
     case 0x80040154u:
-      return 429;
+      return vberr::kCannotCreateObject;
     case 0x800706BAu:
-      return 462;
+      return vberr::kRemoteServerUnavailable;
     default:
       return n;
   }
 }
 
 int ErrObject::FindMember(std::string_view name) {
-  std::string l = Lower(name);
+  std::string l = LowerAscii(name);
   if (l == "number") return kNumber;
   if (l == "description") return kDescription;
   if (l == "source") return kSource;

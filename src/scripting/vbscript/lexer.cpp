@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "base/ascii.h"
+
 namespace sw::vbs {
 namespace {
 
@@ -58,8 +60,8 @@ class Lexer {
 
   std::vector<Token> Run() {
     while (pos_ < s_.size()) Next();
-    Push(T::Eol);
-    Push(T::Eof);
+    Push(TokenKind::Eol);
+    Push(TokenKind::Eof);
     return std::move(out_);
   }
 
@@ -69,7 +71,7 @@ class Lexer {
   }
   [[noreturn]] void Fail(int number) { Fail(number, pos_); }
 
-  Token& Push(T type, size_t start = std::string_view::npos) {
+  Token& Push(TokenKind type, size_t start = std::string_view::npos) {
     Token t;
     t.type = type;
     t.line = line_;
@@ -83,7 +85,8 @@ class Lexer {
   bool AtStatementStart() const {
     if (out_.empty()) return true;
     const Token& t = out_.back();
-    return t.type == T::Eol || t.type == T::Colon || t.kw == Kw::Then || t.kw == Kw::Else;
+    return t.type == TokenKind::Eol || t.type == TokenKind::Colon || t.kw == Kw::Then ||
+           t.kw == Kw::Else;
   }
 
   void NewLine() {
@@ -105,7 +108,7 @@ class Lexer {
       return;
     }
     if (c == '\r' || c == '\n') {
-      Push(T::Eol);
+      Push(TokenKind::Eol);
       NewLine();
       return;
     }
@@ -128,52 +131,52 @@ class Lexer {
     char n = pos_ < s_.size() ? s_[pos_] : '\0';
     switch (c) {
       case ':':
-        Push(T::Colon, start);
+        Push(TokenKind::Colon, start);
         return;
       case '(':
-        Push(T::LParen, start);
+        Push(TokenKind::LParen, start);
         return;
       case ')':
-        Push(T::RParen, start);
+        Push(TokenKind::RParen, start);
         return;
       case ',':
-        Push(T::Comma, start);
+        Push(TokenKind::Comma, start);
         return;
       case '.':
-        Push(T::Dot, start);
+        Push(TokenKind::Dot, start);
         return;
       case '+':
-        Push(T::Plus, start);
+        Push(TokenKind::Plus, start);
         return;
       case '-':
-        Push(T::Minus, start);
+        Push(TokenKind::Minus, start);
         return;
       case '*':
-        Push(T::Star, start);
+        Push(TokenKind::Star, start);
         return;
       case '/':
-        Push(T::Slash, start);
+        Push(TokenKind::Slash, start);
         return;
       case '\\':
-        Push(T::Backslash, start);
+        Push(TokenKind::Backslash, start);
         return;
       case '^':
-        Push(T::Caret, start);
+        Push(TokenKind::Caret, start);
         return;
       case '=':
-        if (n == '>') return ++pos_, void(Push(T::Ge, start));
-        if (n == '<') return ++pos_, void(Push(T::Le, start));
-        Push(T::Eq, start);
+        if (n == '>') return ++pos_, void(Push(TokenKind::Ge, start));
+        if (n == '<') return ++pos_, void(Push(TokenKind::Le, start));
+        Push(TokenKind::Eq, start);
         return;
       case '<':
-        if (n == '>') return ++pos_, void(Push(T::Ne, start));
-        if (n == '=') return ++pos_, void(Push(T::Le, start));
-        Push(T::Lt, start);
+        if (n == '>') return ++pos_, void(Push(TokenKind::Ne, start));
+        if (n == '=') return ++pos_, void(Push(TokenKind::Le, start));
+        Push(TokenKind::Lt, start);
         return;
       case '>':
-        if (n == '=') return ++pos_, void(Push(T::Ge, start));
-        if (n == '<') return ++pos_, void(Push(T::Ne, start));
-        Push(T::Gt, start);
+        if (n == '=') return ++pos_, void(Push(TokenKind::Ge, start));
+        if (n == '<') return ++pos_, void(Push(TokenKind::Ne, start));
+        Push(TokenKind::Gt, start);
         return;
       default:
         Fail(cerr::kInvalidCharacter, start);
@@ -187,10 +190,10 @@ class Lexer {
       Fail(cerr::kInvalidCharacter);
     if (pos_ - start > 255) Fail(cerr::kIdentifierTooLong, start);
     std::string text(s_.substr(start, pos_ - start));
-    std::string lower = Lower(text);
-    bool after_dot = !out_.empty() && out_.back().type == T::Dot;
+    std::string lower = LowerAscii(text);
+    bool after_dot = !out_.empty() && out_.back().type == TokenKind::Dot;
     if (!after_dot && lower == "rem" && AtStatementStart()) return SkipComment();
-    Token& t = Push(T::Name, start);
+    Token& t = Push(TokenKind::Name, start);
     t.kw = after_dot ? Kw::None : KeywordOf(lower);
     t.text = std::move(text);
   }
@@ -203,7 +206,7 @@ class Lexer {
       ++pos_;
     }
     if (pos_ >= s_.size() || s_[pos_] != ']') Fail(cerr::kExpectedRBracket);
-    Token& t = Push(T::Name, start);
+    Token& t = Push(TokenKind::Name, start);
     t.text = std::string(s_.substr(b, pos_ - b));
     ++pos_;
   }
@@ -230,7 +233,7 @@ class Lexer {
     std::string text(s_.substr(start, pos_ - start));
     double d = std::strtod(text.c_str(), nullptr);
     if (std::isinf(d)) Fail(cerr::kInvalidNumber, start);
-    Token& t = Push(T::Number, start);
+    Token& t = Push(TokenKind::Number, start);
     if (!real && d <= 32767)
       t.value = Variant(static_cast<int16_t>(d));
     else if (!real && d <= 2147483647.0)
@@ -256,7 +259,7 @@ class Lexer {
       }
       text.push_back(s_[pos_++]);
     }
-    Token& t = Push(T::String, start);
+    Token& t = Push(TokenKind::String, start);
     t.text = std::move(text);
   }
 
@@ -268,7 +271,7 @@ class Lexer {
     auto d = ParseDate(s_.substr(b, pos_ - b));
     if (!d) Fail(cerr::kSyntax, start);
     ++pos_;
-    Token& t = Push(T::Date, start);
+    Token& t = Push(TokenKind::Date, start);
     t.value = Variant::FromDate(*d);
   }
 
@@ -286,7 +289,7 @@ class Lexer {
       base = 8, p = pos_ + 1;
     if (!base) {
       ++pos_;
-      Push(T::Amp, start);
+      Push(TokenKind::Amp, start);
       return;
     }
     uint64_t v = 0;
@@ -313,7 +316,7 @@ class Lexer {
     } else {
       value = static_cast<int32_t>(static_cast<uint32_t>(v));
     }
-    Token& t = Push(T::Number, start);
+    Token& t = Push(TokenKind::Number, start);
     if (value >= -32767 && value <= 32767)
       t.value = Variant(static_cast<int16_t>(value));
     else
@@ -329,13 +332,6 @@ class Lexer {
 };
 
 }  // namespace
-
-std::string Lower(std::string_view s) {
-  std::string r(s);
-  for (char& c : r)
-    if (c >= 'A' && c <= 'Z') c += 32;
-  return r;
-}
 
 std::vector<Token> Tokenize(std::string_view src, int first_line) {
   return Lexer(src, first_line).Run();

@@ -11,7 +11,7 @@
 
 namespace sw::vbs {
 
-enum class T : uint8_t {
+enum class TokenKind : uint8_t {
   Eof,
   Eol,
   Colon,
@@ -95,7 +95,7 @@ enum class Kw : uint8_t {
 };
 
 struct Token {
-  T type;
+  TokenKind type;
   Kw kw = Kw::None;
   int line = 0;
   int col = 0;
@@ -106,8 +106,5 @@ struct Token {
 
 // Throws CompileError. `first_line` numbers the lines of a text that continues another.
 std::vector<Token> Tokenize(std::string_view src, int first_line = 0);
-
-// Lower-case ASCII copy, for case-insensitive name lookup.
-std::string Lower(std::string_view s);
 
 }  // namespace sw::vbs

@@ -6,11 +6,11 @@
 #include <cmath>
 #include <ctime>
 
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_calendar.h"
 #include "scripting/vbscript/lib_register.h"
 #include "scripting/vbscript/lib_rnd.h"
-#include "scripting/vbscript/lib_text.h"
 
 namespace sw::vbs::lib {
 namespace {
@@ -165,7 +165,7 @@ enum class Interval {
 };
 
 Interval IntervalArg(const Variant& v) {
-  std::string s = FoldText(TextArg(v));
+  std::string s = FoldCase1252(TextArg(v));
   if (s == "yyyy") return Interval::kYear;
   if (s == "q") return Interval::kQuarter;
   if (s == "m") return Interval::kMonth;

@@ -3,16 +3,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_members.h"
-#include "scripting/vbscript/lib_text.h"
 #include "variant/vb_array.h"
 
 namespace sw::vbs::lib {
 namespace {
 
 enum Member { kAdd = 1, kExists, kItem, kItems, kKey, kKeys, kRemove, kRemoveAll, kCount, kMode };
-constexpr int kElementNotFound = 32811;
-constexpr int kKeyExists = 457;
 
 }  // namespace
 
@@ -34,7 +32,7 @@ std::string Dictionary::HashOf(const Variant& k) const {
     case VarType::Null:
       return "z";
     case VarType::String:
-      return "s" + (compare_mode_ >= 1 ? FoldText(k.AsString()) : k.AsString());
+      return "s" + (compare_mode_ >= 1 ? FoldCase1252(k.AsString()) : k.AsString());
     case VarType::Object: {
       char buf[32];
       std::snprintf(buf, sizeof buf, "o%p", static_cast<void*>(k.AsObject()));
@@ -91,7 +89,7 @@ Variant Dictionary::Invoke(int member, InvokeKind kind, Args a) {
     case kAdd:
       if (put) break;
       ArgCount(a, 2);
-      if (Lookup(a[0]) >= 0) throw VbError(kKeyExists);
+      if (Lookup(a[0]) >= 0) throw VbError(vberr::kKeyAlreadyExists);
       Insert(a[0], a[1]);
       return Variant();
     case kExists:
@@ -128,8 +126,8 @@ Variant Dictionary::Invoke(int member, InvokeKind kind, Args a) {
       if (!put) break;
       ArgCount(a, 2);
       long i = Lookup(a[0]);
-      if (i < 0) throw VbError(kElementNotFound);
-      if (Lookup(a[1]) >= 0) throw VbError(kKeyExists);
+      if (i < 0) throw VbError(vberr::kElementNotFound);
+      if (Lookup(a[1]) >= 0) throw VbError(vberr::kKeyAlreadyExists);
       index_.erase(HashOf(a[0]));
       entries_[static_cast<size_t>(i)].key = a[1];
       index_[HashOf(a[1])] = static_cast<size_t>(i);
@@ -139,7 +137,7 @@ Variant Dictionary::Invoke(int member, InvokeKind kind, Args a) {
       if (put) break;
       ArgCount(a, 1);
       long i = Lookup(a[0]);
-      if (i < 0) throw VbError(kElementNotFound);
+      if (i < 0) throw VbError(vberr::kElementNotFound);
       RemoveAt(static_cast<size_t>(i));
       return Variant();
     }

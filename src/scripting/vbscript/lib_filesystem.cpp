@@ -4,9 +4,9 @@
 #include <sstream>
 #include <system_error>
 
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_members.h"
-#include "scripting/vbscript/lib_text.h"
 
 namespace sw::vbs::lib {
 namespace {
@@ -25,7 +25,7 @@ std::string FromUtf16(const std::string& bytes) {
   for (; i + 1 < bytes.size(); i += 2) {
     auto unit = static_cast<uint16_t>(static_cast<unsigned char>(bytes[i]) |
                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
-    out.push_back(ByteOfUnit(unit));
+    out.push_back(ByteOf1252(unit));
   }
   return out;
 }
@@ -34,7 +34,7 @@ std::string ToUtf16(const std::string& text) {
   std::string out;
   out.reserve(text.size() * 2);
   for (char c : text) {
-    uint16_t unit = UnitOfByte(static_cast<unsigned char>(c));
+    uint16_t unit = UnitOf1252(static_cast<unsigned char>(c));
     out.push_back(static_cast<char>(unit & 0xFF));
     out.push_back(static_cast<char>(unit >> 8));
   }
@@ -154,7 +154,7 @@ class TextStream : public Dispatch {
     for (char c : s) line_ += c == '\n';
     out_ << (unicode_ ? ToUtf16(s) : s);
     out_.flush();
-    if (!out_) throw VbError(57);  // Device I/O error
+    if (!out_) throw VbError(vberr::kDeviceIoError);
   }
 
   bool reading_ = false;

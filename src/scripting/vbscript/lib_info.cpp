@@ -1,8 +1,8 @@
 // Engine and locale information: ScriptEngine and its version numbers, GetLocale, SetLocale,
 // and the two functions an embedded player cannot serve (GetObject, LoadPicture).
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_register.h"
-#include "scripting/vbscript/lib_text.h"
 
 namespace sw::vbs::lib {
 namespace {
@@ -33,10 +33,10 @@ Variant SetLocale(CallContext&, Args a) {
     const Variant& v = NotNull(a[0]);
     bool ok;
     if (v.IsString() && !ParseNumber(v.AsString()))
-      ok = FoldText(v.AsString()) == "en-us";
+      ok = FoldCase1252(v.AsString()) == "en-us";
     else
       ok = v.ToLong() == kEnglishUs || v.ToLong() == 0;
-    if (!ok) throw VbError(447);
+    if (!ok) throw VbError(vberr::kLocaleNotSupported);
   }
   return Variant(kEnglishUs);
 }
@@ -46,7 +46,7 @@ Variant GetObject(CallContext&, Args) {
 }
 
 Variant LoadPicture(CallContext&, Args) {
-  throw VbError(481);
+  throw VbError(vberr::kInvalidPicture);
 }
 
 }  // namespace

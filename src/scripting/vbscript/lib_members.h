@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "base/ascii.h"
 #include "variant/dispatch.h"
 
 namespace sw::vbs::lib {
@@ -12,16 +13,7 @@ namespace sw::vbs::lib {
 inline int FindMemberIn(std::string_view name, std::initializer_list<std::string_view> names) {
   int id = 1;
   for (std::string_view n : names) {
-    if (n.size() == name.size()) {
-      bool same = true;
-      for (size_t i = 0; i < n.size() && same; ++i) {
-        char a = n[i], b = name[i];
-        if (a >= 'A' && a <= 'Z') a += 32;
-        if (b >= 'A' && b <= 'Z') b += 32;
-        same = a == b;
-      }
-      if (same) return id;
-    }
+    if (EqualsIgnoringAsciiCase(n, name)) return id;
     ++id;
   }
   return Dispatch::kUnknownMember;

@@ -1,18 +1,18 @@
 // Objects scripts create: CreateObject for Scripting.Dictionary, VBScript.RegExp and
 // Scripting.FileSystemObject, and `New RegExp`.
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_dictionary.h"
 #include "scripting/vbscript/lib_filesystem.h"
 #include "scripting/vbscript/lib_regexp.h"
 #include "scripting/vbscript/lib_register.h"
-#include "scripting/vbscript/lib_text.h"
 #include "scripting/vbscript/runtime.h"
 
 namespace sw::vbs::lib {
 namespace {
 
 Variant CreateObject(CallContext& c, Args a) {
-  std::string id = FoldText(TextArg(a[0]));
+  std::string id = FoldCase1252(TextArg(a[0]));
   if (id == "scripting.dictionary") return Variant(MakeDictionary());
   if (id == "vbscript.regexp") return Variant(MakeRegExp());
   if (id == "scripting.filesystemobject")

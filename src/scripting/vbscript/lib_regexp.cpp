@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_members.h"
-#include "scripting/vbscript/lib_text.h"
 
 namespace sw::vbs::lib {
 namespace {
@@ -67,7 +67,7 @@ std::string ToPcre(const std::string& p) {
       if (p[i + 1] == 'v') {
         out += "\\x0B";
       } else if (unit >= 0) {
-        char b = ByteOfUnit(static_cast<uint16_t>(unit));
+        char b = ByteOf1252(static_cast<uint16_t>(unit));
         char buf[8];
         std::snprintf(buf, sizeof buf, "\\x%02X", static_cast<unsigned char>(b));
         if (b != '?' || unit == '?')
@@ -96,7 +96,7 @@ const uint8_t* AnsiTables() {
     std::vector<uint8_t> t(base, base + kTablesLength);
     pcre2_maketables_free(nullptr, base);
     for (int c = 0; c < 256; ++c) {
-      int lower = FoldByte(static_cast<unsigned char>(c));
+      int lower = FoldCase1252(static_cast<unsigned char>(c));
       if (lower == c) continue;
       t[static_cast<size_t>(c)] = static_cast<uint8_t>(lower);        // lower-case table
       t[256 + static_cast<size_t>(c)] = static_cast<uint8_t>(lower);  // flip upper -> lower
@@ -110,16 +110,16 @@ const uint8_t* AnsiTables() {
 int ScriptErrorOf(int pcre_error) {
   switch (pcre_error) {
     case PCRE2_ERROR_MISSING_CLOSING_PARENTHESIS:
-      return 5020;
+      return vberr::kRegExpExpectedParen;
     case PCRE2_ERROR_MISSING_SQUARE_BRACKET:
-      return 5019;
+      return vberr::kRegExpExpectedBracket;
     case PCRE2_ERROR_QUANTIFIER_INVALID:
     case PCRE2_ERROR_QUANTIFIER_OUT_OF_ORDER:
-      return 5018;
+      return vberr::kRegExpUnexpectedQuantifier;
     case PCRE2_ERROR_CLASS_RANGE_ORDER:
-      return 5021;
+      return vberr::kRegExpInvalidRange;
     default:
-      return 5017;
+      return vberr::kRegExpSyntax;
   }
 }
 
@@ -127,31 +127,34 @@ Variant Text(const std::string& s) {
   return Variant(s);
 }
 
-// SubMatches: the groups of one match, by 0-based index.
-class SubMatches : public Dispatch {
+// The read-only collections a match hands out (its SubMatches, and the Matches that Execute
+// returns): Item by 0-based index as the default member, Count, and For Each.
+class IndexedCollection : public Dispatch {
  public:
-  explicit SubMatches(std::vector<Variant> g) : groups_(std::move(g)) {}
-  std::string TypeName() const override { return "ISubMatches"; }
+  IndexedCollection(std::string type_name, std::vector<Variant> items)
+      : type_name_(std::move(type_name)), items_(std::move(items)) {}
+  std::string TypeName() const override { return type_name_; }
   int FindMember(std::string_view name) override { return FindMemberIn(name, {"Item", "Count"}); }
   Variant Invoke(int member, InvokeKind kind, Args a) override {
     if (IsPut(kind)) throw VbError(vberr::kNotSupported);
     if (member == kDefaultMember || member == 1) {
       ArgCount(a, 1);
       int32_t i = a[0].ToLong();
-      if (i < 0 || static_cast<size_t>(i) >= groups_.size())
+      if (i < 0 || static_cast<size_t>(i) >= items_.size())
         throw VbError(vberr::kInvalidProcedureCall);
-      return groups_[static_cast<size_t>(i)];
+      return items_[static_cast<size_t>(i)];
     }
     if (member == 2) {
       ArgCount(a, 0);
-      return Variant(static_cast<int32_t>(groups_.size()));
+      return Variant(static_cast<int32_t>(items_.size()));
     }
     throw VbError(vberr::kNotSupported);
   }
-  std::vector<Variant> Enumerate() override { return groups_; }
+  std::vector<Variant> Enumerate() override { return items_; }
 
  private:
-  std::vector<Variant> groups_;
+  std::string type_name_;
+  std::vector<Variant> items_;
 };
 
 class Match : public Dispatch {
@@ -165,7 +168,7 @@ class Match : public Dispatch {
     if (IsPut(kind)) throw VbError(vberr::kNotSupported);
     if (member == 4) {
       // `m.SubMatches(0)`: the index goes to the collection's default member.
-      Ref<Dispatch> subs = MakeRef<SubMatches>(d_.groups);
+      Ref<Dispatch> subs = MakeRef<IndexedCollection>("ISubMatches", d_.groups);
       if (a.empty()) return Variant(subs);
       return subs->Invoke(kDefaultMember, InvokeKind::Get, a);
     }
@@ -187,33 +190,13 @@ class Match : public Dispatch {
   MatchData d_;
 };
 
-class MatchCollection : public Dispatch {
- public:
-  explicit MatchCollection(std::vector<MatchData> m) {
-    for (auto& d : m) items_.emplace_back(Ref<Dispatch>(MakeRef<Match>(std::move(d))));
-  }
-  std::string TypeName() const override { return "IMatchCollection2"; }
-  int FindMember(std::string_view name) override { return FindMemberIn(name, {"Item", "Count"}); }
-  Variant Invoke(int member, InvokeKind kind, Args a) override {
-    if (IsPut(kind)) throw VbError(vberr::kNotSupported);
-    if (member == kDefaultMember || member == 1) {
-      ArgCount(a, 1);
-      int32_t i = a[0].ToLong();
-      if (i < 0 || static_cast<size_t>(i) >= items_.size())
-        throw VbError(vberr::kInvalidProcedureCall);
-      return items_[static_cast<size_t>(i)];
-    }
-    if (member == 2) {
-      ArgCount(a, 0);
-      return Variant(static_cast<int32_t>(items_.size()));
-    }
-    throw VbError(vberr::kNotSupported);
-  }
-  std::vector<Variant> Enumerate() override { return items_; }
-
- private:
-  std::vector<Variant> items_;
-};
+// The Matches collection of Execute.
+Ref<Dispatch> MakeMatchCollection(std::vector<MatchData> found) {
+  std::vector<Variant> items;
+  items.reserve(found.size());
+  for (auto& d : found) items.emplace_back(Ref<Dispatch>(MakeRef<Match>(std::move(d))));
+  return MakeRef<IndexedCollection>("IMatchCollection2", std::move(items));
+}
 
 // A replacement value's text: Booleans as numbers (True gives "-1").
 std::string ReplacementText(const Variant& v) {
@@ -375,7 +358,7 @@ Variant RegExp::Invoke(int member, InvokeKind kind, Args a) {
     case kExecute:
       if (put) break;
       ArgCount(a, 1);
-      return Variant(Ref<Dispatch>(MakeRef<MatchCollection>(Matches(a[0].ToText(), global))));
+      return Variant(MakeMatchCollection(Matches(a[0].ToText(), global)));
     case kReplace:
       if (put) break;
       ArgCount(a, 2);

@@ -2,7 +2,11 @@
 
 namespace sw::vbs {
 
-void RegisterLibraryBuiltins(BuiltinTable& t) {
+void RegisterAllBuiltins(BuiltinTable& t) {
+  lib::RegisterLibLanguage(t);
+  lib::RegisterLibConversion(t);
+  lib::RegisterLibStringBasics(t);
+  lib::RegisterLibConstants(t);
   lib::RegisterLibStrings(t);
   lib::RegisterLibArrays(t);
   lib::RegisterLibMath(t);

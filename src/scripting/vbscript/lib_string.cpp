@@ -5,6 +5,7 @@
 #include <new>
 #include <optional>
 
+#include "base/cp1252.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_register.h"
 #include "scripting/vbscript/lib_text.h"
@@ -163,11 +164,11 @@ unsigned char FirstChar(const Variant& v) {
 }
 
 Variant AscB(CallContext&, Args a) {
-  return Variant::FromByte(static_cast<uint8_t>(UnitOfByte(FirstChar(a[0])) & 0xFF));
+  return Variant::FromByte(static_cast<uint8_t>(UnitOf1252(FirstChar(a[0])) & 0xFF));
 }
 
 Variant AscW(CallContext&, Args a) {
-  return Variant(static_cast<int16_t>(UnitOfByte(FirstChar(a[0]))));
+  return Variant(static_cast<int16_t>(UnitOf1252(FirstChar(a[0]))));
 }
 
 Variant ChrB(CallContext&, Args a) {
@@ -180,7 +181,7 @@ Variant ChrW(CallContext&, Args a) {
   int32_t n = LongArg(a[0]);
   if (n < -32768 || n > 65535) InvalidCall();
   if (n < 0) n += 65536;
-  return Variant(std::string(1, ByteOfUnit(static_cast<uint16_t>(n))));
+  return Variant(std::string(1, ByteOf1252(static_cast<uint16_t>(n))));
 }
 
 bool KeptByEscape(unsigned char c) {
@@ -193,7 +194,7 @@ Variant Escape(CallContext&, Args a) {
   char buf[8];
   for (char ch : s) {
     unsigned char c = static_cast<unsigned char>(ch);
-    uint16_t unit = UnitOfByte(c);
+    uint16_t unit = UnitOf1252(c);
     if (KeptByEscape(c)) {
       out.push_back(ch);
     } else if (unit < 256) {
@@ -233,14 +234,14 @@ Variant Unescape(CallContext&, Args a) {
       if (i + 1 < s.size() && (s[i + 1] == 'u' || s[i + 1] == 'U')) {
         int v = HexRun(s, i + 2, 4);
         if (v >= 0) {
-          out.push_back(ByteOfUnit(static_cast<uint16_t>(v)));
+          out.push_back(ByteOf1252(static_cast<uint16_t>(v)));
           i += 5;
           continue;
         }
       }
       int v = HexRun(s, i + 1, 2);
       if (v >= 0) {
-        out.push_back(ByteOfUnit(static_cast<uint16_t>(v)));
+        out.push_back(ByteOf1252(static_cast<uint16_t>(v)));
         i += 2;
         continue;
       }

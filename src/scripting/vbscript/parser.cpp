@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "base/ascii.h"
 #include "scripting/vbscript/lexer.h"
 
 namespace sw::vbs {
@@ -10,18 +11,16 @@ namespace {
 
 // Reserved words that may still be used as names.
 bool NameAllowed(const Token& t) {
-  return t.type == T::Name && t.kw == Kw::None;
+  return t.type == TokenKind::Name && t.kw == Kw::None;
 }
 
 bool IsWord(const Token& t, const char* lower) {
-  if (t.type != T::Name || t.kw != Kw::None) return false;
+  if (t.type != TokenKind::Name || t.kw != Kw::None) return false;
   const std::string& s = t.text;
   size_t i = 0;
   for (; lower[i]; ++i) {
     if (i >= s.size()) return false;
-    char c = s[i];
-    if (c >= 'A' && c <= 'Z') c += 32;
-    if (c != lower[i]) return false;
+    if (LowerAscii(s[i]) != lower[i]) return false;
   }
   return i == s.size();
 }
@@ -56,7 +55,7 @@ class Parser {
     bool last_is_proc = false;
     while (true) {
       SkipBreaks();
-      if (Cur().type == T::Eof) break;
+      if (Cur().type == TokenKind::Eof) break;
       int start_line = Cur().line;
       last_is_proc = false;
       if (Is(Kw::Class)) {
@@ -82,7 +81,7 @@ class Parser {
     SkipBreaks();
     auto e = ParseExpr();
     SkipBreaks();
-    if (Cur().type != T::Eof) Fail(cerr::kExpectedEndOfStatement);
+    if (Cur().type != TokenKind::Eof) Fail(cerr::kExpectedEndOfStatement);
     if (scope_) Bind(*scope_, outer_class_);
     return e;
   }
@@ -105,25 +104,26 @@ class Parser {
   void Next() {
     if (p_ + 1 < t_.size()) ++p_;
   }
-  bool Is(Kw k) const { return Cur().type == T::Name && Cur().kw == k; }
-  bool Is(T type) const { return Cur().type == type; }
+  bool Is(Kw k) const { return Cur().type == TokenKind::Name && Cur().kw == k; }
+  bool Is(TokenKind type) const { return Cur().type == type; }
   [[noreturn]] void Fail(int number) { throw CompileError{number, Cur().line, Cur().col}; }
   void Expect(Kw k, int err) {
     if (!Is(k)) Fail(err);
     Next();
   }
-  void Expect(T type, int err) {
+  void Expect(TokenKind type, int err) {
     if (!Is(type)) Fail(err);
     Next();
   }
   void SkipBreaks() {
-    while (Is(T::Eol) || Is(T::Colon)) Next();
+    while (Is(TokenKind::Eol) || Is(TokenKind::Colon)) Next();
   }
   bool AtEndOfStatement() const {
-    return Is(T::Eol) || Is(T::Colon) || Is(T::Eof) || Is(Kw::Else) || (Is(Kw::End) && allow_end_);
+    return Is(TokenKind::Eol) || Is(TokenKind::Colon) || Is(TokenKind::Eof) || Is(Kw::Else) ||
+           (Is(Kw::End) && allow_end_);
   }
   void EndOfStatement() {
-    if (Is(T::Eol) || Is(T::Colon) || Is(T::Eof)) return;
+    if (Is(TokenKind::Eol) || Is(TokenKind::Colon) || Is(TokenKind::Eof)) return;
     if (Is(Kw::End)) return;  // `x = 1 End Sub`
     if (single_line_if_ && Is(Kw::Else)) return;
     Fail(cerr::kExpectedEndOfStatement);
@@ -144,11 +144,11 @@ class Parser {
 
   bool StartsProc() const {
     size_t k = p_;
-    while (t_[k].type == T::Name &&
+    while (t_[k].type == TokenKind::Name &&
            (t_[k].kw == Kw::Public || t_[k].kw == Kw::Private || IsWord(t_[k], "default")))
       ++k;
     const Token& t = t_[k];
-    if (t.type != T::Name) return false;
+    if (t.type != TokenKind::Name) return false;
     if (t.kw == Kw::Sub || t.kw == Kw::Function) return true;
     if (IsWord(t, "property")) {
       const Token& n = t_[k + 1];
@@ -161,7 +161,7 @@ class Parser {
   std::unique_ptr<NameExpr> MakeName(const std::string& name) {
     auto n = Node<NameExpr>();
     n->ref.name = name;
-    n->ref.lname = Lower(name);
+    n->ref.lname = LowerAscii(name);
     n->ref.explicit_vars = unit_->explicit_vars;
     n->ref.frame_dyn = scope_ && scope_ == outer_.get() && opt_.scope;
     if (scope_) scope_->names.push_back(n.get());
@@ -176,7 +176,7 @@ class Parser {
     if (!fresh && !(is_proc && it->second)) Fail(cerr::kNameRedefined);
   }
   int DeclareLocal(const std::string& name) {
-    std::string l = Lower(name);
+    std::string l = LowerAscii(name);
     if (scope_->slots.count(l) || scope_->consts.count(l)) Fail(cerr::kNameRedefined);
     int slot = scope_->proc->nslots++;
     scope_->proc->slot_names.push_back(l);
@@ -247,26 +247,26 @@ class Parser {
       std::string name = ExpectName();
       std::vector<int32_t> counts;
       bool is_array = false;
-      if (Is(T::LParen)) {
+      if (Is(TokenKind::LParen)) {
         is_array = true;
         Next();
-        if (!Is(T::RParen)) {
+        if (!Is(TokenKind::RParen)) {
           while (true) {
             bool neg = false;
-            if (Is(T::Minus)) neg = true, Next();
-            if (!Is(T::Number) ||
+            if (Is(TokenKind::Minus)) neg = true, Next();
+            if (!Is(TokenKind::Number) ||
                 (Cur().value.type() != VarType::Integer && Cur().value.type() != VarType::Long))
               Fail(cerr::kExpectedInteger);
             int32_t ub = Cur().value.ToLong();
             counts.push_back((neg ? -ub : ub) + 1);
             Next();
-            if (!Is(T::Comma)) break;
+            if (!Is(TokenKind::Comma)) break;
             Next();
           }
         }
-        Expect(T::RParen, cerr::kExpectedRParen);
+        Expect(TokenKind::RParen, cerr::kExpectedRParen);
       }
-      std::string l = Lower(name);
+      std::string l = LowerAscii(name);
       if (cls) {
         if (cls->member_index.count(l)) Fail(cerr::kNameRedefined);
         ClassDef::Field fd{name, is_array, counts};
@@ -292,7 +292,7 @@ class Parser {
         int slot = DeclareLocal(name);
         if (is_array) scope_->proc->arrays.push_back({slot, counts});
       }
-      if (!Is(T::Comma)) break;
+      if (!Is(TokenKind::Comma)) break;
       Next();
     }
     return nullptr;
@@ -300,14 +300,14 @@ class Parser {
 
   Variant ParseConstLiteral() {
     bool neg = false;
-    if (Is(T::Minus))
+    if (Is(TokenKind::Minus))
       neg = true, Next();
-    else if (Is(T::Plus))
+    else if (Is(TokenKind::Plus))
       Next();
     Variant v;
-    if (Is(T::Number) || Is(T::Date))
+    if (Is(TokenKind::Number) || Is(TokenKind::Date))
       v = Cur().value;
-    else if (Is(T::String))
+    else if (Is(TokenKind::String))
       v = Variant(Cur().text);
     else if (Is(Kw::True))
       v = Variant(true);
@@ -327,7 +327,7 @@ class Parser {
               ? (v.AsLong() == 32768 ? Variant(int16_t{-32768}) : Variant(-v.AsLong()))
               : Variant(-v.ToDouble());
     }
-    if (!AtEndOfStatement() && !Is(T::Comma)) Fail(cerr::kExpectedLiteral);
+    if (!AtEndOfStatement() && !Is(TokenKind::Comma)) Fail(cerr::kExpectedLiteral);
     return v;
   }
 
@@ -336,10 +336,10 @@ class Parser {
     while (true) {
       int line = Cur().line;
       std::string name = ExpectName();
-      if (!Is(T::Eq)) Fail(cerr::kExpectedEquals);
+      if (!Is(TokenKind::Eq)) Fail(cerr::kExpectedEquals);
       Next();
       Variant v = ParseConstLiteral();
-      std::string l = Lower(name);
+      std::string l = LowerAscii(name);
       if (global || !scope_ || !scope_->proc) {
         DeclareGlobalName(l, false);
         GlobalDecl d;
@@ -353,7 +353,7 @@ class Parser {
         if (scope_->slots.count(l) || scope_->consts.count(l)) Fail(cerr::kNameRedefined);
         scope_->consts[l] = v;
       }
-      if (!Is(T::Comma)) break;
+      if (!Is(TokenKind::Comma)) break;
       Next();
     }
   }
@@ -407,7 +407,7 @@ class Parser {
       if (p->kind == ProcDef::kPropLet || p->kind == ProcDef::kPropSet) Fail(cerr::kDefaultOnlyGet);
     }
     p->name = ExpectName();
-    p->lname = Lower(p->name);
+    p->lname = LowerAscii(p->name);
     p->is_public = is_public;
     p->is_default = is_default;
     p->owner = cls;
@@ -417,28 +417,28 @@ class Parser {
     scope.proc = p.get();
     ProcScope* saved_scope = scope_;
     scope_ = &scope;
-    if (Is(T::LParen)) {
+    if (Is(TokenKind::LParen)) {
       Next();
-      while (!Is(T::RParen)) {
+      while (!Is(TokenKind::RParen)) {
         bool byval = false;
         if (Is(Kw::ByVal))
           byval = true, Next();
         else if (Is(Kw::ByRef))
           Next();
         std::string pn = ExpectName();
-        if (Is(T::LParen)) {
+        if (Is(TokenKind::LParen)) {
           Next();
-          Expect(T::RParen, cerr::kExpectedRParen);
+          Expect(TokenKind::RParen, cerr::kExpectedRParen);
         }
         DeclareLocal(pn);
         p->byval.push_back(byval);
         ++p->nparams;
-        if (!Is(T::Comma)) break;
+        if (!Is(TokenKind::Comma)) break;
         Next();
       }
-      Expect(T::RParen, cerr::kExpectedRParen);
+      Expect(TokenKind::RParen, cerr::kExpectedRParen);
     } else if (!AtEndOfStatement()) {
-      if (Is(T::RParen)) Fail(cerr::kExpectedLParen);
+      if (Is(TokenKind::RParen)) Fail(cerr::kExpectedLParen);
     }
     if ((p->kind == ProcDef::kPropLet || p->kind == ProcDef::kPropSet) && p->nparams == 0)
       Fail(cerr::kLetSetNeedsArg);
@@ -481,13 +481,13 @@ class Parser {
     auto c = std::make_unique<ClassDef>();
     c->line = Cur().line;
     c->name = ExpectName();
-    c->lname = Lower(c->name);
+    c->lname = LowerAscii(c->name);
     DeclareGlobalName(c->lname, false);
-    if (!Is(T::Eol) && !Is(T::Colon)) Fail(cerr::kExpectedStatement);
+    if (!Is(TokenKind::Eol) && !Is(TokenKind::Colon)) Fail(cerr::kExpectedStatement);
     pending_.clear();
     while (true) {
       SkipBreaks();
-      if (Is(T::Eof)) Fail(cerr::kExpectedEnd);
+      if (Is(TokenKind::Eof)) Fail(cerr::kExpectedEnd);
       if (Is(Kw::End)) {
         Next();
         if (!Is(Kw::Class)) Fail(cerr::kExpectedClass);
@@ -557,7 +557,7 @@ class Parser {
     ++block_depth_;
     while (true) {
       SkipBreaks();
-      if (Is(T::Eof) || stop()) break;
+      if (Is(TokenKind::Eof) || stop()) break;
       auto s = ParseStatement();
       if (s) b.stmts.push_back(std::move(s));
       EndOfStatement();
@@ -578,8 +578,8 @@ class Parser {
   std::unique_ptr<Stmt> ParseStatement() {
     Nesting guard(*this);
     const Token& t = Cur();
-    if (t.type == T::Dot) return ParseSimple();
-    if (t.type != T::Name) Fail(cerr::kExpectedStatement);
+    if (t.type == TokenKind::Dot) return ParseSimple();
+    if (t.type != TokenKind::Name) Fail(cerr::kExpectedStatement);
     switch (t.kw) {
       case Kw::None:
         if (IsWord(t, "property") &&
@@ -655,7 +655,7 @@ class Parser {
   // Left side of an assignment or a call statement: a name with members and argument lists.
   std::unique_ptr<Expr> ParseChainHead() {
     std::unique_ptr<Expr> e;
-    if (Is(T::Dot)) {
+    if (Is(TokenKind::Dot)) {
       auto m = Node<MemberExpr>();
       Next();
       m->name = MemberName();
@@ -663,7 +663,7 @@ class Parser {
     } else if (Is(Kw::Me)) {
       e = Node<MeExpr>();
       Next();
-      if (!Is(T::Dot)) Fail(cerr::kInvalidMe);
+      if (!Is(TokenKind::Dot)) Fail(cerr::kInvalidMe);
     } else {
       e = MakeName(ExpectName());
     }
@@ -671,7 +671,7 @@ class Parser {
   }
 
   std::string MemberName() {
-    if (Cur().type != T::Name) Fail(cerr::kExpectedIdentifier);
+    if (Cur().type != TokenKind::Name) Fail(cerr::kExpectedIdentifier);
     std::string s = Cur().text;
     Next();
     return s;
@@ -679,18 +679,18 @@ class Parser {
 
   std::unique_ptr<Expr> ParsePostfix(std::unique_ptr<Expr> e) {
     while (true) {
-      if (Is(T::Dot) && !Cur().space_before) {
+      if (Is(TokenKind::Dot) && !Cur().space_before) {
         auto m = Node<MemberExpr>();
         m->via_me = dynamic_cast<MeExpr*>(e.get()) != nullptr;
         Next();
         m->name = MemberName();
         m->obj = std::move(e);
         e = std::move(m);
-      } else if (Is(T::LParen)) {
+      } else if (Is(TokenKind::LParen)) {
         auto c = Node<CallExpr>();
         Next();
-        c->args = ParseArgs(T::RParen);
-        Expect(T::RParen, cerr::kExpectedRParen);
+        c->args = ParseArgs(TokenKind::RParen);
+        Expect(TokenKind::RParen, cerr::kExpectedRParen);
         if (auto* n = dynamic_cast<NameExpr*>(e.get())) n->ref.slot = kCallTargetMark;
         c->target = std::move(e);
         e = std::move(c);
@@ -700,14 +700,14 @@ class Parser {
     }
   }
 
-  ArgList ParseArgs(T close) {
+  ArgList ParseArgs(TokenKind close) {
     ArgList args;
     if (Is(close)) return args;
     while (true) {
       Arg a;
-      if (!Is(T::Comma) && !Is(close)) a.e = ParseExpr();
+      if (!Is(TokenKind::Comma) && !Is(close)) a.e = ParseExpr();
       args.push_back(std::move(a));
-      if (!Is(T::Comma)) break;
+      if (!Is(TokenKind::Comma)) break;
       Next();
     }
     return args;
@@ -719,9 +719,9 @@ class Parser {
     if (AtEndOfStatement()) return args;
     while (true) {
       Arg a;
-      if (!Is(T::Comma) && !AtEndOfStatement()) a.e = ParseExpr();
+      if (!Is(TokenKind::Comma) && !AtEndOfStatement()) a.e = ParseExpr();
       args.push_back(std::move(a));
-      if (!Is(T::Comma)) break;
+      if (!Is(TokenKind::Comma)) break;
       Next();
     }
     return args;
@@ -730,7 +730,7 @@ class Parser {
   std::unique_ptr<Stmt> ParseSimple() {
     int line = Cur().line, col = Cur().col;
     auto head = ParseChainHead();
-    if (Is(T::Eq)) {
+    if (Is(TokenKind::Eq)) {
       Next();
       auto value = ParseExpr();
       MarkAssigned(head.get());
@@ -762,7 +762,7 @@ class Parser {
       first.e = ParseLevel(0, std::move(p));
       st->callee = std::move(call->target);
       st->args.push_back(std::move(first));
-      if (Is(T::Comma)) {
+      if (Is(TokenKind::Comma)) {
         Next();
         ArgList rest = ParseBareArgs();
         if (rest.empty()) rest.emplace_back();
@@ -811,7 +811,7 @@ class Parser {
     Next();
     if (Is(Kw::Me)) Fail(cerr::kInvalidMe);
     auto head = ParseChainHead();
-    if (!Is(T::Eq)) Fail(cerr::kExpectedEquals);
+    if (!Is(TokenKind::Eq)) Fail(cerr::kExpectedEquals);
     Next();
     auto value = ParseExpr();
     MarkAssigned(head.get());
@@ -838,7 +838,7 @@ class Parser {
     IfStmt::Branch first;
     first.cond = ParseExpr();
     Expect(Kw::Then, cerr::kExpectedThen);
-    if (!Is(T::Eol) && !Is(T::Eof)) {
+    if (!Is(TokenKind::Eol) && !Is(TokenKind::Eof)) {
       // One-line form: everything after Then belongs to the If.
       bool saved = single_line_if_;
       single_line_if_ = true;
@@ -885,13 +885,13 @@ class Parser {
 
   void ParseLineStatements(Block& b) {
     while (true) {
-      while (Is(T::Colon)) Next();
-      if (Is(T::Eol) || Is(T::Eof) || Is(Kw::Else)) return;
+      while (Is(TokenKind::Colon)) Next();
+      if (Is(TokenKind::Eol) || Is(TokenKind::Eof) || Is(Kw::Else)) return;
       if (Is(Kw::End) && Peek().kw == Kw::If) return;
       auto s = ParseStatement();
       if (s) b.stmts.push_back(std::move(s));
       if (Is(Kw::End) && Peek().kw == Kw::If) return;
-      if (!Is(T::Colon) && !Is(T::Eol) && !Is(T::Eof) && !Is(Kw::Else))
+      if (!Is(TokenKind::Colon) && !Is(TokenKind::Eol) && !Is(TokenKind::Eof) && !Is(Kw::Else))
         Fail(cerr::kExpectedEndOfStatement);
     }
   }
@@ -912,11 +912,11 @@ class Parser {
       } else {
         while (true) {
           c.values.push_back(ParseExpr());
-          if (!Is(T::Comma)) break;
+          if (!Is(TokenKind::Comma)) break;
           Next();
         }
       }
-      if (!Is(T::Eol) && !Is(T::Colon)) {
+      if (!Is(TokenKind::Eol) && !Is(TokenKind::Colon)) {
         // A statement may follow on the same line.
         auto s = ParseStatement();
         if (s) c.body.stmts.push_back(std::move(s));
@@ -936,7 +936,7 @@ class Parser {
     if (!NameAllowed(Cur())) Fail(cerr::kExpectedIdentifier);
     auto n = MakeName(Cur().text);
     Next();
-    if (Is(T::Dot) || Is(T::LParen)) Fail(cerr::kInvalidForVariable);
+    if (Is(TokenKind::Dot) || Is(TokenKind::LParen)) Fail(cerr::kInvalidForVariable);
     MarkAssigned(n.get());
     return n;
   }
@@ -957,7 +957,7 @@ class Parser {
     auto st = std::make_unique<ForStmt>();
     st->line = line, st->col = col;
     st->counter = ParseLoopVariable();
-    Expect(T::Eq, cerr::kExpectedEquals);
+    Expect(TokenKind::Eq, cerr::kExpectedEquals);
     st->from = ParseExpr();
     Expect(Kw::To, cerr::kExpectedTo);
     st->to = ParseExpr();
@@ -987,7 +987,7 @@ class Parser {
       st->test = DoStmt::kTop;
       Next();
       st->cond = ParseExpr();
-    } else if (!Is(T::Eol) && !Is(T::Colon)) {
+    } else if (!Is(TokenKind::Eol) && !Is(TokenKind::Colon)) {
       Fail(cerr::kExpectedWhileUntilEos);
     }
     ++do_depth_;
@@ -1069,15 +1069,15 @@ class Parser {
       item.target = MakeName(Cur().text);
       Next();
       MarkAssigned(item.target.get());
-      Expect(T::LParen, cerr::kExpectedLParen);
+      Expect(TokenKind::LParen, cerr::kExpectedLParen);
       while (true) {
         item.bounds.push_back(ParseExpr());
-        if (!Is(T::Comma)) break;
+        if (!Is(TokenKind::Comma)) break;
         Next();
       }
-      Expect(T::RParen, cerr::kExpectedRParen);
+      Expect(TokenKind::RParen, cerr::kExpectedRParen);
       st->items.push_back(std::move(item));
-      if (!Is(T::Comma)) break;
+      if (!Is(TokenKind::Comma)) break;
       Next();
     }
     return st;
@@ -1088,7 +1088,7 @@ class Parser {
     Next();
     while (true) {
       st->targets.push_back(MakeName(ExpectName()));
-      if (!Is(T::Comma)) break;
+      if (!Is(TokenKind::Comma)) break;
       Next();
     }
     return st;
@@ -1105,7 +1105,7 @@ class Parser {
       st->resume_next = true;
     } else if (IsWord(Cur(), "goto")) {
       Next();
-      if (!Is(T::Number) || Cur().value.ToLong() != 0) Fail(cerr::kSyntax);
+      if (!Is(TokenKind::Number) || Cur().value.ToLong() != 0) Fail(cerr::kSyntax);
       Next();
     } else {
       Fail(cerr::kSyntax);
@@ -1122,57 +1122,57 @@ class Parser {
     const Token& t = Cur();
     switch (level) {
       case 0:
-        return t.kw == Kw::Imp && t.type == T::Name ? (op = Op::Imp, true) : false;
+        return t.kw == Kw::Imp && t.type == TokenKind::Name ? (op = Op::Imp, true) : false;
       case 1:
-        return t.kw == Kw::Eqv && t.type == T::Name ? (op = Op::Eqv, true) : false;
+        return t.kw == Kw::Eqv && t.type == TokenKind::Name ? (op = Op::Eqv, true) : false;
       case 2:
-        return t.kw == Kw::Xor && t.type == T::Name ? (op = Op::Xor, true) : false;
+        return t.kw == Kw::Xor && t.type == TokenKind::Name ? (op = Op::Xor, true) : false;
       case 3:
-        return t.kw == Kw::Or && t.type == T::Name ? (op = Op::Or, true) : false;
+        return t.kw == Kw::Or && t.type == TokenKind::Name ? (op = Op::Or, true) : false;
       case 4:
-        return t.kw == Kw::And && t.type == T::Name ? (op = Op::And, true) : false;
+        return t.kw == Kw::And && t.type == TokenKind::Name ? (op = Op::And, true) : false;
       case 6:
         switch (t.type) {
-          case T::Eq:
+          case TokenKind::Eq:
             op = Op::Eq;
             return true;
-          case T::Ne:
+          case TokenKind::Ne:
             op = Op::Ne;
             return true;
-          case T::Lt:
+          case TokenKind::Lt:
             op = Op::Lt;
             return true;
-          case T::Gt:
+          case TokenKind::Gt:
             op = Op::Gt;
             return true;
-          case T::Le:
+          case TokenKind::Le:
             op = Op::Le;
             return true;
-          case T::Ge:
+          case TokenKind::Ge:
             op = Op::Ge;
             return true;
-          case T::Name:
+          case TokenKind::Name:
             if (t.kw == Kw::Is) return op = Op::Is, true;
             return false;
           default:
             return false;
         }
       case 7:
-        return t.type == T::Amp ? (op = Op::Concat, true) : false;
+        return t.type == TokenKind::Amp ? (op = Op::Concat, true) : false;
       case 8:
-        if (t.type == T::Plus) return op = Op::Add, true;
-        if (t.type == T::Minus) return op = Op::Sub, true;
+        if (t.type == TokenKind::Plus) return op = Op::Add, true;
+        if (t.type == TokenKind::Minus) return op = Op::Sub, true;
         return false;
       case 9:
-        return t.kw == Kw::Mod && t.type == T::Name ? (op = Op::Mod, true) : false;
+        return t.kw == Kw::Mod && t.type == TokenKind::Name ? (op = Op::Mod, true) : false;
       case 10:
-        return t.type == T::Backslash ? (op = Op::IntDiv, true) : false;
+        return t.type == TokenKind::Backslash ? (op = Op::IntDiv, true) : false;
       case 11:
-        if (t.type == T::Star) return op = Op::Mul, true;
-        if (t.type == T::Slash) return op = Op::Div, true;
+        if (t.type == TokenKind::Star) return op = Op::Mul, true;
+        if (t.type == TokenKind::Slash) return op = Op::Div, true;
         return false;
       case 12:
-        return t.type == T::Caret ? (op = Op::Pow, true) : false;
+        return t.type == TokenKind::Caret ? (op = Op::Pow, true) : false;
       default:
         return false;
     }
@@ -1214,9 +1214,9 @@ class Parser {
 
   std::unique_ptr<Expr> ParseUnary() {
     Nesting guard(*this);
-    if (Is(T::Minus) || Is(T::Plus)) {
+    if (Is(TokenKind::Minus) || Is(TokenKind::Plus)) {
       auto u = Node<UnaryExpr>();
-      u->op = Is(T::Minus) ? Op::Neg : Op::Plus;
+      u->op = Is(TokenKind::Minus) ? Op::Neg : Op::Plus;
       Next();
       u->e = ParseUnary();
       return u;
@@ -1235,29 +1235,29 @@ class Parser {
   std::unique_ptr<Expr> ParsePrimary() {
     const Token& t = Cur();
     switch (t.type) {
-      case T::Number:
-      case T::Date:
+      case TokenKind::Number:
+      case TokenKind::Date:
         return Literal(t.value, 1);
-      case T::String:
+      case TokenKind::String:
         return Literal(Variant(t.text), 2);
-      case T::LParen: {
+      case TokenKind::LParen: {
         auto p = Node<ParenExpr>();
         Next();
         p->inner = ParseExpr();
-        Expect(T::RParen, cerr::kExpectedRParen);
+        Expect(TokenKind::RParen, cerr::kExpectedRParen);
         return ParsePostfixValue(std::move(p));
       }
-      case T::Dot: {
+      case TokenKind::Dot: {
         auto m = Node<MemberExpr>();
         Next();
         m->name = MemberName();
         return ParsePostfix(std::move(m));
       }
-      case T::Name:
+      case TokenKind::Name:
         break;
-      case T::Eol:
-      case T::Eof:
-      case T::Colon:
+      case TokenKind::Eol:
+      case TokenKind::Eof:
+      case TokenKind::Colon:
         Fail(cerr::kExpectedExpression);
       default:
         Fail(cerr::kExpectedExpression);
@@ -1284,7 +1284,7 @@ class Parser {
         auto n = Node<NewExpr>();
         Next();
         n->class_name = ExpectName();
-        n->lname = Lower(n->class_name);
+        n->lname = LowerAscii(n->class_name);
         n->explicit_vars = unit_->explicit_vars;
         return n;
       }
@@ -1295,7 +1295,7 @@ class Parser {
 
   // `(x)` may be followed by nothing that makes it a call target.
   std::unique_ptr<Expr> ParsePostfixValue(std::unique_ptr<Expr> e) {
-    if (Is(T::Dot)) Fail(cerr::kExpectedEndOfStatement);
+    if (Is(TokenKind::Dot)) Fail(cerr::kExpectedEndOfStatement);
     return e;
   }
 

@@ -1,7 +1,8 @@
 #include "scripting/vbscript/runtime.h"
 
+#include "base/ascii.h"
+#include "scripting/vbscript/compile_error.h"
 #include "scripting/vbscript/err_object.h"
-#include "scripting/vbscript/lexer.h"
 #include "scripting/vbscript/parser.h"
 
 namespace sw::vbs {
@@ -81,7 +82,7 @@ ScriptObject::~ScriptObject() {
 }
 
 int ScriptObject::FindMember(std::string_view name) {
-  auto it = cls_->member_index.find(Lower(name));
+  auto it = cls_->member_index.find(LowerAscii(name));
   if (it == cls_->member_index.end() || !cls_->members[it->second].is_public) return kUnknownMember;
   return it->second + 1;
 }
@@ -103,8 +104,10 @@ void ScriptObject::OnFinalRelease() noexcept {
     Release();  // comes back here with terminated_ set
     return;
   }
-  if (rt_) rt_->Destroy(this);
-  else delete this;
+  if (rt_)
+    rt_->Destroy(this);
+  else
+    delete this;
 }
 
 // ---------------- Runtime ----------------
@@ -249,7 +252,7 @@ bool Runtime::ResolveHostMember(GlobalEntry* e) {
 }
 
 void Runtime::AddNamedItem(const std::string& name, Ref<Dispatch> obj, bool add_members) {
-  std::string l = Lower(name);
+  std::string l = LowerAscii(name);
   GlobalEntry* e = Lookup(l, name);
   e->kind = GlobalEntry::kNamedItem;
   e->value = Variant(obj);
@@ -277,7 +280,8 @@ void Runtime::Define(const std::shared_ptr<const Unit>& u) {
         e->value = d.counts.empty() ? Variant(MakeRef<VbArray>()) : MakeFixedArray(d.counts, true);
         break;
       case GlobalDecl::kConst:
-        if (e->kind != GlobalEntry::kUndefined) throw VbError(1041, "Name redefined");
+        if (e->kind != GlobalEntry::kUndefined)
+          throw VbError(vberr::kNameRedefined, "Name redefined");
         e->kind = GlobalEntry::kConst;
         e->value = d.value;
         break;
@@ -327,8 +331,9 @@ Variant* Runtime::PushSlotsSlow(size_t need) {
   return &chunks_[chunk_][0];
 }
 
-Variant Runtime::CallProc(const ProcDef* p, ScriptObject* me, Args args) {
-  if (static_cast<int>(args.size()) != p->nparams) throw VbError(vberr::kWrongArguments);
+template <class FillParams>
+Variant Runtime::RunProc(const ProcDef* p, ScriptObject* me, int nargs, FillParams&& fill) {
+  if (nargs != p->nparams) throw VbError(vberr::kWrongArguments);
   char probe;
   if (!stack_base_ || depth_ == 0) stack_base_ = &probe;
   if (depth_ >= kMaxDepth || stack_base_ - &probe > kMaxNativeStack)
@@ -348,13 +353,7 @@ Variant Runtime::CallProc(const ProcDef* p, ScriptObject* me, Args args) {
     }
   } guard{this, loc, p->nslots, mc, mt};
   ++depth_;
-  for (int i = 0; i < p->nparams; ++i) {
-    Variant& a = args.raw(i);
-    if (p->byval[i])
-      loc[1 + i] = StoreValue(a.Deref(), a.Deref().IsObject());
-    else
-      loc[1 + i] = a;
-  }
+  fill(loc + 1);
   for (const auto& la : p->arrays)
     loc[la.slot] =
         la.counts.empty() ? Variant(MakeRef<VbArray>()) : MakeFixedArray(la.counts, true);
@@ -367,55 +366,41 @@ Variant Runtime::CallProc(const ProcDef* p, ScriptObject* me, Args args) {
   return std::move(loc[0]);
 }
 
-Variant Runtime::CallProcWith(const ProcDef* p, Frame& caller, const ArgList& args) {
-  if (static_cast<int>(args.size()) != p->nparams) throw VbError(vberr::kWrongArguments);
-  char probe;
-  if (!stack_base_ || depth_ == 0) stack_base_ = &probe;
-  if (depth_ >= kMaxDepth || stack_base_ - &probe > kMaxNativeStack)
-    throw VbError(vberr::kOutOfStack);
-  Tick();
-  LockSet locks;
-  size_t mc, mt;
-  Variant* loc = PushSlots(p->nslots, mc, mt);
-  struct Guard {
-    Runtime* rt;
-    Variant* loc;
-    int n;
-    size_t mc, mt;
-    ~Guard() {
-      --rt->depth_;
-      rt->PopSlots(loc, n, mc, mt);
-    }
-  } guard{this, loc, p->nslots, mc, mt};
-  ++depth_;
-  for (int i = 0; i < p->nparams; ++i) {
-    const Arg& a = args[i];
-    Variant& slot = loc[1 + i];
-    if (!a.e) {
-      slot = Variant::Missing();
-    } else if (p->byval[i]) {
-      Variant v = a.e->Eval(caller);
-      slot = v.IsArray() && v.AsArray()->locked() ? Variant(v.AsArray()->Clone()) : std::move(v);
-    } else if (a.e->tag == ExprTag::kLocal) {
-      slot = Variant::MakeRef(&caller.locals[a.e->slot].Deref());
-    } else if (a.e->tag == ExprTag::kGeneric || a.e->tag == ExprTag::kCall) {
-      if (Variant* r = a.e->Ref(caller, locks))
-        slot = Variant::MakeRef(r);
+Variant Runtime::CallProc(const ProcDef* p, ScriptObject* me, Args args) {
+  return RunProc(p, me, static_cast<int>(args.size()), [&](Variant* params) {
+    for (int i = 0; i < p->nparams; ++i) {
+      Variant& a = args.raw(i);
+      if (p->byval[i])
+        params[i] = StoreValue(a.Deref(), a.Deref().IsObject());
       else
-        slot = a.e->Eval(caller);
-    } else {
-      slot = a.e->Eval(caller);
+        params[i] = a;
     }
-  }
-  for (const auto& la : p->arrays)
-    loc[la.slot] =
-        la.counts.empty() ? Variant(MakeRef<VbArray>()) : MakeFixedArray(la.counts, true);
-  Frame f{this};
-  f.locals = loc;
-  f.proc = p;
-  f.unit = p->unit;
-  p->body.Exec(f);
-  return std::move(loc[0]);
+  });
+}
+
+Variant Runtime::CallProcWith(const ProcDef* p, Frame& caller, const ArgList& args) {
+  LockSet locks;  // arrays whose elements are passed by reference, until the call returns
+  return RunProc(p, nullptr, static_cast<int>(args.size()), [&](Variant* params) {
+    for (int i = 0; i < p->nparams; ++i) {
+      const Arg& a = args[i];
+      Variant& slot = params[i];
+      if (!a.e) {
+        slot = Variant::Missing();
+      } else if (p->byval[i]) {
+        Variant v = a.e->Eval(caller);
+        slot = v.IsArray() && v.AsArray()->locked() ? Variant(v.AsArray()->Clone()) : std::move(v);
+      } else if (a.e->tag == ExprTag::kLocal) {
+        slot = Variant::MakeRef(&caller.locals[a.e->slot].Deref());
+      } else if (a.e->tag == ExprTag::kGeneric || a.e->tag == ExprTag::kCall) {
+        if (Variant* r = a.e->Ref(caller, locks))
+          slot = Variant::MakeRef(r);
+        else
+          slot = a.e->Eval(caller);
+      } else {
+        slot = a.e->Eval(caller);
+      }
+    }
+  });
 }
 
 Variant Runtime::CallBuiltin(const BuiltinDef* b, Frame& f, Args args, bool as_statement) {

@@ -11,9 +11,9 @@
 
 #include "scripting/vbscript/ast.h"
 #include "scripting/vbscript/builtins.h"
+#include "scripting/vbscript/lib_rnd.h"
 #include "scripting/vbscript/program.h"
 #include "scripting/vbscript/script_host.h"
-#include "scripting/vbscript/lib_rnd.h"
 #include "variant/vb_array.h"
 
 namespace sw::vbs {
@@ -234,6 +234,11 @@ class Runtime {
     top_ = mark_top;
   }
   Variant* PushSlotsSlow(size_t need);
+  // The part of every procedure call after the arguments are known: the depth and stack
+  // checks, the new frame's slots, `fill(params)` storing the parameters, local arrays, and
+  // running the body. Returns the function's result.
+  template <class FillParams>
+  Variant RunProc(const ProcDef* p, ScriptObject* me, int nargs, FillParams&& fill);
 
   const BuiltinTable* builtins_;
   uint32_t gen_ = 1;

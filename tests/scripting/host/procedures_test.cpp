@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/vb_error.h"
 #include "scripting/host/procedures_cipher.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

@@ -43,31 +43,31 @@ TEST(Lexer, HexAndOctalFollowTheirWidthRules) {
 TEST(Lexer, AmpersandIsConcatenationUnlessALiteralFollows) {
   auto t = Lex("\"x\" &hi");
   ASSERT_GE(t.size(), 3u);
-  EXPECT_EQ(t[1].type, T::Amp);
+  EXPECT_EQ(t[1].type, TokenKind::Amp);
   EXPECT_EQ(t[2].text, "hi");
   auto u = Lex("&h01or&h02");
-  EXPECT_EQ(u[0].type, T::Number);
+  EXPECT_EQ(u[0].type, TokenKind::Number);
   EXPECT_EQ(u[1].kw, Kw::Or);
-  EXPECT_EQ(u[2].type, T::Number);
+  EXPECT_EQ(u[2].type, TokenKind::Number);
 }
 
 TEST(Lexer, DotDigitIsANumberEvenAfterAName) {
   auto t = Lex("Foo.5");
   EXPECT_EQ(t[0].text, "Foo");
-  EXPECT_EQ(t[1].type, T::Number);
+  EXPECT_EQ(t[1].type, TokenKind::Number);
   auto m = Lex("o.If");
-  EXPECT_EQ(m[1].type, T::Dot);
+  EXPECT_EQ(m[1].type, TokenKind::Dot);
   EXPECT_EQ(m[2].kw, Kw::None);  // keywords are plain names after a dot
 }
 
 TEST(Lexer, BracketedNamesAndRemPlacement) {
   auto t = Lex("[my var] = 1");
-  EXPECT_EQ(t[0].type, T::Name);
+  EXPECT_EQ(t[0].type, TokenKind::Name);
   EXPECT_EQ(t[0].text, "my var");
   auto r = Lex("x = 1 : Rem comment : y");
   ASSERT_GE(r.size(), 5u);
-  EXPECT_EQ(r[3].type, T::Colon);
-  EXPECT_EQ(r[4].type, T::Eol);  // the rest of the line is the comment
+  EXPECT_EQ(r[3].type, TokenKind::Colon);
+  EXPECT_EQ(r[4].type, TokenKind::Eol);  // the rest of the line is the comment
   auto n = Lex("x = Rem");
   EXPECT_EQ(n[2].text, "Rem");  // not a comment where no statement starts
 }
@@ -76,12 +76,12 @@ TEST(Lexer, LinesAndContinuation) {
   auto t = Lex("a\r\nb\n\rc");
   int lines[3] = {-1, -1, -1};
   for (const Token& k : t)
-    if (k.type == T::Name) lines[k.text[0] - 'a'] = k.line;
+    if (k.type == TokenKind::Name) lines[k.text[0] - 'a'] = k.line;
   EXPECT_EQ(lines[0], 0);
   EXPECT_EQ(lines[1], 1);
   EXPECT_EQ(lines[2], 3);  // LF then CR are two line ends
   auto c = Lex("x =_\n  1");
-  EXPECT_EQ(c[2].type, T::Number);
+  EXPECT_EQ(c[2].type, TokenKind::Number);
   EXPECT_EQ(c[2].line, 1);
   try {
     Lex("x = _ 1");

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "vbsrunner/cp1252.h"
 #include "vbsrunner/runner.h"
+#include "vbsrunner/terminal_text.h"
 
 namespace sw::vbsrunner {
 namespace {

@@ -1,7 +1,7 @@
 // Conversion and inspection built-ins: CStr, CInt, CLng, CDbl ..., TypeName, VarType, Is*.
 #include <cmath>
 
-#include "scripting/vbscript/builtins.h"
+#include "scripting/vbscript/lib_register.h"
 #include "variant/vb_array.h"
 
 namespace sw::vbs {
@@ -9,7 +9,7 @@ namespace {
 
 // `Call CInt(x)` with a convertible x fails, as the Windows engine does.
 Variant Converted(CallContext& c, Variant v) {
-  if (c.as_statement) throw VbError(458);
+  if (c.as_statement) throw VbError(vberr::kUnsupportedAutomationType);
   return v;
 }
 
@@ -183,7 +183,9 @@ Variant Fix(CallContext&, Args a) {
 
 }  // namespace
 
-void RegisterConversionBuiltins(BuiltinTable& t) {
+namespace lib {
+
+void RegisterLibConversion(BuiltinTable& t) {
   t.AddFunction("CStr", 1, 1, CStr);
   t.AddFunction("CInt", 1, 1, CInt);
   t.AddFunction("CLng", 1, 1, CLng);
@@ -207,5 +209,7 @@ void RegisterConversionBuiltins(BuiltinTable& t) {
   t.AddFunction("Int", 1, 1, Int);
   t.AddFunction("Fix", 1, 1, Fix);
 }
+
+}  // namespace lib
 
 }  // namespace sw::vbs

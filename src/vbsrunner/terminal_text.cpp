@@ -1,14 +1,11 @@
-#include "vbsrunner/cp1252.h"
+#include "vbsrunner/terminal_text.h"
 
 #include <cstdint>
 
+#include "base/cp1252.h"
+
 namespace sw::vbsrunner {
 namespace {
-
-constexpr uint16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void PutUtf8(std::string& out, uint32_t cp) {
   if (cp < 0x80) {
@@ -30,7 +27,7 @@ std::string Cp1252ToUtf8(std::string_view s) {
   out.reserve(s.size());
   for (char ch : s) {
     unsigned char c = static_cast<unsigned char>(ch);
-    PutUtf8(out, c >= 0x80 && c < 0xA0 ? kHigh[c - 0x80] : c);
+    PutUtf8(out, UnitOf1252(c));
   }
   return out;
 }
@@ -59,14 +56,7 @@ std::string Utf8ToCp1252(std::string_view s) {
       cp = (cp << 6) | (cc & 0x3F);
     }
     i += n;
-    char b = '?';
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-      b = static_cast<char>(cp);
-    } else {
-      for (int k = 0; k < 32; ++k)
-        if (kHigh[k] == cp) b = static_cast<char>(0x80 + k);
-    }
-    out.push_back(b);
+    out.push_back(cp > 0xFFFF ? '?' : ByteOf1252(static_cast<uint16_t>(cp)));
   }
   return out;
 }

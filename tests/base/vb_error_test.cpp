@@ -1,4 +1,4 @@
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 #include <gtest/gtest.h>
 

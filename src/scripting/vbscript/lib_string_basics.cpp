@@ -1,6 +1,7 @@
 // String built-ins working on ANSI text, one byte per character: Len, Mid, Left, Right,
 // Chr, Asc, UCase, LCase, Trim, LTrim, RTrim, Space.
-#include "scripting/vbscript/builtins.h"
+#include "base/cp1252.h"
+#include "scripting/vbscript/lib_register.h"
 
 namespace sw::vbs {
 namespace {
@@ -65,37 +66,16 @@ Variant Asc(CallContext&, Args a) {
   return Variant(static_cast<int16_t>(static_cast<unsigned char>(s[0])));
 }
 
-// Case mapping of Windows-1252 letters.
-char Upper(char c) {
-  unsigned char u = static_cast<unsigned char>(c);
-  if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
-  if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 32);
-  if (u == 0x9A || u == 0x9C || u == 0x9E) return static_cast<char>(u - 16);
-  if (u == 0xFF) return static_cast<char>(0x9F);
-  return c;
-}
-
-char LowerChar(char c) {
-  unsigned char u = static_cast<unsigned char>(c);
-  if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
-  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
-  if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<char>(u + 16);
-  if (u == 0x9F) return static_cast<char>(0xFF);
-  return c;
-}
-
 Variant UCase(CallContext&, Args a) {
   if (a[0].IsNull()) return Variant::Null();
   std::string s = Text(a[0]);
-  for (char& c : s) c = Upper(c);
+  for (char& c : s) c = static_cast<char>(UpperCase1252(static_cast<unsigned char>(c)));
   return Variant(std::move(s));
 }
 
 Variant LCase(CallContext&, Args a) {
   if (a[0].IsNull()) return Variant::Null();
-  std::string s = Text(a[0]);
-  for (char& c : s) c = LowerChar(c);
-  return Variant(std::move(s));
+  return Variant(FoldCase1252(Text(a[0])));
 }
 
 Variant Trimmed(const Variant& v, bool left, bool right) {
@@ -128,7 +108,9 @@ Variant Space(CallContext&, Args a) {
 
 }  // namespace
 
-void RegisterStringBuiltins(BuiltinTable& t) {
+namespace lib {
+
+void RegisterLibStringBasics(BuiltinTable& t) {
   t.AddFunction("Len", 1, 1, Len);
   t.AddFunction("Mid", 2, 3, Mid);
   t.AddFunction("Left", 2, 2, Left);
@@ -142,5 +124,7 @@ void RegisterStringBuiltins(BuiltinTable& t) {
   t.AddFunction("RTrim", 1, 1, RTrim);
   t.AddFunction("Space", 1, 1, Space);
 }
+
+}  // namespace lib
 
 }  // namespace sw::vbs

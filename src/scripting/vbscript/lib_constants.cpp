@@ -1,9 +1,11 @@
 // The named constants every script can use (vbCrLf, vbYes, vbString ...).
-#include "scripting/vbscript/builtins.h"
+#include "scripting/vbscript/lib_register.h"
 
 namespace sw::vbs {
 
-void RegisterConstants(BuiltinTable& t) {
+namespace lib {
+
+void RegisterLibConstants(BuiltinTable& t) {
   auto i2 = [&](const char* n, int v) { t.AddConstant(n, Variant(static_cast<int16_t>(v))); };
   auto i4 = [&](const char* n, int32_t v) { t.AddConstant(n, Variant(v)); };
   auto str = [&](const char* n, std::string v) { t.AddConstant(n, Variant(std::move(v))); };
@@ -80,5 +82,7 @@ void RegisterConstants(BuiltinTable& t) {
   for (auto [n, v] : vartypes) i2(n, v);
   i4("vbObjectError", static_cast<int32_t>(0x80040000u));
 }
+
+}  // namespace lib
 
 }  // namespace sw::vbs

@@ -1,8 +1,8 @@
 // Built-ins that reach into the engine: Eval, Execute, ExecuteGlobal, Err, GetRef, MsgBox,
 // InputBox and Randomize.
-#include "scripting/vbscript/builtins.h"
+#include "base/ascii.h"
 #include "scripting/vbscript/err_object.h"
-#include "scripting/vbscript/lexer.h"
+#include "scripting/vbscript/lib_register.h"
 #include "scripting/vbscript/runtime.h"
 
 namespace sw::vbs {
@@ -61,7 +61,7 @@ class ProcRef : public Dispatch {
 Variant GetRef(CallContext& c, Args a) {
   const Variant& v = a[0];
   if (!v.IsString()) throw VbError(vberr::kTypeMismatch);
-  GlobalEntry* e = c.rt.Find(Lower(v.AsString()));
+  GlobalEntry* e = c.rt.Find(LowerAscii(v.AsString()));
   if (!e || e->kind != GlobalEntry::kProc) throw VbError(vberr::kInvalidProcedureCall);
   return Variant(Ref<Dispatch>(MakeRef<ProcRef>(&c.rt, e->proc, e->owner)));
 }
@@ -89,7 +89,9 @@ Variant Randomize(CallContext& c, Args a) {
 
 }  // namespace
 
-void RegisterLanguageBuiltins(BuiltinTable& t) {
+namespace lib {
+
+void RegisterLibLanguage(BuiltinTable& t) {
   t.AddFunction("Eval", 1, 1, Eval);
   t.AddFunction("Execute", 1, 1, Execute);
   t.AddFunction("ExecuteGlobal", 1, 1, ExecuteGlobal);
@@ -99,5 +101,7 @@ void RegisterLanguageBuiltins(BuiltinTable& t) {
   t.AddFunction("InputBox", 1, 7, InputBox);
   t.AddFunction("Randomize", 0, 1, Randomize);
 }
+
+}  // namespace lib
 
 }  // namespace sw::vbs
