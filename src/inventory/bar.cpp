@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/ascii.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
@@ -16,7 +17,6 @@
 #include "platform/geometry.h"
 #include "platform/image.h"
 #include "platform/platform.h"
-#include "variant/host_object.h"
 
 namespace sw {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "variant/vb_error.h"
+#include "base/vb_error.h"
 
 namespace sw {
 

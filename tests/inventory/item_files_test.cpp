@@ -1,10 +1,10 @@
 // Reading the item, pick-up and combination files, well formed and damaged.
 #include <gtest/gtest.h>
 
+#include "base/vb_error.h"
 #include "core/project/folders.h"
 #include "core/valuefile/value_reader.h"
 #include "inventory/item_files.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {

@@ -2,8 +2,8 @@
 // 16- and 32-bit arithmetic.
 #include <gtest/gtest.h>
 
+#include "base/vb_error.h"
 #include "inventory/layout.h"
-#include "variant/vb_error.h"
 
 namespace sw {
 namespace {
