@@ -1,24 +1,8 @@
 #include "inventory/item_files.h"
 
-#include "core/project/file_names.h"
 #include "core/project/folders.h"
-#include "core/valuefile/value_reader.h"
 
 namespace sw {
-
-namespace {
-
-std::string AsText(const Variant& value) {
-  return value.IsEmpty() ? std::string() : value.ToString();
-}
-
-void SkipToSeparator(ValueReader& reader) {
-  while (!reader.AtEnd()) {
-    if (reader.ReadString() == ValueReader::kSeparator) return;
-  }
-}
-
-}  // namespace
 
 std::string ItemFilePath(const ProjectFolders& folders, const std::string& item) {
   return folders.AreasFolder + item + ".obj";
@@ -40,53 +24,6 @@ bool IsNameInsideFolder(const std::string& name) {
     start = end + 1;
   }
   return true;
-}
-
-std::string ReadItemIcon(ValueReader& reader) {
-  return reader.ReadString();
-}
-
-bool IsStoredOne(const Variant& value) {
-  return Compare(value, Variant(int16_t{1}), false, kRightNumberLiteral) == CmpResult::Equal;
-}
-
-std::optional<std::string> FindPickUp(ValueReader& reader, int16_t areaIndex,
-                                      const std::function<bool()>& stop) {
-  while (!reader.AtEnd() && !stop()) {
-    reader.Skip();
-    if (reader.ReadInteger() != areaIndex) {
-      SkipToSeparator(reader);
-      continue;
-    }
-    for (int i = 0; i < 8; ++i) reader.Skip();
-    if (!IsStoredOne(reader.ReadVariant())) return std::nullopt;
-    return reader.ReadString();
-  }
-  return std::nullopt;
-}
-
-CombinationRemovals ReadCombinationRemovals(ValueReader& reader) {
-  CombinationRemovals removals;
-  const Variant dragged = reader.ReadVariant();
-  const Variant target = reader.ReadVariant();
-  removals.dragged = IsStoredOne(dragged);
-  removals.target = IsStoredOne(target);
-  return removals;
-}
-
-std::optional<std::string> ReadCombinationResult(ValueReader& reader) {
-  const Variant add = reader.ReadVariant();
-  const Variant name = reader.ReadVariant();
-  if (!IsStoredOne(add)) return std::nullopt;
-  return AsText(name);
-}
-
-CombinationScript ReadCombinationScript(ValueReader& reader) {
-  for (int i = 0; i < 3; ++i) reader.Skip();
-  CombinationScript script;
-  script.enabled = reader.ReadBoolean();
-  script.text = UnescapeScriptText(reader.ReadString());
-  return script;
 }
 
 }  // namespace sw

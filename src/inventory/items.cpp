@@ -4,6 +4,9 @@
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
+#include "core/project/file_names.h"
+#include "core/project/inventory_records.h"
+#include "core/valuefile/stored_values.h"
 #include "core/valuefile/value_reader.h"
 #include "inventory/inventory.h"
 #include "inventory/item_files.h"
@@ -58,7 +61,7 @@ void InventoryItems::AddPickedObject(const std::string& name, bool doNotPopup) {
     {  // 2
       ValueReader reader =
           ValueReader::FromFile(rt.files().Resolve(ItemFilePath(rt.folders, name)));
-      icon = ReadItemIcon(reader);
+      icon = ReadItemRecord(reader).IconFile;
     }
     if (ObjectsCount == INT16_MAX) throw VbError(vberr::kOverflow);  // 3
     const auto k = static_cast<int16_t>(ObjectsCount + 1);
@@ -168,20 +171,29 @@ void InventoryItems::PickedObjectDragDrop(int16_t index, const platform::Element
     const std::string path = CombinationFilePath(rt.folders, a, b);
     if (!rt.FileExists(path)) return;
     ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
-    const CombinationRemovals removals = ReadCombinationRemovals(reader);  // 2
-    if (removals.dragged) RemovePickedObject(dragged);
-    if (removals.target) {
-      RemovePickedObject(removals.dragged && dragged < index ? static_cast<int16_t>(index - 1)
-                                                             : index);
+    CombinationRecord record;
+    ReadCombinationPart(reader, CombinationPart::kRemovals, record);  // 2
+    const bool draggedLeaves = EqualsOne(record.RemoveDraggedItem);
+    const bool targetLeaves = EqualsOne(record.RemoveTargetItem);
+    if (draggedLeaves) RemovePickedObject(dragged);
+    if (targetLeaves) {
+      RemovePickedObject(draggedLeaves && dragged < index ? static_cast<int16_t>(index - 1)
+                                                          : index);
     }
-    if (const auto result = ReadCombinationResult(reader)) AddPickedObject(*result, false);  // 3
-    if (reader.AtEnd()) return;                                                              // 4
-    const CombinationScript script = ReadCombinationScript(reader);
+    ReadCombinationPart(reader, CombinationPart::kResult, record);  // 3
+    if (EqualsOne(record.AddResultItem)) {
+      AddPickedObject(
+          record.ResultItemName.IsEmpty() ? std::string() : record.ResultItemName.ToString(),
+          false);
+    }
+    if (reader.AtEnd()) return;  // 4
+    ReadCombinationPart(reader, CombinationPart::kScript, record);
     if (rt.StopRequested) return;  // 5
     sub.scripts->ResetActionModule();
-    if (!script.enabled || script.text.empty()) return;
+    const std::string script = UnescapeScriptText(record.ScriptText);
+    if (!record.ScriptEnabled || script.empty()) return;
     sub.scripts->SetActionHotspotNumber(0);  // 6
-    sub.scripts->ExecuteVBScript(script.text, true);
+    sub.scripts->ExecuteVBScript(script, true);
     sub.hotspots->ShowOrNotShowAreas();
     CarryOutScriptRequests();  // 7
   } catch (const std::exception&) {
