@@ -1,4 +1,5 @@
-// Installs the inventory subsystem (items and bar) into a game runtime's service slot.
+// Installs the inventory subsystem (items and bar) into a game runtime's service slot, for
+// tests and benchmarks that build a runtime of their own.
 #pragma once
 
 #include <memory>
