@@ -87,7 +87,7 @@ void BM_OpenFrameWithHotspotsAndTexts(benchmark::State& state) {
   for (int i = 0; i < kVariables; i += 2)
     interaction->variables().ChangeVariableValue(VariableName(i), 1);
   for (auto _ : state) {
-    runtime.game()->OpenFrame("Room", false, 0, 0);
+    runtime.game()->OpenFrame("Room");
     benchmark::DoNotOptimize(interaction->hotspots.Area(kHotspots));
   }
   if (runtime.game()->form().UBound("Area") != kHotspots ||

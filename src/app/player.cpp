@@ -1,14 +1,48 @@
 #include "app/player.h"
 
-#include "interaction/install.h"
-#include "inventory/install.h"
+#include "core/game/subsystems.h"
+#include "interaction/interaction.h"
+#include "interaction/services.h"
+#include "inventory/inventory.h"
+#include "inventory/services.h"
 #include "platform/screen_size.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
 #include "scripting/host/timed_events.h"
 #include "shell/player_shell.h"
+#include "variables/variable_service.h"
+#include "variables/variables_viewer.h"
 
 namespace sw::app {
+
+namespace {
+
+// Fills every service slot of the runtime. A slot given its base class is a subsystem not
+// built yet: the game behaves as one without that feature.
+std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
+  auto variables = std::make_shared<VariableStore>(runtime);
+  auto interaction = std::make_shared<Interaction>(runtime, variables);
+  GameSubsystems& sub = runtime.subsystems();
+  sub.hotspots = std::make_unique<HotspotServiceImpl>(interaction);
+  sub.variables = std::make_unique<VariableServiceImpl>(variables);
+  sub.clicks = std::make_unique<ClickPositionServiceImpl>(interaction);
+  sub.texts = std::make_unique<TextServiceImpl>(interaction);
+  sub.messages = std::make_unique<MessageServiceImpl>(interaction);
+  sub.sound = std::make_unique<SoundService>();
+  sub.video = std::make_unique<VideoService>();
+  sub.transitions = std::make_unique<TransitionService>();
+  sub.water = std::make_unique<RipplingWaterService>();
+  sub.timedEvents = std::make_unique<TimedEvents>(runtime);
+  sub.scripts = std::make_unique<GameScriptHost>(runtime);
+  sub.inventory = std::make_unique<InventoryServiceImpl>(std::make_shared<Inventory>(runtime));
+  sub.savedGames = std::make_unique<SavedGamesService>();
+  sub.animations = std::make_unique<AnimationService>();
+  sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
+  // sub.shell and sub.welcome are the player shell's own windows, installed with it.
+  return interaction;
+}
+
+}  // namespace
 
 Player::Player(platform::Platform& platform, const PlayerOptions& options)
     : platform_(platform),
@@ -33,13 +67,12 @@ int Player::Start(std::string& reason) {
   shell_ = std::make_unique<shell::PlayerShell>(platform_, files_, settings_,
                                                 options_.project_dir.string(), shellOptions);
   GameRuntime& runtime = shell_->runtime();
-  interaction_ = InstallInteraction(runtime);
-  InstallInventory(runtime);
-  runtime.subsystems().scripts = std::make_unique<GameScriptHost>(runtime);
-  runtime.subsystems().timedEvents = std::make_unique<TimedEvents>(runtime);
+  interaction_ = InstallServices(runtime);
   shell::ShellHooks& hooks = shell_->hooks();
   hooks.execute_vbscript = [&runtime] { ExecuteVBScriptCommand(runtime); };
-  hooks.view_variables = [&runtime] { ViewVariablesCommand(runtime); };
+  hooks.view_variables = [this, &runtime] {
+    ViewVariablesStatus(runtime, interaction_->variables());
+  };
   hooks.edit_procedures = [&runtime] { EditProceduresCommand(runtime); };
   platform_.display().SetTitle("Scenewright");
   return shell_->Start() ? -1 : 0;

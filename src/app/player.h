@@ -11,6 +11,10 @@
 #include "platform/system/path_resolver.h"
 #include "platform/system/user_settings.h"
 
+namespace sw {
+class Interaction;
+}
+
 namespace sw::shell {
 class PlayerShell;
 }
@@ -34,7 +38,7 @@ class Player {
   PathResolver files_;
   UserSettings settings_;
   std::unique_ptr<shell::PlayerShell> shell_;
-  std::shared_ptr<void> interaction_;
+  std::shared_ptr<Interaction> interaction_;
 };
 
 }  // namespace sw::app

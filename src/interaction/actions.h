@@ -48,7 +48,6 @@ class Actions {
   void BackgroundMouseDown(int button);
   int16_t Carry(struct ActionRecord& record, int16_t areaIndex, int16_t objectIndex);
   bool FrameChangeFollows(const struct ActionRecord& record);
-  void OpenFrameWith(const std::string& frame, bool transition, int16_t number, double seconds);
 
   Interaction& owner_;
 };

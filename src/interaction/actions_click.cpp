@@ -5,6 +5,7 @@
 #include "core/game/game_window.h"
 #include "interaction/actions.h"
 #include "interaction/interaction.h"
+#include "platform/geometry.h"
 #include "platform/image.h"
 #include "platform/input.h"
 #include "platform/platform.h"
@@ -13,8 +14,8 @@
 namespace sw {
 
 void Actions::SaveClickPos(float left, float top) {
-  LastClickX = Variant(static_cast<double>(left) / 15.0).ToInteger();
-  LastClickY = Variant(static_cast<double>(top) / 15.0).ToInteger();
+  LastClickX = Variant(platform::TwipsToPixelsHalfEven(left)).ToInteger();
+  LastClickY = Variant(platform::TwipsToPixelsHalfEven(top)).ToInteger();
 }
 
 void Actions::AreaClick(int16_t areaIndex, int button) {
@@ -22,8 +23,7 @@ void Actions::AreaClick(int16_t areaIndex, int button) {
   GameSubsystems& sub = rt.subsystems();
   GameWindow* window = owner_.Window();
   if (rt.StopRequested || !window) return;
-  rt.StopMovie = true;
-  rt.UserInterrupt = true;
+  rt.InterruptMovie();
   if (rt.IsMoviePlaying() || sub.inventory->Moving()) return;
   if (button == platform::kRightButton) {
     if (!window->form().menu().Get("mnuExit").visible()) {
@@ -84,8 +84,7 @@ void Actions::AniGifBoxMouseDown(platform::Element& box, const platform::MouseAr
 
 void Actions::BackgroundMouseDown(int button) {
   GameRuntime& rt = owner_.runtime();
-  rt.StopMovie = true;
-  rt.UserInterrupt = true;
+  rt.InterruptMovie();
   if (!rt.IsMoviePlaying()) rt.subsystems().shell->MenusOnMouseDown(button);
 }
 

@@ -3,6 +3,7 @@
 
 #include "base/ascii.h"
 #include "core/frames/action_record.h"
+#include "core/frames/video_placement.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
@@ -18,10 +19,9 @@ namespace sw {
 
 namespace {
 
-constexpr int kHotspotSoundChannel = 6;
-constexpr int kMusicChannel = 7;
-using platform::kTwipsPerPixel;
-constexpr const char* kLastVisitedFrame = "last visited frame";
+// Hotspot sounds play on the frame sound's channel.
+constexpr int kHotspotSoundChannel = SoundService::kFrameSoundChannel;
+constexpr int kMusicChannel = SoundService::kMusicChannel;
 
 // The reading-time effects of a record on the running game.
 class GameReadEffects final : public ActionReadEffects {
@@ -60,11 +60,9 @@ class GameReadEffects final : public ActionReadEffects {
   int16_t object_;
 };
 
-// A pixel value in twips, computed in 16-bit arithmetic as the placement always was.
-int16_t PixelsToTwips16(int16_t pixels) {
-  const int product = pixels * kTwipsPerPixel;
-  if (product > INT16_MAX || product < INT16_MIN) throw VbError(vberr::kOverflow);
-  return static_cast<int16_t>(product);
+// The action's video rectangle in twips, in 16-bit arithmetic as the placement always was.
+int ActionPixelsToTwips(int16_t pixels) {
+  return platform::PixelsToTwips16(pixels);
 }
 
 std::string AsText(const Variant& v) {
@@ -75,25 +73,13 @@ std::string AsText(const Variant& v) {
 
 bool Actions::FrameChangeFollows(const ActionRecord& r) {
   GameRuntime& rt = owner_.runtime();
-  return !rt.subsystems().scripts->ActionFrameToLoad().empty() || r.GoToFrameEnabled != 0 ||
+  return !rt.subsystems().scripts->Requests().frameToLoad.empty() || r.GoToFrameEnabled != 0 ||
          (IsOn(r.GoBack) && r.GoToFrameEnabled == 0 && rt.FramesHistory.size() > 1);
-}
-
-void Actions::OpenFrameWith(const std::string& frame, bool transition, int16_t number,
-                            double seconds) {
-  GameRuntime& rt = owner_.runtime();
-  if (transition) {
-    rt.subsystems().transitions->TransitionStep1(number);
-    rt.game()->OpenFrame(frame, true, number, seconds);
-  } else {
-    rt.game()->OpenFrame(frame, false, 0, 0);
-  }
 }
 
 int16_t Actions::MakeAction(int16_t areaIndex, int16_t objectIndex) {
   GameRuntime& rt = owner_.runtime();
-  rt.StopMovie = true;
-  rt.UserInterrupt = true;
+  rt.InterruptMovie();
   rt.StopRequested = false;
   GameWindow* window = owner_.Window();
   if (!window) return kNothing;
@@ -159,7 +145,7 @@ int16_t Actions::Carry(ActionRecord& r, int16_t areaIndex, int16_t objectIndex) 
   if (r.ScriptEnabled && !script.empty()) {
     sub.scripts->SetActionHotspotNumber(areaIndex);
     sub.scripts->ExecuteVBScript(UnescapeScriptText(script), false);
-    if (sub.scripts->ActionStopGame()) return kEndGame;
+    if (sub.scripts->Requests().stopGame) return kEndGame;
   }
 
   if (stopped()) return kNothing;  // 3
@@ -209,22 +195,8 @@ int16_t Actions::Carry(ActionRecord& r, int16_t areaIndex, int16_t objectIndex) 
   if (r.PlayVideo != 0) {
     sub.shell->HideMenus();
     window.CutSceneArea.SetVisible(false);
-    const std::string path = rt.ResolveMediaPath(folders.FramesFolder + r.Video.File);
-    if (!r.Video.InFrameArea) {
-      if (r.Video.WithoutPlacement) {
-        sub.video->PlayMovieWithStop(path, false, false, 0, 0, 0, 0);
-      } else {
-        sub.video->PlayMovieWithStop(path, false, true, r.Video.Left, r.Video.Top, r.Video.Width,
-                                     r.Video.Height);
-      }
-    } else {
-      window.CutSceneArea.Move(PixelsToTwips16(r.Video.Left), PixelsToTwips16(r.Video.Top),
-                               PixelsToTwips16(r.Video.Width), PixelsToTwips16(r.Video.Height));
-      sub.video->PlayMovieWithStop(path, true, false, 0, 0, 0, 0);
-      window.CutSceneArea.ZOrder(0);
-      rt.platform().DoEvents();
-      window.CutSceneArea.SetVisible(true);
-    }
+    window.PlayVideo(rt.ResolveMediaPath(folders.FramesFolder + r.Video.File), r.Video,
+                     ActionPixelsToTwips);
   }
 
   if (stopped()) return kNothing;  // 8
@@ -235,42 +207,32 @@ int16_t Actions::Carry(ActionRecord& r, int16_t areaIndex, int16_t objectIndex) 
 
   if (stopped()) return kNothing;  // 9
   if (r.PlayVideo != 0) {
-    sub.pointers->SetScreenPointerArrow();
-    auto playing = [&] {
-      const std::string status = LowerAscii(sub.video->Status());
-      return !(status == "stopped" || status.empty());
-    };
-    while (playing() && !rt.StopMovie && !rt.platform().events().quit_requested()) {
-      rt.platform().DoEvents();
-      sub.shell->HideMenus();
-      rt.platform().DoEvents();
-    }
-    sub.pointers->SetScreenPointerDefault();
-    rt.StopMovie = false;
+    window.WaitForVideoEnd();
     if (FrameChangeFollows(r)) sub.sound->StepAudioFade(1);
   }
 
   if (stopped()) return kNothing;  // 10
-  std::string frameToLoad = sub.scripts->ActionFrameToLoad();
-  if (LowerAscii(frameToLoad) == kLastVisitedFrame) {
-    frameToLoad = rt.FramesHistory.TakeLastVisited().value_or("");
-    sub.scripts->SetActionFrameToLoad(frameToLoad);
-  }
+  const ScriptRequests requests = sub.scripts->Requests();
+  std::string frameToLoad = rt.ResolveFrameTarget(requests.frameToLoad, false);
+  if (frameToLoad != requests.frameToLoad) sub.scripts->ResolvedFrameToLoad(frameToLoad);
+  auto transitionIf = [](bool on, int number, double seconds) -> std::optional<FrameTransition> {
+    if (!on) return std::nullopt;
+    return FrameTransition{number, seconds};
+  };
   int16_t outcome = kNothing;
   if (!frameToLoad.empty()) {
-    const double seconds = sub.scripts->ActionTransitionDuration();
-    OpenFrameWith(frameToLoad, seconds != 0,
-                  static_cast<int16_t>(sub.scripts->ActionTransitionNumber()), seconds);
+    const double seconds = requests.transitionDuration;
+    window.OpenFrame(frameToLoad, transitionIf(seconds != 0, requests.transitionNumber, seconds));
     outcome = kFrameOpened;
   } else {
     if (stopped()) return kNothing;  // 11
-    const bool transition = EqualsOne(r.TransitionEnabled);
+    const auto transition = transitionIf(EqualsOne(r.TransitionEnabled), r.TransitionNumber,
+                                         r.TransitionDuration / 1000);
     if (r.GoToFrameEnabled != 0) {
-      OpenFrameWith(r.TargetFrame, transition, r.TransitionNumber, r.TransitionDuration / 1000);
+      window.OpenFrame(r.TargetFrame, transition);
       outcome = kFrameOpened;
     } else if (IsOn(r.GoBack) && rt.FramesHistory.size() > 1) {
-      const std::string previous = rt.FramesHistory.TakeLastVisited().value_or("");
-      OpenFrameWith(previous, transition, r.TransitionNumber, r.TransitionDuration / 1000);
+      window.OpenFrame(rt.FramesHistory.TakeLastVisited().value_or(""), transition);
       outcome = kFrameOpened;
     }
   }

@@ -8,6 +8,7 @@
 #include "core/valuefile/value_reader.h"
 #include "interaction/frame_data_files.h"
 #include "interaction/interaction.h"
+#include "platform/geometry.h"
 #include "platform/label.h"
 
 namespace sw {
@@ -17,10 +18,6 @@ using platform::LabelElement;
 namespace {
 
 constexpr const char* kDefaultFontName = "Arial";
-
-int Pixels(int twips) {
-  return static_cast<int>(RoundHalfEven(twips / 15.0));
-}
 
 }  // namespace
 
@@ -119,8 +116,8 @@ nlohmann::json FrameTexts::Dump() const {
     if (!text) continue;
     out.push_back({{"index", index},
                    {"caption", text->caption()},
-                   {"left", Pixels(text->left())},
-                   {"top", Pixels(text->top())},
+                   {"left", platform::TwipsToPixels(text->left())},
+                   {"top", platform::TwipsToPixels(text->top())},
                    {"visible", text->visible()}});
   }
   return out;

@@ -9,6 +9,7 @@
 #include "core/valuefile/value_reader.h"
 #include "interaction/frame_data_files.h"
 #include "interaction/interaction.h"
+#include "platform/geometry.h"
 #include "platform/image.h"
 #include "variant/host_object.h"
 
@@ -33,10 +34,6 @@ int ShrunkSize(double size) {
 
 bool IsDefaultPointerName(const std::string& file) {
   return file.empty() || LowerAscii(file) == "default";
-}
-
-int Pixels(int twips) {
-  return static_cast<int>(RoundHalfEven(twips / 15.0));
 }
 
 }  // namespace
@@ -228,10 +225,10 @@ nlohmann::json Hotspots::Dump() const {
     const platform::Element* area = window->form().Find("Area", index);
     out.push_back({{"index", index},
                    {"visible", area->visible()},
-                   {"left", Pixels(area->left())},
-                   {"top", Pixels(area->top())},
-                   {"width", Pixels(area->width())},
-                   {"height", Pixels(area->height())}});
+                   {"left", platform::TwipsToPixels(area->left())},
+                   {"top", platform::TwipsToPixels(area->top())},
+                   {"width", platform::TwipsToPixels(area->width())},
+                   {"height", platform::TwipsToPixels(area->height())}});
   }
   return out;
 }

@@ -7,39 +7,17 @@
 
 namespace sw {
 
-namespace {
-
-// Scripts read where the last hotspot click landed; running a script may reset it.
-class ClickPositionImpl final : public ClickPositionService {
- public:
-  explicit ClickPositionImpl(std::shared_ptr<Interaction> interaction)
-      : interaction_(std::move(interaction)) {}
-  void ResetLastClickPosition() override {
-    interaction_->actions.LastClickX = 0;
-    interaction_->actions.LastClickY = 0;
-  }
-  int LastClickX() override { return interaction_->actions.LastClickX; }
-  int LastClickY() override { return interaction_->actions.LastClickY; }
-
- private:
-  std::shared_ptr<Interaction> interaction_;
-};
-
-}  // namespace
-
 std::shared_ptr<Interaction> InstallInteraction(GameRuntime& runtime) {
-  auto interaction = std::make_shared<Interaction>(runtime, InstallVariables(runtime));
+  auto variables = std::make_shared<VariableStore>(runtime);
+  auto interaction = std::make_shared<Interaction>(runtime, variables);
   GameSubsystems& sub = runtime.subsystems();
+  sub.variables = std::make_unique<VariableServiceImpl>(variables);
   sub.hotspots = std::make_unique<HotspotServiceImpl>(interaction);
+  sub.clicks = std::make_unique<ClickPositionServiceImpl>(interaction);
   sub.texts = std::make_unique<TextServiceImpl>(interaction);
+  sub.messages = std::make_unique<MessageServiceImpl>(interaction);
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
-  sub.clicks = std::make_unique<ClickPositionImpl>(interaction);
   return interaction;
-}
-
-Interaction* FindInteraction(GameRuntime& runtime) {
-  auto* service = dynamic_cast<HotspotServiceImpl*>(runtime.subsystems().hotspots.get());
-  return service ? &service->interaction() : nullptr;
 }
 
 }  // namespace sw

@@ -39,7 +39,8 @@ void MessageBoxes::DisplayTextMessage(const std::string& text, bool inFrame) {
     frame.ZOrder(0);
     rt.platform().messages().Record({"", rt.ForDisplay(text), "none", "banner"});
     const long interval = BannerDuration(text);
-    if (interval > kMaxTimerInterval) throw VbError(380, "Invalid property value");
+    if (interval > kMaxTimerInterval)
+      throw VbError(vberr::kInvalidPropertyValue, "Invalid property value");
     window->TimerMessageBox.SetInterval(static_cast<int>(interval));
     window->TimerMessageBox.SetEnabled(false);
     window->TimerMessageBox.SetEnabled(true);

@@ -1,4 +1,5 @@
-// The runtime's hooks for hotspots, texts and pointers, backed by the interaction subsystem.
+// The runtime's services for hotspots, texts, messages, pointers and the last click position,
+// backed by the interaction subsystem.
 #pragma once
 
 #include <memory>
@@ -15,10 +16,10 @@ class HotspotServiceImpl final : public HotspotService {
   void SetMergedHotspotStart(int start) override {
     owner_->hotspots.MergedHotspotStart = static_cast<int16_t>(start);
   }
+  int MergedHotspotStart() override { return owner_->hotspots.MergedHotspotStart; }
   void ResetFrameAreas() override { owner_->hotspots.ResetFrameAreas(); }
   void LoadAreas(const std::string&) override { owner_->hotspots.LoadAreas(); }
   void ShowOrNotShowAreas() override { owner_->hotspots.ShowOrNotShowAreas(); }
-  Interaction& interaction() const { return *owner_; }
 
  private:
   std::shared_ptr<Interaction> owner_;
@@ -30,8 +31,36 @@ class TextServiceImpl final : public TextService {
   void SetMergedTextStart(int start) override {
     owner_->texts.MergedTextStart = static_cast<int16_t>(start);
   }
+  int MergedTextStart() override { return owner_->texts.MergedTextStart; }
   void ResetFrameTexts() override { owner_->texts.ResetFrameTexts(); }
   void LoadTexts(const std::string&) override { owner_->texts.LoadTexts(); }
+
+ private:
+  std::shared_ptr<Interaction> owner_;
+};
+
+class MessageServiceImpl final : public MessageService {
+ public:
+  explicit MessageServiceImpl(std::shared_ptr<Interaction> owner) : owner_(std::move(owner)) {}
+  void DisplayTextMessage(const std::string& text, bool inFrame) override {
+    owner_->messages.DisplayTextMessage(text, inFrame);
+  }
+
+ private:
+  std::shared_ptr<Interaction> owner_;
+};
+
+// Scripts read where the last hotspot click landed; running a script may reset it.
+class ClickPositionServiceImpl final : public ClickPositionService {
+ public:
+  explicit ClickPositionServiceImpl(std::shared_ptr<Interaction> owner)
+      : owner_(std::move(owner)) {}
+  void ResetLastClickPosition() override {
+    owner_->actions.LastClickX = 0;
+    owner_->actions.LastClickY = 0;
+  }
+  int LastClickX() override { return owner_->actions.LastClickX; }
+  int LastClickY() override { return owner_->actions.LastClickY; }
 
  private:
   std::shared_ptr<Interaction> owner_;

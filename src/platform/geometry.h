@@ -2,20 +2,36 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "base/vb_error.h"
 
 namespace sw::platform {
 
 // Every length of the window model is in twips; the screen has 15 twips per pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
-// Twips to pixels, rounded to the nearest pixel (halves away from minus infinity).
+// Twips to pixels, rounded to the nearest pixel (halves up, towards plus infinity; whole
+// twips never fall on a half).
 constexpr int TwipsToPixels(int twips) {
   int shifted = twips + kTwipsPerPixel / 2;
   int q = shifted / kTwipsPerPixel;
   return (shifted % kTwipsPerPixel != 0 && shifted < 0) ? q - 1 : q;  // floor division
 }
+// Fractional twips (a mouse position) to whole pixels, halves to the even pixel.
+inline double TwipsToPixelsHalfEven(double twips) {
+  return std::nearbyint(twips / kTwipsPerPixel);
+}
 constexpr int PixelsToTwips(int pixels) {
   return pixels * kTwipsPerPixel;
+}
+// Pixels to twips in 16-bit integer arithmetic: VbError 6 (overflow) when the product leaves
+// the 16-bit range.
+inline int16_t PixelsToTwips16(int16_t pixels) {
+  const int product = pixels * kTwipsPerPixel;
+  if (product > INT16_MAX || product < INT16_MIN) throw VbError(vberr::kOverflow);
+  return static_cast<int16_t>(product);
 }
 
 struct Point {

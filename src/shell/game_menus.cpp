@@ -38,7 +38,7 @@ void GameShell::AttachMenus(platform::Form& form) {
   // Frame entries carry their frame's name in the tag; entries loaded later copy this.
   menus.Get("mnuFrameName", 0).on_click = [this](platform::MenuItem& item) {
     if (GameWindow* game = runtime_.game(); game && !item.tag().empty())
-      game->OpenFrame(item.tag(), false, 0, 0);
+      game->OpenFrame(item.tag());
   };
 }
 

@@ -67,8 +67,7 @@ void GameShell::ChangeToProjectResolution(int type) {
 }
 
 void GameShell::MouseDownOnWindow(int button) {
-  runtime_.StopMovie = true;
-  runtime_.UserInterrupt = true;
+  runtime_.InterruptMovie();
   if (runtime_.IsMoviePlaying()) return;
   MenusOnMouseDown(button);
 }
@@ -102,8 +101,7 @@ void GameShell::OnKeyDown(platform::KeyArgs& args) {
         ShowMenus();
       }
     }
-    runtime_.StopMovie = true;
-    runtime_.UserInterrupt = true;
+    runtime_.InterruptMovie();
   }
   if (args.shift == platform::kCtrlMask) {
     if (key == 'L') {

@@ -23,8 +23,7 @@ void GameShell::Quit() {
 }
 
 void GameShell::StartUnloading() {
-  runtime_.StopMovie = true;
-  runtime_.UserInterrupt = true;
+  runtime_.InterruptMovie();
   GameWindow* game = runtime_.game();
   if (!game) return;
   Attach();
@@ -66,8 +65,7 @@ void GameShell::UnloadGameWindow() {
 }
 
 void GameShell::CloseProgram() {
-  runtime_.StopMovie = true;
-  runtime_.UserInterrupt = true;
+  runtime_.InterruptMovie();
   if (GameWindow* game = runtime_.game()) {
     StepRunner steps;
     steps.Run([&] { game->StopAllActivity(); });

@@ -86,7 +86,7 @@ void WelcomeWindow::UseScheme(const std::string& schemeName) {
       } catch (const std::exception&) {
         // An unreadable name leaves the button without a picture.
       }
-      if (i >= static_cast<int>(Img.size())) throw VbError(340);
+      if (i >= static_cast<int>(Img.size())) throw VbError(vberr::kControlArrayElementMissing);
       platform::ImageElement& image = *Img[i];
       if (MeansNoPicture(name)) {
         image.SetPicture({});

@@ -1,5 +1,5 @@
-// Installs the variable store into the game runtime, and finds it again for the subsystems
-// that read or change variables (hotspots, actions, scripts, saved games).
+// The game runtime's variable service, backed by the variable store that the subsystems which
+// read or change variables (hotspots, actions, scripts, saved games) share.
 #pragma once
 
 #include <memory>
@@ -8,8 +8,6 @@
 #include "variables/variable_store.h"
 
 namespace sw {
-
-class GameRuntime;
 
 // The runtime's hook for the variables, backed by a shared store.
 class VariableServiceImpl final : public VariableService {
@@ -38,10 +36,5 @@ class VariableServiceImpl final : public VariableService {
  private:
   std::shared_ptr<VariableStore> store_;
 };
-
-// Creates the store and installs it (replacing any earlier one); returns it.
-std::shared_ptr<VariableStore> InstallVariables(GameRuntime& runtime);
-// The installed store, or nullptr when the runtime has none.
-VariableStore* FindVariableStore(GameRuntime& runtime);
 
 }  // namespace sw

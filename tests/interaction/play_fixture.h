@@ -71,7 +71,7 @@ class PlayFixture : public ::testing::Test {
   }
   GameWindow& window() { return *game.runtime.game(); }
   VariableStore& variables() { return interaction->variables(); }
-  void Open(const std::string& frame) { window().OpenFrame(frame, false, 0, 0); }
+  void Open(const std::string& frame) { window().OpenFrame(frame); }
 
   // A mouse press and release at a pixel of the frame.
   void Click(int x, int y, int button = platform::kLeftButton) {

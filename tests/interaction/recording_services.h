@@ -80,10 +80,8 @@ class RecordingScripts final : public ScriptService {
   void SetActionHotspotNumber(int number) override {
     log_.Add("Hotspot " + std::to_string(number));
   }
-  bool ActionStopGame() override { return stopGame; }
-  std::string ActionFrameToLoad() override { return frameToLoad; }
-  void SetActionFrameToLoad(const std::string& frame) override { frameToLoad = frame; }
-  double ActionTransitionDuration() override { return transitionSeconds; }
+  ScriptRequests Requests() override { return {frameToLoad, 0, transitionSeconds, stopGame}; }
+  void ResolvedFrameToLoad(const std::string& frame) override { frameToLoad = frame; }
 
  private:
   CallLog& log_;

@@ -108,10 +108,11 @@ TEST_F(VariableStoreTest, TheDumpListsVariablesVariantsAndDisappearedHotspots) {
   EXPECT_EQ(dump["disappeared"], nlohmann::json::parse(R"([{"frame":"Hall","index":3}])"));
 }
 
-TEST_F(VariableStoreTest, TheInstalledStoreIsFoundAndAResetEmptiesEverything) {
+TEST_F(VariableStoreTest, TheInstalledServiceServesTheStoreAndAResetEmptiesEverything) {
   writer.WriteVariables({"Door"}, {"Score"});
   Start();
-  EXPECT_EQ(FindVariableStore(game.runtime), &variables());
+  EXPECT_EQ(game.runtime.subsystems().variables->Names(),
+            (std::vector<std::string>{"Door", "Score"}));
   variables().AddDisappeared("Hall", 1);
   window().ResetAll();
   EXPECT_EQ(variables().Variables.Count(), 0);

@@ -136,6 +136,11 @@ void GameRuntime::ResetCurrentFrameInfo() {
   FrameTiled = false;
 }
 
+std::string GameRuntime::ResolveFrameTarget(const std::string& target, bool bracketed) {
+  if (!IsLastVisitedFrame(target, bracketed)) return target;
+  return FramesHistory.TakeLastVisited().value_or("");
+}
+
 std::string GameRuntime::VideoStatus() {
   return LowerAscii(subsystems_.video->Status());
 }

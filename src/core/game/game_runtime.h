@@ -54,6 +54,11 @@ class GameRuntime {
   bool StopRequested = false;
   bool UserInterrupt = false;
   bool StopMovie = false;
+  // The user interrupts: a playing movie is asked to stop (StopMovie, UserInterrupt).
+  void InterruptMovie() {
+    StopMovie = true;
+    UserInterrupt = true;
+  }
   bool MenuJustOpened = false;
   int16_t ControlsReferencesMode = 0;  // 0 undecided, 1 off, 2 the window is a script object
   int16_t DisplayModeRequestedByLoad = 0;
@@ -70,6 +75,11 @@ class GameRuntime {
   int32_t TimerTransitionDuration = 0;  // ms
   int16_t TimerTransitionNumber = 0;
   sw::FramesHistory FramesHistory;
+  // A frame target with the "last visited frame" marker replaced by the frame it stands for,
+  // taken from the visited frames; "" when there is nowhere to go back to. `bracketed`
+  // selects the frame timer's spelling "[last visited frame]". Other targets come back as
+  // they are.
+  std::string ResolveFrameTarget(const std::string& target, bool bracketed);
   // Clears the current-frame header (name, kind, background, tiled).
   void ResetCurrentFrameInfo();
   // The video player's status in lower case: "playing", "stopped" or "".

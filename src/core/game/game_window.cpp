@@ -179,8 +179,7 @@ void GameWindow::ResetAll() {
     runtime_.AudioWarningShown = false;
     CutSceneArea.SetVisible(false);  // 8
     sub.video->Stop();
-    runtime_.StopMovie = true;
-    runtime_.UserInterrupt = true;
+    runtime_.InterruptMovie();
     PicRipplingWater.SetEnabled(false);  // 9
     runtime_.StopRequested = false;
     CenterWindowAndPictureBox();                                     // 10
@@ -239,7 +238,7 @@ void GameWindow::ResetAll() {
 
 void GameWindow::StartNewGame() {
   runtime_.subsystems().variables->LoadVariables();
-  OpenFrame(runtime_.info.StartFrame, false, 0, 0);
+  OpenFrame(runtime_.info.StartFrame);
 }
 
 void GameWindow::FramesHistoryAdd(const std::string& name) {
@@ -248,8 +247,7 @@ void GameWindow::FramesHistoryAdd(const std::string& name) {
 
 void GameWindow::StopAllActivity() {
   GameSubsystems& sub = runtime_.subsystems();
-  runtime_.StopMovie = true;
-  runtime_.UserInterrupt = true;
+  runtime_.InterruptMovie();
   runtime_.platform().DoEvents();
   Timer1.SetEnabled(false);
   TimerMessageBox.SetEnabled(false);
@@ -279,20 +277,15 @@ void GameWindow::Timer1Tick() {
       return;
     }
     sub.sound->StepAudioFade(1);
-    std::string target = Timer1.tag();
-    if (target.empty()) return;
-    if (IsLastVisitedFrame(target, true)) {
-      auto previous = runtime_.FramesHistory.TakeLastVisited();
-      if (!previous) return;
-      target = *previous;
-    }
+    if (Timer1.tag().empty()) return;
+    const std::string target = runtime_.ResolveFrameTarget(Timer1.tag(), true);
+    if (target.empty()) return;  // nowhere to go back to
+    std::optional<FrameTransition> transition;
     if (runtime_.TimerTransition) {
-      sub.transitions->TransitionStep1(runtime_.TimerTransitionNumber);
-      OpenFrame(target, true, runtime_.TimerTransitionNumber,
-                runtime_.TimerTransitionDuration / 1000.0);
-    } else {
-      OpenFrame(target, false, 0, 0);
+      transition = FrameTransition{runtime_.TimerTransitionNumber,
+                                   runtime_.TimerTransitionDuration / 1000.0};
     }
+    OpenFrame(target, transition);
   } catch (const std::exception&) {
   }
 }

@@ -2,7 +2,9 @@
 // start of a new game, frame opening and the frame timer.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,13 @@
 namespace sw {
 
 class GameRuntime;
+struct VideoPlacement;
+
+// The transition of a frame change: its number and its duration in seconds.
+struct FrameTransition {
+  int number = 0;
+  double seconds = 0;
+};
 
 class GameWindow {
   // Declared first: the control references below are initialised from the form.
@@ -53,9 +62,17 @@ class GameWindow {
   void ResetAll();
   // Loads the variables and opens the initial frame.
   void StartNewGame();
-  // Replaces the current frame by `name`. With a transition the caller has already captured
-  // the old frame; `duration` is in seconds.
-  void OpenFrame(const std::string& name, bool withTransition, int transNumber, double duration);
+  // Replaces the current frame by `name`. With a transition the frame now shown is captured
+  // first, then drawn over by the new one.
+  void OpenFrame(const std::string& name, std::optional<FrameTransition> transition = {});
+  // Starts a video as `placement` says: in the cut-scene area moved to the rectangle
+  // (`toTwips` converts its pixels, with the caller's arithmetic), at its natural size, or
+  // stretched into the rectangle. `path` is resolved already.
+  void PlayVideo(const std::string& path, const VideoPlacement& placement,
+                 int (*toTwips)(int16_t pixels));
+  // Waits, letting events run, until the video ends or is stopped; the menus stay hidden
+  // meanwhile. StopMovie is cleared afterwards.
+  void WaitForVideoEnd();
   // Reads the first three values of a frame file into the current-frame header.
   void LoadFrameHeader(const std::string& name);
   void FramesHistoryAdd(const std::string& name);

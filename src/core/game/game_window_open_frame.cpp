@@ -7,6 +7,7 @@
 #include "core/frames/frame_file.h"
 #include "core/frames/frame_paths.h"
 #include "core/frames/frame_timer.h"
+#include "core/frames/video_placement.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
@@ -20,8 +21,11 @@ namespace sw {
 namespace {
 
 using platform::kTwipsPerPixel;
-constexpr int kFrameSoundChannel = 6;
-constexpr int kMusicChannel = 7;
+
+// The frame's video rectangle in twips, in the window's full integer range.
+int FramePixelsToTwips(int16_t pixels) {
+  return pixels * kTwipsPerPixel;
+}
 
 // A picture size in twips as the 16-bit integer the tiling loop counts with.
 int16_t TwipsAsInteger(int twips) {
@@ -85,11 +89,50 @@ void GameWindow::WaitForRipplingWaterStep() {
   }
 }
 
-void GameWindow::OpenFrame(const std::string& name, bool withTransition, int transNumber,
-                           double duration) {
+void GameWindow::PlayVideo(const std::string& path, const VideoPlacement& placement,
+                           int (*toTwips)(int16_t pixels)) {
+  VideoService& video = *runtime_.subsystems().video;
+  if (placement.InFrameArea) {
+    CutSceneArea.Move(toTwips(placement.Left), toTwips(placement.Top), toTwips(placement.Width),
+                      toTwips(placement.Height));
+    video.PlayMovieWithStop(path, true, false, 0, 0, 0, 0);
+    CutSceneArea.ZOrder(0);
+    runtime_.platform().DoEvents();
+    CutSceneArea.SetVisible(true);
+  } else if (placement.WithoutPlacement) {
+    video.PlayMovieWithStop(path, false, false, 0, 0, 0, 0);
+  } else {
+    video.PlayMovieWithStop(path, false, true, placement.Left, placement.Top, placement.Width,
+                            placement.Height);
+  }
+}
+
+void GameWindow::WaitForVideoEnd() {
+  GameRuntime& rt = runtime_;
+  GameSubsystems& sub = rt.subsystems();
+  sub.pointers->SetScreenPointerArrow();
+  auto videoRunning = [&rt] {
+    const std::string status = rt.VideoStatus();
+    return !(status == "stopped" || status.empty());
+  };
+  while (videoRunning() && !rt.StopMovie && !rt.platform().events().quit_requested()) {
+    rt.platform().DoEvents();
+    sub.shell->HideMenus();
+    rt.platform().DoEvents();
+  }
+  sub.pointers->SetScreenPointerDefault();
+  rt.StopMovie = false;
+}
+
+void GameWindow::OpenFrame(const std::string& name, std::optional<FrameTransition> transition) {
   GameRuntime& rt = runtime_;
   GameSubsystems& sub = rt.subsystems();
   const ProjectFolders& folders = rt.folders;
+  const bool withTransition = transition.has_value();
+  const int transNumber = withTransition ? transition->number : 0;
+  const double duration = withTransition ? transition->seconds : 0;
+  // The frame now shown is captured before anything of it changes.
+  if (withTransition) sub.transitions->TransitionStep1(transNumber);
 
   if (name.empty()) {  // 1
     rt.ShowStandardError(" A program link is broken.");
@@ -140,21 +183,10 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     PicRipplingWater.SetVisible(false);
 
     const bool hasVideo = !frame.Video.File.empty();
-    const std::string videoPath = hasVideo ? folders.FramesFolder + frame.Video.File : std::string();
+    const std::string videoPath =
+        hasVideo ? folders.FramesFolder + frame.Video.File : std::string();
     auto startVideo = [&] {
-      if (frame.Video.InFrameArea) {
-        CutSceneArea.Move(frame.Video.Left * kTwipsPerPixel, frame.Video.Top * kTwipsPerPixel,
-                          frame.Video.Width * kTwipsPerPixel, frame.Video.Height * kTwipsPerPixel);
-        sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), true, false, 0, 0, 0, 0);
-        CutSceneArea.ZOrder(0);
-        rt.platform().DoEvents();
-        CutSceneArea.SetVisible(true);
-      } else if (frame.Video.WithoutPlacement) {
-        sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), false, false, 0, 0, 0, 0);
-      } else {
-        sub.video->PlayMovieWithStop(rt.ResolveMediaPath(videoPath), false, true, frame.Video.Left,
-                                     frame.Video.Top, frame.Video.Width, frame.Video.Height);
-      }
+      PlayVideo(rt.ResolveMediaPath(videoPath), frame.Video, FramePixelsToTwips);
     };
 
     if (stopped()) return;  // 12
@@ -168,14 +200,16 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     if (stopped()) return;  // 13
     if (frame.StopAllSounds) sub.sound->StopAnyWavOrMP3();
     if (stopped()) return;  // 14
-    if (frame.MusicFile.empty() && frame.StopMusic) sub.sound->StopChannel(kMusicChannel);
+    if (frame.MusicFile.empty() && frame.StopMusic)
+      sub.sound->StopChannel(SoundService::kMusicChannel);
     if (stopped()) return;  // 15
-    if (frame.InterruptSound) sub.sound->StopChannel(kFrameSoundChannel);
+    if (frame.InterruptSound) sub.sound->StopChannel(SoundService::kFrameSoundChannel);
     if (!frame.SoundFile.empty()) {  // 16
       const std::string path = rt.ResolveMediaPath(folders.AreasFolder + frame.SoundFile);
       if (!sub.sound->IsFilePlaying(path) || frame.InterruptSound) {
-        sub.sound->StopChannel(kFrameSoundChannel);
-        sub.sound->PlayOnChannel(kFrameSoundChannel, path, frame.LoopSound ? 0 : 1, 7);
+        sub.sound->StopChannel(SoundService::kFrameSoundChannel);
+        sub.sound->PlayOnChannel(SoundService::kFrameSoundChannel, path, frame.LoopSound ? 0 : 1,
+                                 7);
       }
     }
     if (stopped()) return;  // 17
@@ -194,7 +228,7 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     if (!script.empty() && frame.ScriptEnabled) {  // 23
       sub.scripts->SetActionHotspotNumber(0);
       sub.scripts->ExecuteVBScript(UnescapeScriptText(script), true);
-      if (sub.scripts->ActionStopGame()) {
+      if (sub.scripts->Requests().stopGame) {
         sub.shell->StartUnloading();
         return;
       }
@@ -214,8 +248,8 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
     }
     if (stopped()) return;  // 27
     if (!frame.MusicFile.empty()) {
-      sub.sound->StopChannel(kMusicChannel);
-      sub.sound->PlayOnChannel(kMusicChannel,
+      sub.sound->StopChannel(SoundService::kMusicChannel);
+      sub.sound->PlayOnChannel(SoundService::kMusicChannel,
                                rt.ResolveMediaPath(folders.FramesFolder + frame.MusicFile), 1, 8);
     }
     const bool lateVideo = hasVideo && (!frame.VideoFirst || withTransition);
@@ -244,20 +278,9 @@ void GameWindow::OpenFrame(const std::string& name, bool withTransition, int tra
       startVideo();
     }
     if (stopped()) return;  // 32
-    sub.pointers->SetScreenPointerArrow();
-    auto videoRunning = [&rt] {
-      const std::string status = rt.VideoStatus();
-      return !(status == "stopped" || status.empty());
-    };
-    while (videoRunning() && !rt.StopMovie && !rt.platform().events().quit_requested()) {
-      rt.platform().DoEvents();
-      sub.shell->HideMenus();
-      rt.platform().DoEvents();
-    }
-    sub.pointers->SetScreenPointerDefault();
+    WaitForVideoEnd();
     CutSceneArea.SetVisible(false);
     sub.video->Stop();
-    rt.StopMovie = false;
     if (stopped()) return;  // 33
     if (effectsOn && waterLoaded) {
       sub.water->StartTiming();

@@ -1,6 +1,6 @@
-// The services other subsystems give the runtime core: hotspots, texts, sound, video,
-// transitions, rippling water, timed events, scripts, inventory, pointers and the window
-// shell. Frame opening and the reset call them at their fixed steps. Each subsystem replaces
+// The services other subsystems give the runtime core: hotspots, texts, messages, sound,
+// video, transitions, rippling water, timed events, scripts, inventory, pointers and the
+// window shell. Frame opening and the reset call them at their fixed steps. Each subsystem replaces
 // its entry in GameSubsystems with its own implementation; until then the base classes below
 // do nothing, which is how a game without that feature behaves.
 #pragma once
@@ -25,7 +25,9 @@ class ValueReader;
 
 struct HotspotService {
   virtual ~HotspotService() = default;
+  // The number of the frame's first hotspot in the merged numbering (1 for a frame of its own).
   virtual void SetMergedHotspotStart(int start) { (void)start; }
+  virtual int MergedHotspotStart() { return 1; }
   virtual void ResetFrameAreas() {}
   virtual void LoadAreas(const std::string& frame) { (void)frame; }
   virtual void ShowOrNotShowAreas() {}
@@ -54,12 +56,25 @@ struct ClickPositionService {
 struct TextService {
   virtual ~TextService() = default;
   virtual void SetMergedTextStart(int start) { (void)start; }
+  virtual int MergedTextStart() { return 1; }
   virtual void ResetFrameTexts() {}
   virtual void LoadTexts(const std::string& frame) { (void)frame; }
 };
 
-// The seven sound channels: 6 serves the frame sound, 7 the music.
+// Messages to the player: a dialog box, or the banner across the frame.
+struct MessageService {
+  virtual ~MessageService() = default;
+  // Shows `text` (game code page) as a dialog, or in the banner when `inFrame` is true.
+  virtual void DisplayTextMessage(const std::string& text, bool inFrame) {
+    (void)text, (void)inFrame;
+  }
+};
+
+// The seven sound channels: 6 serves the frame and hotspot sounds, 7 the music.
 struct SoundService {
+  static constexpr int kFrameSoundChannel = 6;
+  static constexpr int kMusicChannel = 7;
+
   virtual ~SoundService() = default;
   virtual void ResetSoundChannels() {}
   virtual void StopAnyWavOrMP3() {}
@@ -138,6 +153,16 @@ struct TimedEventService {
   // The tick handlers of the TimedEvent and TimerObject timer arrays.
   virtual void TimedEventTimer(int index) { (void)index; }
   virtual void TimerObjectTimer(int index) { (void)index; }
+  // A new event after `seconds`, started by the next StartTimedEvents; returns its index, or
+  // 0 when the delay is too long or there are no timed events.
+  virtual int16_t CreateTimedEvent(double seconds, const std::string& script, bool repeat) {
+    (void)seconds, (void)script, (void)repeat;
+    return 0;
+  }
+  // Stops event `index` for good.
+  virtual void RemoveTimedEvent(int index) { (void)index; }
+  // The index the next CreateTimedEvent gives.
+  virtual int NextIndex() { return 0; }
 };
 
 // The saved-games dialogs as scripts open them.
@@ -145,6 +170,15 @@ struct SavedGamesService {
   virtual ~SavedGamesService() = default;
   virtual void ShowSaveDialog() {}
   virtual void ShowLoadGameWindow(bool abortIfATimerIsEnabled) { (void)abortIfATimerIsEnabled; }
+};
+
+// What a script left in the Action object for its caller: the frame to open ("last visited
+// frame" stands for the previous one), its transition, and the end of the game.
+struct ScriptRequests {
+  std::string frameToLoad;
+  int transitionNumber = 1;
+  double transitionDuration = 0;  // seconds; 0 opens the frame without a transition
+  bool stopGame = false;
 };
 
 // The script host and the requests scripts leave in the Action object.
@@ -161,13 +195,11 @@ struct ScriptService {
   }
   virtual void ResetActionModule() {}
   virtual void SetActionHotspotNumber(int number) { (void)number; }
-  virtual bool ActionStopGame() { return false; }
-  // The frame change a script asked for (sFrameToLoad; "last visited frame" is resolved by
-  // the caller), with its transition (dTransitionDuration in seconds, iTransitionNumber).
-  virtual std::string ActionFrameToLoad() { return ""; }
-  virtual void SetActionFrameToLoad(const std::string& frame) { (void)frame; }
-  virtual double ActionTransitionDuration() { return 0; }
-  virtual int ActionTransitionNumber() { return 0; }
+  // The requests the Action object holds now.
+  virtual ScriptRequests Requests() { return {}; }
+  // The caller resolved the frame request ("last visited frame" became the frame it opens,
+  // or "" when there was none): the Action object keeps what was resolved.
+  virtual void ResolvedFrameToLoad(const std::string& frame) { (void)frame; }
 };
 
 struct InventoryService {
@@ -251,6 +283,7 @@ struct GameSubsystems {
   std::unique_ptr<VariableService> variables = std::make_unique<VariableService>();
   std::unique_ptr<ClickPositionService> clicks = std::make_unique<ClickPositionService>();
   std::unique_ptr<TextService> texts = std::make_unique<TextService>();
+  std::unique_ptr<MessageService> messages = std::make_unique<MessageService>();
   std::unique_ptr<SoundService> sound = std::make_unique<SoundService>();
   std::unique_ptr<VideoService> video = std::make_unique<VideoService>();
   std::unique_ptr<TransitionService> transitions = std::make_unique<TransitionService>();

@@ -26,15 +26,16 @@ class ActionObject : public HostObject {
   // Clears the requests; the hotspot number stays.
   void ResetModule();
 
+  // What the methods work with: the runtime, the directory search DDir continues, the file a
+  // picture or pointer name stands for below `folder` ("" when none exists), and the
+  // standard failure message of a method (its own words follow entry 31).
+  GameRuntime& runtime() { return runtime_; }
+  DirSearch& dir() { return dir_; }
+  std::string ExistingMediaFile(const std::string& folder, const std::string& name);
+  void Fail(const std::string& words);
+
  private:
   void AddFields();
-  void AddMethods();
-  void AddDialogAndInventoryMethods();
-  void AddPictureMethods();
-  void AddTimedEventMethods();
-  std::string ExistingMediaFile(const std::string& folder, const std::string& name);
-  // The standard failure message of a method: its own words follow entry 31.
-  void Fail(const std::string& words);
 
   GameRuntime& runtime_;
   DirSearch dir_;  // DDir goes on where its previous call stopped

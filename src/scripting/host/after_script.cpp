@@ -2,6 +2,7 @@
 
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
+#include "core/game/subsystems.h"
 
 namespace sw {
 
@@ -9,24 +10,17 @@ namespace {
 
 // The frame request ("last visited frame" resolved through the visited frames), or the timed
 // events restarted when the script stays on the frame.
-void CarryOutFrameRequest(GameRuntime& runtime) {
+void CarryOutFrameRequest(GameRuntime& runtime, const ScriptRequests& requests) {
   GameSubsystems& sub = runtime.subsystems();
-  ScriptService& scripts = *sub.scripts;
-  std::string frame = scripts.ActionFrameToLoad();
-  if (IsLastVisitedFrame(frame, false)) {  // 3
-    frame = runtime.FramesHistory.TakeLastVisited().value_or("");
-    scripts.SetActionFrameToLoad(frame);
-  }
   GameWindow* game = runtime.game();
+  const std::string frame = runtime.ResolveFrameTarget(requests.frameToLoad, false);  // 3
+  if (frame != requests.frameToLoad) sub.scripts->ResolvedFrameToLoad(frame);
   if (!frame.empty() && game != nullptr) {  // 4
-    const double duration = scripts.ActionTransitionDuration();
-    if (duration != 0) {
-      const int number = scripts.ActionTransitionNumber();
-      sub.transitions->TransitionStep1(number);
-      game->OpenFrame(frame, true, number, duration);
-    } else {
-      game->OpenFrame(frame, false, 0, 0);
+    std::optional<FrameTransition> transition;
+    if (requests.transitionDuration != 0) {
+      transition = FrameTransition{requests.transitionNumber, requests.transitionDuration};
     }
+    game->OpenFrame(frame, transition);
   } else {
     sub.timedEvents->StartTimedEvents();  // 5
   }
@@ -36,12 +30,13 @@ void CarryOutFrameRequest(GameRuntime& runtime) {
 
 bool CarryOutScriptRequests(GameRuntime& runtime) {
   GameSubsystems& sub = runtime.subsystems();
-  sub.hotspots->ShowOrNotShowAreas();   // 1
-  if (sub.scripts->ActionStopGame()) {  // 2
+  sub.hotspots->ShowOrNotShowAreas();  // 1
+  const ScriptRequests requests = sub.scripts->Requests();
+  if (requests.stopGame) {  // 2
     sub.shell->StartUnloading();
     return true;
   }
-  CarryOutFrameRequest(runtime);
+  CarryOutFrameRequest(runtime, requests);
   return false;
 }
 

@@ -5,8 +5,6 @@
 #include "platform/message_box.h"
 #include "platform/system/text_codec.h"
 #include "scripting/host/after_script.h"
-#include "variables/variable_service.h"
-#include "variables/variables_viewer.h"
 
 namespace sw {
 
@@ -58,10 +56,6 @@ void EditProceduresCommand(GameRuntime& runtime) {
   style.icon = platform::MessageIcon::kInformation;
   runtime.ShowMessage("This command is not available in the compiled version of the project.",
                       "Not Available", style);
-}
-
-void ViewVariablesCommand(GameRuntime& runtime) {
-  if (const VariableStore* store = FindVariableStore(runtime)) ViewVariablesStatus(runtime, *store);
 }
 
 }  // namespace sw

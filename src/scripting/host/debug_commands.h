@@ -1,5 +1,6 @@
 // The Debug menu's script commands: running a piece of VBScript typed by the player (the code
-// is remembered per user) and the procedures editor, which the player does not have.
+// is remembered per user) and the procedures editor, which the player does not have. The
+// variables view belongs to the variables.
 #pragma once
 
 namespace sw {
@@ -10,7 +11,5 @@ class GameRuntime;
 void ExecuteVBScriptCommand(GameRuntime& runtime);
 // "Edit VBS Procedures...".
 void EditProceduresCommand(GameRuntime& runtime);
-// "View variables status...".
-void ViewVariablesCommand(GameRuntime& runtime);
 
 }  // namespace sw

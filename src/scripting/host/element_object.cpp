@@ -180,7 +180,8 @@ class UnloadedMemberObject final : public Dispatch {
   int FindMember(std::string_view) override { return 1; }
   Variant Invoke(int, InvokeKind, Args) override { throw NotLoaded(member_.index); }
   static VbError NotLoaded(int index) {
-    return VbError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
+    return VbError(vberr::kControlArrayElementMissing,
+                   "Control array element '" + std::to_string(index) + "' doesn't exist");
   }
   const UnloadedMember& member() const { return member_; }
 

@@ -30,11 +30,11 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
   void SetActionHotspotNumber(int number) override {
     action_->iHotspotNumber = static_cast<int16_t>(number);
   }
-  bool ActionStopGame() override { return action_->bStopGame; }
-  std::string ActionFrameToLoad() override { return action_->sFrameToLoad; }
-  void SetActionFrameToLoad(const std::string& frame) override { action_->sFrameToLoad = frame; }
-  double ActionTransitionDuration() override { return action_->dTransitionDuration; }
-  int ActionTransitionNumber() override { return action_->iTransitionNumber; }
+  ScriptRequests Requests() override {
+    return {action_->sFrameToLoad, action_->iTransitionNumber, action_->dTransitionDuration,
+            action_->bStopGame};
+  }
+  void ResolvedFrameToLoad(const std::string& frame) override { action_->sFrameToLoad = frame; }
 
   ActionObject& action() { return *action_; }
   const std::string& procedures() const { return procedures_; }

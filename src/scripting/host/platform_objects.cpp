@@ -77,14 +77,14 @@ class WindowObject final : public Dispatch {
   Variant Invoke(int member, InvokeKind kind, Args args) override {
     if (member < kFirstControlId) return fixed_.Invoke(member, kind, args);
     const std::string& name = controls_.at(member - kFirstControlId);
-    if (kind == InvokeKind::Let || kind == InvokeKind::Set) throw VbError(438);
+    if (kind == InvokeKind::Let || kind == InvokeKind::Set) throw VbError(vberr::kNotSupported);
     if (form_->UBound(name) >= 0) {
       Ref<Dispatch> array = MakeControlArrayObject(*form_, name, codec_);
       if (args.empty()) return Variant(array);
       return array->Invoke(kDefaultMember, InvokeKind::Get, args);
     }
     platform::Element* element = form_->Find(name);
-    if (element == nullptr) throw VbError(438);
+    if (element == nullptr) throw VbError(vberr::kNotSupported);
     Ref<Dispatch> object = MakeElementObject(element->shared_from_this(), codec_);
     if (args.empty()) return Variant(object);
     return object->Invoke(kDefaultMember, InvokeKind::Get, args);

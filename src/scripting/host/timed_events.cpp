@@ -144,28 +144,24 @@ int TimedEvents::NextIndex() {
 int16_t TimedEvents::CreateTimedEvent(double seconds, const std::string& script, bool repeat) {
   if (seconds > kMaxSeconds) return 0;  // 1
   platform::Form* form = GameForm();
-  if (form == nullptr) throw VbError(91);
+  if (form == nullptr) throw VbError(vberr::kObjectNotSet);
   const int index = NextIndex();  // 2
   if (index > INT16_MAX) throw VbError(vberr::kOverflow);
   auto& timer = form->Load<platform::TimerElement>(kTimedEvent, index);
   if (table_.size() <= static_cast<size_t>(index)) table_.resize(index + 1);
   // 3: whole milliseconds, rounded as the timer's integer property rounds.
   const double ms = std::nearbyint(seconds * 1000);
-  if (ms < 0) throw VbError(380, "Invalid property value");
+  if (ms < 0) throw VbError(vberr::kInvalidPropertyValue, "Invalid property value");
   timer.SetInterval(static_cast<int>(ms));
   table_[index] = Entry{true, repeat, script};
   return static_cast<int16_t>(index);  // 4: enabled by the next StartTimedEvents
 }
 
 void TimedEvents::RemoveTimedEvent(int index) {
-  if (index < 0) throw VbError(9);
+  if (index < 0) throw VbError(vberr::kSubscriptOutOfRange);
   platform::Form* form = GameForm();
   if (index == 0 || form == nullptr || index > form->UBound(kTimedEvent)) return;
   Deactivate(index, false);
-}
-
-TimedEvents* FindTimedEvents(GameRuntime& runtime) {
-  return dynamic_cast<TimedEvents*>(runtime.subsystems().timedEvents.get());
 }
 
 }  // namespace sw

@@ -37,13 +37,13 @@ class TimedEvents final : public TimedEventService {
 
   // A new event after `seconds` (at most 65), started by the next StartTimedEvents; returns
   // its index, or 0 when the delay is too long. Throws VbError when the timer cannot be made.
-  int16_t CreateTimedEvent(double seconds, const std::string& script, bool repeat);
+  int16_t CreateTimedEvent(double seconds, const std::string& script, bool repeat) override;
   // Stops event `index` for good (0 or an index above the last does nothing; a negative one
   // throws VbError 9).
-  void RemoveTimedEvent(int index);
+  void RemoveTimedEvent(int index) override;
 
   // The index the next CreateTimedEvent gives (0 without a game window).
-  int NextIndex();
+  int NextIndex() override;
 
   // Entry 0 is never used.
   const std::vector<Entry>& table() const { return table_; }
@@ -58,8 +58,5 @@ class TimedEvents final : public TimedEventService {
   std::vector<Entry> table_{1};
   platform::StateDump::Registration dump_;
 };
-
-// The timed events installed in a runtime, or nullptr.
-TimedEvents* FindTimedEvents(GameRuntime& runtime);
 
 }  // namespace sw

@@ -92,7 +92,7 @@ TEST_F(OpenFrameTest, TimerMovesOnAndComesBackToTheLastVisitedFrame) {
 
 TEST_F(OpenFrameTest, TilesCoverTheFrameInWholeTiles) {
   ASSERT_TRUE(game.Start());
-  game.runtime.game()->OpenFrame("Tiles", false, 0, 0);
+  game.runtime.game()->OpenFrame("Tiles");
   const platform::Pixmap shot = game.platform.Screenshot();
   EXPECT_EQ(Rgb(shot, 0, 0), kTileA);
   EXPECT_EQ(Rgb(shot, 20, 0), kTileB);
@@ -105,8 +105,8 @@ TEST_F(OpenFrameTest, TilesCoverTheFrameInWholeTiles) {
 TEST_F(OpenFrameTest, EmptyOrMissingFrameNamesShowExactMessages) {
   ASSERT_TRUE(game.Start());
   GameWindow& window = *game.runtime.game();
-  window.OpenFrame("", false, 0, 0);
-  window.OpenFrame("Cellar", false, 0, 0);
+  window.OpenFrame("");
+  window.OpenFrame("Cellar");
   ASSERT_EQ(game.messages().size(), 2u);
   const std::string lead =
       "An error has occurred. The program may not work properly. Press 'Esc' and the click "
@@ -124,9 +124,55 @@ TEST_F(OpenFrameTest, EmptyOrMissingFrameNamesShowExactMessages) {
   EXPECT_TRUE(window.Timer1.enabled());
 }
 
+// Records the transition steps around a frame change.
+class StepLog final : public TransitionService {
+ public:
+  explicit StepLog(std::vector<std::string>& log) : log_(log) {}
+  void TransitionStep1(int number) override { log_.push_back("capture " + std::to_string(number)); }
+  void TransitionStep2(int number, double seconds) override {
+    log_.push_back("draw " + std::to_string(number) + " " + std::to_string(seconds));
+  }
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+TEST_F(OpenFrameTest, AFrameChangeWithATransitionCapturesTheOldFrameFirst) {
+  ASSERT_TRUE(game.Start());
+  std::vector<std::string> log;
+  game.runtime.subsystems().transitions = std::make_unique<StepLog>(log);
+  GameWindow& window = *game.runtime.game();
+  window.OpenFrame("Bare", FrameTransition{3, 0.5});
+  EXPECT_EQ(log, (std::vector<std::string>{"capture 3", "draw 3 0.500000"}));
+  // The capture comes before the target is checked, as every caller made it.
+  log.clear();
+  window.OpenFrame("Cellar", FrameTransition{4, 1});
+  EXPECT_EQ(log, (std::vector<std::string>{"capture 4"}));
+  log.clear();
+  window.OpenFrame("Blue");
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(OpenFrameTest, TheLastVisitedFrameMarkerIsTakenFromTheVisitedFrames) {
+  FramesHistory& history = game.runtime.FramesHistory;
+  history.Add("Hall");
+  history.Add("Attic");
+  // The actions' spelling in any case; the timer's spelling is another name for them.
+  EXPECT_EQ(game.runtime.ResolveFrameTarget("[Last Visited Frame]", false), "[Last Visited Frame]");
+  EXPECT_EQ(game.runtime.ResolveFrameTarget("Last VISITED frame", false), "Hall");
+  EXPECT_EQ(history.names(), std::vector<std::string>{"Hall"});
+  // Nowhere to go back to: no frame, and the history stays.
+  EXPECT_EQ(game.runtime.ResolveFrameTarget("[last visited frame]", true), "");
+  EXPECT_EQ(history.names(), std::vector<std::string>{"Hall"});
+  history.Add("Attic");
+  EXPECT_EQ(game.runtime.ResolveFrameTarget("last visited frame", true), "last visited frame");
+  EXPECT_EQ(game.runtime.ResolveFrameTarget("[LAST visited frame]", true), "Hall");
+  EXPECT_EQ(game.runtime.ResolveFrameTarget("Cellar", true), "Cellar");
+}
+
 TEST_F(OpenFrameTest, HeaderOnlyFrameOpensWithoutTimerOrMessages) {
   ASSERT_TRUE(game.Start());
-  game.runtime.game()->OpenFrame("Bare", false, 0, 0);
+  game.runtime.game()->OpenFrame("Bare");
   EXPECT_EQ(game.runtime.CurrentFrameName, "Bare");
   EXPECT_FALSE(game.runtime.game()->Timer1.enabled());
   EXPECT_TRUE(game.messages().empty());
@@ -140,7 +186,7 @@ TEST_F(OpenFrameTest, MissingPictureWarnsWithItsPathAndGoesOn) {
   lost.FrameBackground = "gone.jpg";
   w.WriteFrame("Lost", lost);
   ASSERT_TRUE(game.Start());
-  game.runtime.game()->OpenFrame("Lost", false, 0, 0);
+  game.runtime.game()->OpenFrame("Lost");
   ASSERT_GE(game.messages().size(), 1u);
   EXPECT_EQ(game.messages()[0].icon, "warning");
   EXPECT_EQ(game.messages()[0].text.rfind("The following file is missing:\r\n", 0), 0u);

@@ -44,9 +44,9 @@ TEST_F(GameScriptHostTest, ScriptsSeeProceduresAndLeaveRequestsInAction) {
   EXPECT_EQ(host_->action().iTransitionNumber, 4);
   // Members are also reachable without the object's name.
   EXPECT_FALSE(host_->ExecuteVBScript("Quit", true));
-  EXPECT_TRUE(host_->ActionStopGame());
+  EXPECT_TRUE(host_->Requests().stopGame);
   host_->ResetActionModule();
-  EXPECT_FALSE(host_->ActionStopGame());
+  EXPECT_FALSE(host_->Requests().stopGame);
   EXPECT_EQ(host_->action().iTransitionNumber, 1);
   EXPECT_TRUE(game.messages().empty());
 }
