@@ -204,29 +204,24 @@ void InventoryItems::PickedObjectDragDrop(int16_t index, const platform::Element
 void InventoryItems::CarryOutScriptRequests() {
   GameRuntime& rt = owner_.runtime();
   GameSubsystems& sub = rt.subsystems();
-  if (sub.scripts->ActionStopGame()) {
+  const ScriptRequests requests = sub.scripts->Requests();
+  if (requests.stopGame) {
     sub.shell->StartUnloading();
     return;
   }
   if (rt.StopRequested) return;
-  std::string frame = sub.scripts->ActionFrameToLoad();
-  if (IsLastVisitedFrame(frame, false)) {
-    frame = rt.FramesHistory.TakeLastVisited().value_or("");
-    sub.scripts->SetActionFrameToLoad(frame);
-  }
+  const std::string frame = rt.ResolveFrameTarget(requests.frameToLoad, false);
+  if (frame != requests.frameToLoad) sub.scripts->ResolvedFrameToLoad(frame);
   GameWindow* window = rt.game();
   if (frame.empty() || window == nullptr) {
     sub.timedEvents->StartTimedEvents();
     return;
   }
-  const double seconds = sub.scripts->ActionTransitionDuration();
-  if (seconds != 0) {
-    const int number = sub.scripts->ActionTransitionNumber();
-    sub.transitions->TransitionStep1(number);
-    window->OpenFrame(frame, true, number, seconds);
-  } else {
-    window->OpenFrame(frame, false, 0, 0);
+  std::optional<FrameTransition> transition;
+  if (requests.transitionDuration != 0) {
+    transition = FrameTransition{requests.transitionNumber, requests.transitionDuration};
   }
+  window->OpenFrame(frame, transition);
 }
 
 void InventoryItems::PickedObjectMouseDown(platform::Element& item,

@@ -564,7 +564,7 @@ TEST_F(HotspotItemsTest, AnItemDroppedOnAHotspotRunsItsItemActionAndIsUsedUp) {
 
 TEST_F(ItemsTest, AfterAFrameOpensTheItemsHandleAndPanelLieInFront) {
   FourItems();
-  window().OpenFrame("Hall", false, 0, 0);
+  window().OpenFrame("Hall");
   const auto& frameChildren = window().PictureBox.children();
   ASSERT_GE(frameChildren.size(), 2u);
   EXPECT_EQ(frameChildren.back().get(), &window().Inventory1);
@@ -588,7 +588,7 @@ TEST_F(ItemsTest, WithoutAnInventoryBarItemsLieOnTheFrameInFrontOfHotspots) {
   EXPECT_FALSE(window().Inventory1.visible());
   EXPECT_FALSE(window().Inventory2.visible());
   EXPECT_EQ(ItemImage(1).parent(), &window().PictureBox);
-  window().OpenFrame("Hall", false, 0, 0);
+  window().OpenFrame("Hall");
   EXPECT_EQ(game.platform.Screenshot().Pixel(16, 16), Opaque(kRed));
 }
 

@@ -55,6 +55,21 @@ TEST_F(ScriptItemsTest, RemoveItemComparesTheStoredNameInLowerCase) {
   EXPECT_TRUE(messages().empty());
 }
 
+TEST_F(ScriptItemsTest, RemoveItemLowersAccentedCapitalsToo) {
+  const std::string sword =
+      "\xC9p\xE9"
+      "e";  // "Epee" with accents, in the game's code page
+  writer.WriteRaw("Areas/sword.bmp", MakeBmp(32, 32, [](int, int) { return 0x808080u; }));
+  writer.WriteRaw("Areas/\xC3\x89p\xC3\xA9\x65.obj", "\"sword.bmp\"\r\n");
+  Start();
+  Hold({sword, "Coin"});
+  ASSERT_EQ(Names(), (std::vector<std::string>{sword, "Coin"}));
+  EXPECT_FALSE(
+      Run("RemoveItem \"\xE9p\xE9"
+          "e\", False"));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Coin"}));
+}
+
 TEST_F(ScriptItemsTest, RemoveItemTakesTheLastOfSeveralOrAllOfThem) {
   Start();
   Hold({"Coin", "Hook", "Coin", "Wick", "Coin"});
@@ -130,7 +145,7 @@ TEST_F(ScriptItemsTest, ACombinationScriptCanGoBackToTheLastVisitedFrame) {
   back.ScriptText = "Action.GoToFrame |LAST VISITED FRAME|, 0, 0";
   WriteCombination(writer, "Hook", "Wick", back);
   Start();
-  window().OpenFrame("Cellar", false, 0, 0);
+  window().OpenFrame("Cellar");
   Hold({"Hook", "Wick"});
   items().DraggedItem = 1;
   items().PickedObjectDragDrop(2, ItemImage(1));
