@@ -1,6 +1,7 @@
 #include "lighthouse_interaction.h"
 
 #include <cstdint>
+#include <cstdlib>
 
 #include "authoring/frame_data_writer.h"
 
@@ -64,6 +65,13 @@ uint32_t Sign(int x, int y) {
   return kHarbour;
 }
 
+// The keeper's hut on the quay: a wooden front with its door ajar.
+uint32_t HutDoor(int x, int y) {
+  if (y < 30) return (y > 30 - (60 - std::abs(x - 60)) / 2) ? 0x5A2A1A : kHarbour;  // the roof
+  if (x > 45 && x < 75 && y > 50) return (x < 52) ? 0x1A120C : 0x0C0806;            // the open door
+  return ((x / 12) % 2 == 0) ? 0x7A5A3A : 0x6E5034;
+}
+
 sw::HotspotSpec Pictured(sw::HotspotSpec h, const std::string& file) {
   h.HasPicture = true;
   h.PictureFile = file;
@@ -76,11 +84,14 @@ void WriteLighthouseInteraction(const sw::ProjectWriter& game) {
   // Harbour: the boat sails to the sea; the sign tells where you are.
   game.WriteRaw("Areas/boat.bmp", sw::MakeBmp(220, 120, Boat));
   game.WriteRaw("Areas/sign.bmp", sw::MakeBmp(120, 80, Sign));
-  sw::WriteHotspots(game, "Harbour",
-                    {Pictured(Rect(40, 320, 220, 120), "boat.bmp"),
-                     Pictured(Rect(480, 60, 120, 80), "sign.bmp")});
+  game.WriteRaw("Areas/hutdoor.bmp", sw::MakeBmp(120, 110, HutDoor));
+  sw::WriteHotspots(
+      game, "Harbour",
+      {Pictured(Rect(40, 320, 220, 120), "boat.bmp"), Pictured(Rect(480, 60, 120, 80), "sign.bmp"),
+       Pictured(Rect(330, 190, 120, 110), "hutdoor.bmp")});
   sw::WriteActions(game, "Harbour",
-                   {GoTo("Sea"), [] {
+                   {GoTo("Sea"),
+                    [] {
                       // The sign's bell rings once when it is read.
                       sw::ActionSpec sign =
                           Say("Harbour of Saint Agnes. The lighthouse keeper is away.", false);
@@ -88,7 +99,8 @@ void WriteLighthouseInteraction(const sw::ProjectWriter& game) {
                       sign.SoundFile = "bell.wav";
                       sign.LoopSound = false;
                       return sign;
-                    }()});
+                    }(),
+                    GoTo("Hut")});
   // Text 3 shows the Visits variable; the frame's script fills it in.
   sw::WriteTexts(game, "Harbour",
                  {Caption("The Lighthouse", 40, 30, 24),

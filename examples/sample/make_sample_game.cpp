@@ -7,6 +7,7 @@
 #include "authoring/project_writer.h"
 #include "sample/lighthouse_interaction.h"
 #include "sample/lighthouse_sounds.h"
+#include "sample/lighthouse_inventory.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
     game.WriteGeneral(info);
     game.WriteTexts(1);
     // "AllowControlsReferences" lets scripts reach the game window (its object timers).
-    game.WriteVariables({"LampLit", "AllowControlsReferences"}, {"Visits"});
+    game.WriteVariables({"LampLit", "AllowControlsReferences", "HutLit"}, {"Visits"});
     game.WriteProcedures(
         "' The lamp's blinking: object timer 1 calls this while the lamp is lit.\r\n"
         "Sub TimerObject1\r\n"
@@ -91,6 +92,7 @@ int main(int argc, char** argv) {
         "End Sub");
     sample::WriteLighthouseInteraction(game);
     sample::WriteLighthouseSounds(game);
+    sample::WriteLighthouseInventory(game);
 
     game.WriteRaw("Frames/seaview.bmp", sw::MakeBmp(kWidth / 2, kHeight / 2, [](int x, int y) {
                     return SeaView(x * 2, y * 2);

@@ -5,6 +5,8 @@
 #include "interaction/services.h"
 #include "media/game_sound.h"
 #include "media/install.h"
+#include "inventory/inventory.h"
+#include "inventory/services.h"
 #include "platform/screen_size.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
@@ -34,7 +36,7 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   sub.water = std::make_unique<RipplingWaterService>();
   sub.timedEvents = std::make_unique<TimedEvents>(runtime);
   sub.scripts = std::make_unique<GameScriptHost>(runtime);
-  sub.inventory = std::make_unique<InventoryService>();
+  sub.inventory = std::make_unique<InventoryServiceImpl>(std::make_shared<Inventory>(runtime));
   sub.savedGames = std::make_unique<SavedGamesService>();
   sub.animations = std::make_unique<AnimationService>();
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);

@@ -148,6 +148,23 @@ void Form::Unload(const std::string& name, int index) {
   Detach(Require(name, index));
 }
 
+void Form::SetContainer(Element& element, Element& container) {
+  if (element.form_ != this || !container.is_container() || container.form_ != this)
+    throw VbError(vberr::kInvalidProcedureCall, "Invalid container");
+  for (Element* up = &container; up; up = up->parent_) {
+    if (up == &element) throw VbError(vberr::kInvalidProcedureCall, "Invalid container");
+  }
+  if (element.parent_ == &container) return;
+  std::shared_ptr<Element> keep = element.shared_from_this();
+  if (element.parent_) {
+    auto& siblings = element.parent_->children_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), keep), siblings.end());
+  }
+  element.parent_ = &container;
+  container.children_.push_back(keep);
+  Invalidate();
+}
+
 void Form::Detach(Element& element) {
   std::shared_ptr<Element> keep = element.shared_from_this();
   while (!element.children_.empty()) Detach(*element.children_.back());

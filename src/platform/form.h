@@ -107,6 +107,9 @@ class Form : public std::enable_shared_from_this<Form> {
   }
   // Unloads member `index` (not 0, which throws VbError 362).
   void Unload(const std::string& name, int index);
+  // Moves an element into another container of this form, in front of its new siblings;
+  // members loaded later from a template follow the template's container.
+  void SetContainer(Element& element, Element& container);
   Element* Find(const std::string& name, int index = -1) const;
   template <class T>
   T& Get(const std::string& name, int index = -1) const {

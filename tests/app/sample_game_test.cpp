@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "platform/picture.h"
 #include "player_run.h"
 
 namespace {
@@ -87,6 +88,65 @@ TEST_F(SampleGameTest, WelcomeStartPlayMenusAndQuitBackToWelcome) {
   ASSERT_GE(messages.size(), 2u);
   EXPECT_EQ(messages.back()["text"], "Do you really want to quit?");
   EXPECT_EQ(messages.back()["title"], "The Lighthouse");
+}
+
+TEST_F(SampleGameTest, PickTwoItemsCombineThemAndHangTheResultOnAHook) {
+  std::ofstream(dir_ / "hut.txt") << "wait 100\n"
+                                     "click 160 80\n"  // "Start New Game"
+                                     "wait 200\n"
+                                     "click 390 245\n"  // the hut on the quay
+                                     "wait 300\n"
+                                     "click 275 410\n"  // the oil can: picked up, the bar pops open
+                                     "wait 3000\n"      // ... and closes again
+                                     "dump oil.json\n"
+                                     "click 490 232\n"  // the wick
+                                     "wait 3000\n"
+                                     "move 5 5\n"  // the handle opens the bar
+                                     "wait 500\n"
+                                     "screenshot bar.png\n"
+                                     "dump picked.json\n"
+                                     "drag 26 26 68 26\n"  // oil on wick: a lantern
+                                     "wait 300\n"
+                                     "dump combined.json\n"
+                                     "drag 26 26 334 130\n"  // the lantern on the hook
+                                     "wait 3000\n"
+                                     "dump end.json\n";
+  const auto r = RunPlayer(dir_, "--headless --script hut.txt '" + game_.string() + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+
+  const auto oil = Dump("oil.json");
+  EXPECT_EQ(oil["frame"], "Hut");
+  EXPECT_EQ(oil["inventory"], nlohmann::json({"Oil"}));
+  EXPECT_EQ(oil["inventoryBar"]["open"], false) << "the pop-up has closed by itself";
+  EXPECT_EQ(oil["inventoryBar"]["handleVisible"], true);
+
+  const auto picked = Dump("picked.json");
+  EXPECT_EQ(picked["inventory"], nlohmann::json({"Oil", "Wick"}));
+  EXPECT_EQ(picked["inventoryBar"],
+            nlohmann::json::parse(R"({"top":0,"height":52,"open":true,"handleVisible":true,
+                                      "poppedOpen":false})"));
+  EXPECT_EQ(picked["disappeared"],
+            nlohmann::json::parse(R"([{"frame":"Hut","index":1},{"frame":"Hut","index":2}])"));
+  // The icons at their grid places in the open bar: 10 pixels in, 42 pixels apart.
+  const sw::platform::Picture bar = sw::platform::DecodePictureFile(dir_ / "bar.png");
+  EXPECT_EQ(bar.pixels().Pixel(10 + 16, 10 + 20), 0xFFB8281Cu) << "the oil can";
+  EXPECT_EQ(bar.pixels().Pixel(52 + 16, 10 + 16), 0xFFF4F0E0u) << "the wick";
+  EXPECT_EQ(bar.pixels().Pixel(10 + 2, 10 + 2), 0xFFE8DCB8u) << "the icon's parchment";
+  EXPECT_NE(bar.pixels().Pixel(94 + 2, 10 + 2), 0xFFE8DCB8u) << "no third icon";
+
+  const auto combined = Dump("combined.json");
+  EXPECT_EQ(combined["inventory"], nlohmann::json({"Lantern"}));
+  EXPECT_EQ(combined["texts"][1]["caption"], "You made a lantern. Hang it on the hook.")
+      << "the combination's script ran";
+
+  const auto end = Dump("end.json");
+  EXPECT_EQ(end["inventory"], nlohmann::json::array()) << "the lantern is used up";
+  EXPECT_EQ(end["variables"][2], nlohmann::json({{"name", "HutLit"}, {"value", 1}}));
+  EXPECT_EQ(end["hotspots"][4]["visible"], true) << "the lit lantern shows";
+  EXPECT_EQ(end["inventoryBar"]["open"], false);
+  EXPECT_EQ(end["inventoryBar"]["handleVisible"], false);
+  EXPECT_EQ(end["messages"].back()["text"], "The lantern hangs from the hook and lights the hut.");
+  for (const auto& m : end["messages"]) EXPECT_NE(m["icon"], "critical") << m["text"];
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "scripting/host/action_object.h"
 
 #include "base/ascii.h"
+#include "base/cp1252.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
@@ -340,10 +341,11 @@ Variant RemoveItem(ActionObject& self, Args a) {
     GameWindow* game = rt.game();
     if (game == nullptr) return NoResult();
     platform::Form& form = game->form();
-    // Stored names are compared in lower case with the name exactly as given.
+    // Stored names are compared in lower case (accented capitals too) with the name exactly
+    // as given.
     for (int i = form.UBound("PickedObject"); i >= 1; --i) {
       platform::Element* item = form.Find("PickedObject", i);
-      if (item == nullptr || LowerAscii(item->tag()) != name) continue;
+      if (item == nullptr || FoldCase1252(item->tag()) != name) continue;
       rt.subsystems().inventory->RemovePickedObject(i);
       if (!duplicates) break;
     }
