@@ -653,7 +653,7 @@ class Parser {
   int loop_depth() const { return do_depth_ + for_depth_; }
 
   // Left side of an assignment or a call statement: a name with members and argument lists.
-  std::unique_ptr<Expr> ParseChainHead() {
+  std::unique_ptr<Expr> ParseChainHead(bool call_head = false) {
     std::unique_ptr<Expr> e;
     if (Is(TokenKind::Dot)) {
       auto m = Node<MemberExpr>();
@@ -664,6 +664,12 @@ class Parser {
       e = Node<MeExpr>();
       Next();
       if (!Is(TokenKind::Dot)) Fail(cerr::kInvalidMe);
+    } else if (Is(TokenKind::LParen) && call_head) {
+      // `Call (New C).s()`, `Call (((s))) (x)`
+      Next();
+      e = ParseExpr();
+      Expect(TokenKind::RParen, cerr::kExpectedRParen);
+      e = StripParens(std::move(e));
     } else {
       e = MakeName(ExpectName());
     }
@@ -821,7 +827,7 @@ class Parser {
   std::unique_ptr<Stmt> ParseCall() {
     auto st = Node<CallStmt>();
     Next();
-    auto head = ParseChainHead();
+    auto head = ParseChainHead(true);
     if (auto* call = dynamic_cast<CallExpr*>(head.get())) {
       st->callee = std::move(call->target);
       st->args = std::move(call->args);
@@ -1293,9 +1299,16 @@ class Parser {
     }
   }
 
-  // `(x)` may be followed by nothing that makes it a call target.
+  // `(x).p`, `(f)(3)`: parentheses around a call target or a member's object only group, so
+  // the chain goes on from the inner expression (`Call ((s)) (x)` passes x by reference).
   std::unique_ptr<Expr> ParsePostfixValue(std::unique_ptr<Expr> e) {
-    if (Is(TokenKind::Dot)) Fail(cerr::kExpectedEndOfStatement);
+    if (!Is(TokenKind::Dot) && !Is(TokenKind::LParen)) return e;
+    if (Is(TokenKind::Dot) && Cur().space_before) return e;
+    return ParsePostfix(StripParens(std::move(e)));
+  }
+
+  static std::unique_ptr<Expr> StripParens(std::unique_ptr<Expr> e) {
+    while (auto* p = dynamic_cast<ParenExpr*>(e.get())) e = std::move(p->inner);
     return e;
   }
 
