@@ -112,6 +112,7 @@ struct CallExpr : Expr {
   Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
   void Assign(Frame& f, const ArgList* a, Variant v, bool is_set) const override;
   Variant* Ref(Frame& f, LockSet& b) const override { return target->RefIndexed(f, args, b); }
+  Variant* RefIndexed(Frame& f, const ArgList& more, LockSet& b) const override;
   std::string DisplayName() const override { return target->DisplayName(); }
 };
 
