@@ -163,7 +163,8 @@ class Parser {
     n->ref.name = name;
     n->ref.lname = LowerAscii(name);
     n->ref.explicit_vars = unit_->explicit_vars;
-    n->ref.frame_dyn = scope_ && scope_ == outer_.get() && opt_.scope;
+    // Inside a procedure a name may be a variable that `Execute "Dim v"` adds to the call.
+    n->ref.frame_dyn = scope_ && (in_proc_ || (scope_ == outer_.get() && opt_.scope));
     if (scope_) scope_->names.push_back(n.get());
     return n;
   }

@@ -552,7 +552,7 @@ void Runtime::ExecuteText(Frame& f, std::string_view text, bool global) {
   }
 }
 
-Variant Runtime::EvalText(Frame& f, std::string_view text) {
+Variant Runtime::EvalText(Frame& f, std::string_view text, bool any_syntax_error) {
   CompileOptions o;
   if (f.proc) {
     o.scope = f.proc;
@@ -563,7 +563,8 @@ Variant Runtime::EvalText(Frame& f, std::string_view text) {
   try {
     e = CompileExpression(text, o);
   } catch (const CompileError& ce) {
-    throw RaisedError(ce.number, CompileErrorDescription(ce.number), kCompileSource, "", 0);
+    int n = any_syntax_error ? cerr::kSyntax : ce.number;
+    throw RaisedError(n, CompileErrorDescription(n), kCompileSource, "", 0);
   }
   return e->Eval(f);
 }
