@@ -332,6 +332,11 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
   }
   int id = d->FindMember(name);
   if (id == Dispatch::kUnknownMember) throw NamedError(vberr::kNotSupported, name);
+  if (empty_parens && args.empty()) {
+    // `o.count()` on a Public variable of a script class is an invalid call.
+    if (auto* so = dynamic_cast<ScriptObject*>(d); so && so->cls()->members[id - 1].field >= 0)
+      throw NamedError(vberr::kInvalidProcedureCall, name);
+  }
   ArgBuffer b;
   b.Fill(f, args, true);
   return d->Invoke(id, kind, b.args());

@@ -373,6 +373,14 @@ Flow ReDimStmt::Exec(Frame& f) const {
   return Flow::Normal;
 }
 
+Flow DimArraysStmt::Exec(Frame& f) const {
+  for (const Item& it : items) {
+    Variant* s = it.target->Storage(f, true);
+    if (s && !s->IsArray()) *s = MakeFixedArray(it.counts, true);
+  }
+  return Flow::Normal;
+}
+
 Flow EraseStmt::Exec(Frame& f) const {
   for (const auto& t : targets) {
     Variant* s = t->Storage(f, false);

@@ -234,15 +234,19 @@ class Parser {
   }
 
   // ---- declarations ----
-  void ParseGlobalDecl() {
+  std::unique_ptr<Stmt> ParseGlobalDecl() {
     bool is_public = Is(Kw::Public);
     Next();
-    if (Is(Kw::Const)) return ParseConst(true, is_public);
-    ParseDimList(true, nullptr);
+    if (Is(Kw::Const)) {
+      ParseConst(true, is_public);
+      return nullptr;
+    }
+    return ParseDimList(true, nullptr);
   }
 
   // `Dim a, b(3), c()` at global level, in a procedure, or as class fields.
   std::unique_ptr<Stmt> ParseDimList(bool global, ClassDef* cls, bool is_public = true) {
+    std::unique_ptr<DimArraysStmt> create;  // global fixed arrays exist once the Dim runs
     while (true) {
       int line = Cur().line;
       std::string name = ExpectName();
@@ -289,6 +293,10 @@ class Parser {
         d.counts = counts;
         d.line = line;
         unit_->decls.push_back(std::move(d));
+        if (!counts.empty()) {
+          if (!create) create = Node<DimArraysStmt>();
+          create->items.push_back({MakeName(name), counts});
+        }
       } else {
         int slot = DeclareLocal(name);
         if (is_array) scope_->proc->arrays.push_back({slot, counts});
@@ -296,7 +304,7 @@ class Parser {
       if (!Is(TokenKind::Comma)) break;
       Next();
     }
-    return nullptr;
+    return create;
   }
 
   Variant ParseConstLiteral() {
@@ -604,8 +612,7 @@ class Parser {
           ParseProc(nullptr);
           return nullptr;
         }
-        ParseGlobalDecl();
-        return nullptr;
+        return ParseGlobalDecl();
       case Kw::Sub:
       case Kw::Function:
         if (in_proc_ || loop_depth() > 0) Fail(cerr::kSyntax);
@@ -699,6 +706,8 @@ class Parser {
         c->args = ParseArgs(TokenKind::RParen);
         Expect(TokenKind::RParen, cerr::kExpectedRParen);
         if (auto* n = dynamic_cast<NameExpr*>(e.get())) n->ref.slot = kCallTargetMark;
+        if (auto* m = dynamic_cast<MemberExpr*>(e.get()); m && c->args.empty())
+          m->empty_parens = true;
         c->target = std::move(e);
         e = std::move(c);
       } else {

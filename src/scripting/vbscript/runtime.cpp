@@ -277,7 +277,8 @@ void Runtime::Define(const std::shared_ptr<const Unit>& u) {
         if (e->kind == GlobalEntry::kVariable && e->value.IsArray())
           throw VbError(vberr::kTypeMismatch);
         e->kind = GlobalEntry::kVariable;
-        e->value = d.counts.empty() ? Variant(MakeRef<VbArray>()) : MakeFixedArray(d.counts, true);
+        // A fixed array is made by its Dim statement when that runs.
+        e->value = d.counts.empty() ? Variant(MakeRef<VbArray>()) : Variant();
         break;
       case GlobalDecl::kConst:
         if (e->kind != GlobalEntry::kUndefined)
