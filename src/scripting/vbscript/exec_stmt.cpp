@@ -403,8 +403,16 @@ Flow OnErrorStmt::Exec(Frame& f) const {
 }
 
 Flow WithStmt::Exec(Frame& f) const {
-  Variant v = object->Eval(f);
-  if (!v.IsObject()) throw VbError(vberr::kObjectRequired);
+  Variant v;
+  try {
+    v = object->Eval(f);
+    if (!v.IsObject()) throw VbError(vberr::kObjectRequired);
+  } catch (const VbError& e) {
+    // Under Resume Next the body still runs; its `.x` find no object.
+    if (!f.oern) throw;
+    f.rt->TrapError(e);
+    v = Variant();
+  }
   f.withs.push_back(std::move(v));
   Flow fl;
   try {
