@@ -270,6 +270,9 @@ void Runtime::Define(const std::shared_ptr<const Unit>& u) {
           if (e->value.IsArray()) throw VbError(vberr::kTypeMismatch);
           break;
         }
+        // `ExecuteGlobal "Dim k"` over a Const k: the code that defined the constant keeps
+        // seeing its value.
+        if (e->kind == GlobalEntry::kConst) break;
         e->kind = GlobalEntry::kVariable;
         e->value = Variant();
         break;

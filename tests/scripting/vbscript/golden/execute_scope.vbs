@@ -33,3 +33,8 @@ r = Eval("x = ")
 WScript.Echo "eval junk", Err.Number : Err.Clear
 r = Eval("Dim q")
 WScript.Echo "eval statement", Err.Number : Err.Clear
+Const limit = 5
+ExecuteGlobal "Dim limit"
+WScript.Echo "constant kept after ExecuteGlobal Dim", limit, Eval("limit")
+ExecuteGlobal "limit = 7"
+WScript.Echo "assigning it", Err.Number, limit : Err.Clear
