@@ -6,12 +6,33 @@ if(SW_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# sw_library(NAME <target> [DEPS <targets...>] [PUBLIC_DEPS <targets...>])
-# Builds every .cpp below the calling folder into a static library. Headers are included
-# as "<folder>/<file>.h" relative to src/.
+# Sources of a library or test folder: every .cpp below the given sub-folders of the calling
+# folder (all of it when none are given), leaving out sub-folders that own a CMakeLists.txt,
+# since those build a target of their own.
+function(sw_sources out)
+  set(patterns "")
+  foreach(dir IN LISTS ARGN)
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+  endforeach()
+  if(NOT patterns)
+    set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${patterns})
+  file(GLOB_RECURSE owners CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(owner IN LISTS owners)
+    get_filename_component(owned ${owner} DIRECTORY)
+    list(FILTER sources EXCLUDE REGEX "^${owned}/")
+  endforeach()
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# sw_library(NAME <target> [DIRS <sub-folders...>] [DEPS <targets...>]
+#            [PUBLIC_DEPS <targets...>])
+# Builds the sources of the calling folder (or of DIRS) into a static library. Headers are
+# included as "<folder>/<file>.h" relative to src/.
 function(sw_library)
-  cmake_parse_arguments(ARG "" "NAME" "DEPS;PUBLIC_DEPS" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "" "NAME" "DIRS;DEPS;PUBLIC_DEPS" ${ARGN})
+  sw_sources(sources ${ARG_DIRS})
   if(NOT sources)
     return()  # a folder whose first files are still to come
   endif()
@@ -25,12 +46,56 @@ function(sw_library)
   endif()
 endfunction()
 
-# sw_test(NAME <target> [DEPS <targets...>])
-# Builds every .cpp of the calling tests folder into one GoogleTest executable registered
+# sw_forbid_links(<target> TARGETS <targets...> MATCHING <regex>)
+# Fails the configuration when <target> reaches one of TARGETS, or a library whose name or
+# file matches MATCHING, through its link dependencies: a lower layer cannot quietly start to
+# depend on one above it. Call it once every target is defined.
+function(sw_forbid_links target)
+  cmake_parse_arguments(ARG "" "MATCHING" "TARGETS" ${ARGN})
+  if(NOT TARGET ${target})
+    return()
+  endif()
+  set(pending ${target})
+  set(seen "")
+  while(pending)
+    list(POP_FRONT pending current)
+    if(current IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${current})
+    if(NOT current STREQUAL target)
+      if(current IN_LIST ARG_TARGETS OR (ARG_MATCHING AND current MATCHES "${ARG_MATCHING}"))
+        message(FATAL_ERROR "${target} must not link ${current}")
+      endif()
+    endif()
+    if(NOT TARGET ${current})
+      continue()  # a plain library file or linker flag
+    endif()
+    get_target_property(type ${current} TYPE)
+    set(links "")
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(direct ${current} LINK_LIBRARIES)
+      if(direct)
+        list(APPEND links ${direct})
+      endif()
+    endif()
+    get_target_property(interface ${current} INTERFACE_LINK_LIBRARIES)
+    if(interface)
+      list(APPEND links ${interface})
+    endif()
+    foreach(link IN LISTS links)
+      string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+      list(APPEND pending ${link})
+    endforeach()
+  endwhile()
+endfunction()
+
+# sw_test(NAME <target> [DIRS <sub-folders...>] [DEPS <targets...>])
+# Builds the sources of the calling tests folder (or of DIRS) into one GoogleTest executable registered
 # with CTest. Tests run with SDL's dummy drivers so they need no display or sound card.
 function(sw_test)
-  cmake_parse_arguments(ARG "" "NAME" "DEPS" ${ARGN})
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "" "NAME" "DIRS;DEPS" ${ARGN})
+  sw_sources(sources ${ARG_DIRS})
   if(NOT sources)
     return()  # a folder whose first files are still to come
   endif()

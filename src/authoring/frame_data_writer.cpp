@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/frames/action_record.h"
 #include "core/valuefile/value_reader.h"
 #include "core/valuefile/value_writer.h"
 #include "platform/geometry.h"
@@ -31,60 +32,50 @@ void Names(ValueWriter& w, const std::vector<std::string>& names) {
   for (const auto& name : names) w.String(name);
 }
 
-void Flag(ValueWriter& w, bool on) {
-  w.Integer(on ? 1 : 0);
-}
-
-// The action fields that follow a record's leading values.
-void ActionFields(ValueWriter& w, const ActionSpec& a) {
-  Flag(w, a.ChangeVariable);
-  w.String(a.VariableToChange).Boolean(a.SetToZero).Boolean(a.SetToOne).Boolean(a.Toggle);
-  w.Boolean(a.ShowMessage).String(a.MessageText).Integer(0).String("");
-  w.Boolean(a.HotspotDisappears).Boolean(a.EndGame);
-  Flag(w, a.GoToFrame);
-  w.String(a.TargetFrame).EndLine();
-  if (a.LastGroup < 2) return;
-  Flag(w, a.InterruptSound);
-  Flag(w, a.StopAllSounds);
-  Flag(w, a.PlayVideo);
-  w.String(a.Video.File).Boolean(a.Video.WithoutPlacement).Boolean(a.Video.InFrameArea);
-  w.Integer(a.Video.Left).Integer(a.Video.Top).Integer(a.Video.Width).Integer(a.Video.Height).EndLine();
-  if (a.LastGroup < 3) return;
-  w.Boolean(a.StopMusic).Boolean(a.PlaySound).String(a.SoundFile);
-  w.Boolean(a.PlayMusic).String(a.MusicFile).EndLine();
-  if (a.LastGroup < 4) return;
-  Reserved(w, 3);
-  w.Boolean(a.GoBack).EndLine();
-  if (a.LastGroup < 5) return;
-  Reserved(w, 3);
-  w.Boolean(a.MessageInFrame).EndLine();
-  if (a.LastGroup < 6) return;
-  Reserved(w, 3);
-  Flag(w, a.VariableLists);
-  Names(w, a.ListSetToZero);
-  Names(w, a.ListSetToOne);
-  Names(w, a.ListToggle);
-  w.EndLine();
-  if (a.LastGroup < 7) return;
-  w.Boolean(a.LoopSound).EndLine();
-  if (a.LastGroup < 8) return;
-  w.Integer(a.Transition ? 1 : 0).Double(a.TransitionDurationMs).EndLine();
-  if (a.LastGroup < 9) return;
-  w.Boolean(a.ScriptEnabled).String(a.ScriptText).EndLine();
-  if (a.LastGroup < 10) return;
-  w.Integer(a.TransitionNumber).EndLine();
-  if (a.LastGroup < 11) return;
-  Reserved(w, 6);
-  w.String(a.FadeDurationMs).Integer(0).Integer(a.ValuesPerChannel);
-  if (a.ValuesPerChannel <= 5) {
-    w.Integer(static_cast<int16_t>(a.Channels.size()));
-    for (const ChannelEntry& entry : a.Channels) {
-      for (int s = 0; s < a.ValuesPerChannel; ++s) w.Value(entry[static_cast<size_t>(s)]);
-    }
-  }
-  w.EndLine();
-  if (a.LastGroup < 12) return;
-  w.Boolean(a.AddItem).String(a.ItemName).EndLine();
+// The stored record of an action: flags the editor stores as numbers become 1 or 0, the
+// others #TRUE# or #FALSE#.
+ActionRecord RecordOf(const ActionSpec& a) {
+  auto flag = [](bool on) { return static_cast<int16_t>(on ? 1 : 0); };
+  ActionRecord r;
+  r.ChangeVariableEnabled = flag(a.ChangeVariable);
+  r.VariableToChange = a.VariableToChange;
+  r.SetVariableToZero = a.SetToZero;
+  r.SetVariableToOne = a.SetToOne;
+  r.ToggleVariable = a.Toggle;
+  r.ShowMessage = a.ShowMessage;
+  r.MessageText = a.MessageText;
+  r.HotspotDisappears = a.HotspotDisappears;
+  r.EndGame = a.EndGame;
+  r.GoToFrameEnabled = flag(a.GoToFrame);
+  r.TargetFrame = a.TargetFrame;
+  r.InterruptSound = flag(a.InterruptSound);
+  r.StopAllSounds = flag(a.StopAllSounds);
+  r.PlayVideo = flag(a.PlayVideo);
+  r.Video = a.Video;
+  r.StopMusic = a.StopMusic;
+  r.PlaySound = a.PlaySound;
+  r.SoundFile = a.SoundFile;
+  r.PlayMusic = a.PlayMusic;
+  r.MusicFile = a.MusicFile;
+  r.GoBack = a.GoBack;
+  r.MessageOption = a.MessageInFrame;
+  r.VariableListsEnabled = flag(a.VariableLists);
+  r.ListSetToZero = a.ListSetToZero;
+  r.ListSetToOne = a.ListSetToOne;
+  r.ListToggle = a.ListToggle;
+  r.LoopSound = a.LoopSound;
+  r.TransitionEnabled = flag(a.Transition);
+  r.TransitionDuration = a.TransitionDurationMs;
+  r.ScriptEnabled = a.ScriptEnabled;
+  r.ScriptText = a.ScriptText;
+  r.TransitionNumber = a.TransitionNumber;
+  r.FadeDuration = a.FadeDurationMs;
+  r.ValuesPerChannel = a.ValuesPerChannel;
+  r.Channels = a.Channels;
+  r.AddItemEnabled = a.AddItem;
+  r.ItemName = a.ItemName;
+  r.LastGroup = a.LastGroup;
+  return r;
 }
 
 }  // namespace
@@ -116,7 +107,7 @@ void WriteActions(const ProjectWriter& project, const std::string& frame,
   for (const ActionSpec& a : actions) {
     Reserved(w, 10);
     w.EndLine();
-    ActionFields(w, a);
+    WriteActionFields(w, RecordOf(a));
     Separator(w);
   }
   Save(project, frame, merged ? ".mr3" : ".fm3", w);
@@ -131,7 +122,7 @@ void WriteItemActions(const ProjectWriter& project, const std::string& frame,
                                    : a.KeyOverride);
     Reserved(w, 8);
     w.EndLine();
-    ActionFields(w, a.Action);
+    WriteActionFields(w, RecordOf(a.Action));
     Separator(w);
   }
   Save(project, frame, ".fm0", w);

@@ -4,53 +4,14 @@
 #include <map>
 #include <sstream>
 
+#include "core/project/procedures_cipher.h"
 #include "core/valuefile/value_writer.h"
 #include "platform/system/path_resolver.h"
 #include "platform/system/private_profile.h"
-#include "scripting/host/procedures_cipher.h"
 
 namespace sw {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Writes a file's values in field order, dropping every value past `lastField`, the way files
-// of older authoring tools simply end early.
-class NumberedFields {
- public:
-  NumberedFields(ValueWriter& w, int lastField) : w_(w), last_(lastField) {}
-  void str(const std::string& s) {
-    Put([&] { w_.String(s); });
-  }
-  void i16(int16_t v) {
-    Put([&] { w_.Integer(v); });
-  }
-  void i32(int32_t v) {
-    Put([&] { w_.Long(v); });
-  }
-  void flag(bool v) {
-    Put([&] { w_.Boolean(v); });
-  }
-  void var(const Variant& v) {
-    Put([&] { w_.Value(v); });
-  }
-  void endl() {
-    if (field_ <= last_) w_.EndLine();
-  }
-  int field() const { return field_; }
-
- private:
-  template <class F>
-  void Put(F&& write) {
-    if (++field_ <= last_) write();
-  }
-  ValueWriter& w_;
-  int last_;
-  int field_ = 0;
-};
-
-}  // namespace
 
 ProjectWriter::ProjectWriter(fs::path root) : root_(std::move(root)) {
   for (const char* sub : {"Config", "Frames", "FramesData", "Areas", "Icons", "Inventory"}) {
@@ -66,63 +27,9 @@ void ProjectWriter::WriteRaw(const std::string& relativePath, const std::string&
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
-void ProjectWriter::WriteGeneral(const ProjectInfo& p, int lastField) const {
+void ProjectWriter::WriteGeneral(const ProjectInfo& info, int lastField) const {
   ValueWriter w;
-  NumberedFields n(w, lastField);
-
-  n.str(p.SettingsSection);
-  n.str("");  // the editor's own data
-  n.str(p.Title);
-  n.i16(0);
-  n.str(p.StartFrame);
-  n.str(p.Version);
-  n.i16(p.FrameWidth);
-  n.i16(p.FrameHeight);
-  n.endl();
-  n.str(p.Author);
-  n.str(p.Email);
-  n.str(p.WebSite);
-  n.i16(p.ResolutionOffer);
-  n.str("");
-  n.str("");
-  n.str("");
-  n.str(p.SchemeName);
-  n.endl();
-  n.str("");
-  n.str("");
-  n.str("");
-  n.flag(p.HideLoad);
-  n.flag(p.HideSave);
-  n.flag(false);
-  n.str("");
-  n.str("");
-  n.i32(p.InventoryMarginX);
-  n.i32(p.InventoryMarginY);
-  n.endl();
-  n.flag(p.InventoryEnabled);
-  n.flag(p.InventorySlideOpen);
-  n.flag(p.InventorySlideClose);
-  n.flag(p.HideEmptyInventoryHandle);
-  n.flag(p.InventoryOpensOnPick);
-  n.flag(p.InventoryCustomGraphics);
-  n.str(p.InventoryHandleFile);
-  n.str(p.InventoryBackgroundFile);
-  n.i16(p.ResolutionMode);
-  n.str("");
-  n.str("");
-  n.str(p.DefaultPointer);
-  n.endl();
-  n.str("");
-  n.str("");
-  n.flag(p.RunInWindow);
-  n.str("");
-  n.flag(p.StartAtOnce);
-  n.flag(p.HideLogo);
-  n.str("");
-  n.flag(p.HideTransitionsOption);
-  n.flag(p.HideEffectsOption);
-  n.flag(p.MenusNeverShown);
-  n.endl();
+  WriteProjectInfo(w, info, lastField);
   w.SaveTo(root_ / "Config" / "General");
 }
 
@@ -175,58 +82,10 @@ void ProjectWriter::WriteVariables(const std::vector<std::string>& integers,
   w.SaveTo(root_ / "Config" / "Variables");
 }
 
-void ProjectWriter::WriteFrame(const std::string& name, const FrameFile& f, int lastField) const {
+void ProjectWriter::WriteFrame(const std::string& name, const FrameFile& frame,
+                               int lastField) const {
   ValueWriter w;
-  NumberedFields n(w, lastField);
-
-  n.i16(f.FrameKind);
-  n.str(f.FrameBackground);
-  n.flag(f.FrameTiled);
-  n.endl();
-  n.flag(f.InterruptSound);
-  n.str(f.SoundFile);
-  n.flag(f.TimerEnabled);
-  n.var(f.TimerDelay);
-  n.str(f.TimerTarget);
-  n.str(f.Video.File);
-  n.str("");
-  n.endl();
-  n.flag(f.StopAllSounds);
-  n.flag(f.StopMusic);
-  n.str(f.MusicFile);
-  n.str("");
-  n.str("");
-  n.str("");
-  n.endl();
-  n.flag(f.Video.WithoutPlacement);
-  n.flag(f.Video.InFrameArea);
-  n.i16(f.Video.Left);
-  n.i16(f.Video.Top);
-  n.i16(f.Video.Width);
-  n.i16(f.Video.Height);
-  n.endl();
-  n.flag(f.LoopSound);
-  n.flag(f.TimerTransition);
-  n.i32(f.TimerTransitionDuration);
-  n.i16(f.TimerTransitionNumber);
-  n.endl();
-  n.flag(f.ScriptEnabled);
-  n.var(f.ScriptText);
-  n.endl();
-  for (int i = 0; i < 6; ++i) n.str("");
-  n.var(f.FadeTime);
-  n.i16(0);
-  n.i16(f.ValuesPerChannel);
-  n.endl();
-  if (f.ValuesPerChannel <= 5 && n.field() < lastField) {
-    w.Integer(static_cast<int16_t>(f.Channels.size())).EndLine();
-    for (const auto& entry : f.Channels) {
-      for (int slot = 0; slot < f.ValuesPerChannel; ++slot)
-        w.Value(entry[static_cast<size_t>(slot)]);
-      w.EndLine();
-    }
-    w.Boolean(f.VideoFirst).EndLine();
-  }
+  WriteFrameFile(w, frame, lastField);
   w.SaveTo(root_ / "Frames" / (name + ".fme"));
 }
 

@@ -2,6 +2,7 @@
 // projects, by the sample game, and by authors who make games on Linux.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -23,7 +24,7 @@ class ProjectWriter {
 
   // Writes Config/General. `lastField` (1..48) stops after that field, as files written by
   // older versions of the authoring tool do; the default writes every field.
-  void WriteGeneral(const ProjectInfo& info, int lastField = 48) const;
+  void WriteGeneral(const ProjectInfo& info, int lastField = INT_MAX) const;
 
   // Writes Config/Texts: mode 0 or 1 picks a built-in wording, mode 2 stores `custom` as
   // entries 1..n.
@@ -44,8 +45,9 @@ class ProjectWriter {
                       const std::vector<std::string>& variants = {}) const;
 
   // Writes Frames/<name>.fme. `lastField` stops after the given field number (3 = header only;
-  // 10, 13, 22, 23, 25, 26, 28 are the other places where older files end).
-  void WriteFrame(const std::string& name, const FrameFile& frame, int lastField = 99) const;
+  // 10, 13, 22, 23, 25, 26, 28 are the other places where older files end; the channel
+  // entries count from 38 on); the default writes every field.
+  void WriteFrame(const std::string& name, const FrameFile& frame, int lastField = INT_MAX) const;
 
   // Writes raw bytes to a file below the project folder (path with "/" separators).
   void WriteRaw(const std::string& relativePath, const std::string& bytes) const;

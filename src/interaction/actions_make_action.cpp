@@ -2,12 +2,12 @@
 // reading-time effects, then carries the action out in twelve steps.
 
 #include "base/ascii.h"
+#include "core/frames/action_record.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
 #include "core/project/file_names.h"
 #include "core/valuefile/value_reader.h"
-#include "interaction/action_record.h"
 #include "interaction/actions.h"
 #include "interaction/frame_data_files.h"
 #include "interaction/interaction.h"

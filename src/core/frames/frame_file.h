@@ -1,8 +1,9 @@
 // The frame file (".fme"): one scene's background, sound, music, video, script, frame timer
-// and old-style sound-channel entries, read in the authoring tool's fixed order.
+// and old-style sound-channel entries, in the authoring tool's fixed order.
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 namespace sw {
 
 class ValueReader;
+class ValueWriter;
 
 // The five values of one channel entry: action code, fade, repeat, volume (0-10), file name.
 using ChannelEntry = std::array<Variant, 5>;
@@ -48,6 +50,10 @@ struct FrameFile {
 // Reads a frame file, stopping quietly at each end check when the file has ended so that the
 // fields not read keep their defaults. Errors propagate as VbError.
 FrameFile ReadFrameFile(ValueReader& reader);
+// Writes a frame file from the same description. `lastField` stops after that value (3 =
+// header only), as files of older authoring tools do; the count of channel entries is the
+// number of entries given.
+void WriteFrameFile(ValueWriter& writer, FrameFile frame, int lastField = INT_MAX);
 
 // The three header values of a frame file: kind, background, tiled.
 struct FrameHeader {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/frames/channel_order.h"
 #include "core/frames/frame_file.h"
 #include "variant/dispatch.h"
 
@@ -21,15 +22,6 @@ class Element;
 namespace sw {
 
 class ValueReader;
-
-// One order of a hotspot action for a sound channel (the channel table of the sound system).
-struct ChannelOrder {
-  int16_t action = 0;  // 0/1 none, 2 play, 3 stop, 4 change the volume
-  bool fade = false;
-  bool repeat = false;
-  double volume = 0;  // 0-10
-  std::string file;   // relative to the areas folder
-};
 
 struct HotspotService {
   virtual ~HotspotService() = default;

@@ -1,6 +1,6 @@
 #include "core/project/project_info.h"
 
-#include "core/valuefile/value_reader.h"
+#include "core/valuefile/record_archive.h"
 
 namespace sw {
 
@@ -30,64 +30,78 @@ void ResetProjectInfo(ProjectInfo& info) {
 
 namespace {
 
-void SkipValues(ValueReader& reader, int count) {
-  for (int i = 0; i < count; ++i) reader.Skip();
+// The values of "General" in file order. Reading stops quietly at each end check when the file
+// has ended; a writer's `lastField` cuts the file at the same places.
+template <class Archive>
+void Describe(Archive& a, ProjectInfo& info) {
+  a.String(info.SettingsSection);
+  a.UnusedString();  // stored by the authoring tool, not used by the player
+  a.String(info.Title);
+  a.UnusedInteger();  // likewise unused, but read as a number to keep the file's order honest
+  a.String(info.StartFrame);
+  a.String(info.Version);
+  a.Integer(info.FrameWidth);
+  a.Integer(info.FrameHeight);
+  a.EndLine();
+  a.String(info.Author);
+  a.String(info.Email);
+  a.String(info.WebSite);
+  a.Preset(info.ResolutionOffer, 1);  // holds for files that end here, written before the offer
+  if (a.AtEnd()) return;
+  a.Integer(info.ResolutionOffer);
+  if (a.AtEnd()) return;
+  a.SkipText(3);
+  a.String(info.SchemeName);
+  a.EndLine();
+  if (a.AtEnd()) return;
+  a.SkipText(3);
+  a.Boolean(info.HideLoad);
+  a.Boolean(info.HideSave);
+  a.SkipFlag();
+  if (a.AtEnd()) return;
+  a.SkipText(2);
+  a.Long(info.InventoryMarginX);
+  a.Long(info.InventoryMarginY);
+  a.EndLine();
+  a.Boolean(info.InventoryEnabled);
+  a.Boolean(info.InventorySlideOpen);
+  a.Boolean(info.InventorySlideClose);
+  a.Boolean(info.HideEmptyInventoryHandle);
+  a.Boolean(info.InventoryOpensOnPick);
+  a.Boolean(info.InventoryCustomGraphics);
+  a.String(info.InventoryHandleFile);
+  a.String(info.InventoryBackgroundFile);
+  a.Integer(info.ResolutionMode);
+  a.SkipText(2);
+  a.String(info.DefaultPointer);
+  a.EndLine();
+  if (a.AtEnd()) return;
+  a.SkipText(2);
+  a.Boolean(info.RunInWindow);
+  if (a.AtEnd()) return;
+  a.SkipText();
+  a.Boolean(info.StartAtOnce);
+  a.Boolean(info.HideLogo);
+  if (a.AtEnd()) return;
+  a.SkipText();
+  a.Boolean(info.HideTransitionsOption);
+  if (a.AtEnd()) return;
+  a.Boolean(info.HideEffectsOption);
+  if (a.AtEnd()) return;
+  a.Boolean(info.MenusNeverShown);
+  a.EndLine();
 }
 
 }  // namespace
 
-void ReadProjectInfo(ValueReader& r, ProjectInfo& info) {
-  info.SettingsSection = r.ReadString();
-  r.ReadString();  // stored by the authoring tool, not used by the player
-  info.Title = r.ReadString();
-  r.ReadInteger();  // likewise unused, but read as a number to keep the file's order honest
-  info.StartFrame = r.ReadString();
-  info.Version = r.ReadString();
-  info.FrameWidth = r.ReadInteger();
-  info.FrameHeight = r.ReadInteger();
-  info.Author = r.ReadString();
-  info.Email = r.ReadString();
-  info.WebSite = r.ReadString();
-  info.ResolutionOffer = 1;  // holds for files that end here, written before the offer existed
-  if (r.AtEnd()) return;
-  info.ResolutionOffer = r.ReadInteger();
-  if (r.AtEnd()) return;
-  SkipValues(r, 3);
-  info.SchemeName = r.ReadString();
-  if (r.AtEnd()) return;
-  SkipValues(r, 3);
-  info.HideLoad = r.ReadBoolean();
-  info.HideSave = r.ReadBoolean();
-  r.Skip();
-  if (r.AtEnd()) return;
-  SkipValues(r, 2);
-  info.InventoryMarginX = r.ReadLong();
-  info.InventoryMarginY = r.ReadLong();
-  info.InventoryEnabled = r.ReadBoolean();
-  info.InventorySlideOpen = r.ReadBoolean();
-  info.InventorySlideClose = r.ReadBoolean();
-  info.HideEmptyInventoryHandle = r.ReadBoolean();
-  info.InventoryOpensOnPick = r.ReadBoolean();
-  info.InventoryCustomGraphics = r.ReadBoolean();
-  info.InventoryHandleFile = r.ReadString();
-  info.InventoryBackgroundFile = r.ReadString();
-  info.ResolutionMode = r.ReadInteger();
-  SkipValues(r, 2);
-  info.DefaultPointer = r.ReadString();
-  if (r.AtEnd()) return;
-  SkipValues(r, 2);
-  info.RunInWindow = r.ReadBoolean();
-  if (r.AtEnd()) return;
-  r.Skip();
-  info.StartAtOnce = r.ReadBoolean();
-  info.HideLogo = r.ReadBoolean();
-  if (r.AtEnd()) return;
-  r.Skip();
-  info.HideTransitionsOption = r.ReadBoolean();
-  if (r.AtEnd()) return;
-  info.HideEffectsOption = r.ReadBoolean();
-  if (r.AtEnd()) return;
-  info.MenusNeverShown = r.ReadBoolean();
+void ReadProjectInfo(ValueReader& reader, ProjectInfo& info) {
+  RecordReader archive(reader);
+  Describe(archive, info);
+}
+
+void WriteProjectInfo(ValueWriter& writer, ProjectInfo info, int lastField) {
+  RecordWriter archive(writer, lastField);
+  Describe(archive, info);
 }
 
 }  // namespace sw

@@ -1,13 +1,15 @@
-// The project information record read from the configuration folder's "General" file: the
-// title, start frame, frame size and the switches that shape the whole player.
+// The project information record of the configuration folder's "General" file: the title,
+// start frame, frame size and the switches that shape the whole player.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <string>
 
 namespace sw {
 
 class ValueReader;
+class ValueWriter;
 
 struct ProjectInfo {
   std::string SettingsSection;  // section of this game's per-user settings
@@ -54,5 +56,9 @@ void ResetProjectInfo(ProjectInfo& info);
 // Reads the values of "General" in their fixed order, stopping quietly at each end check when
 // the file has ended. Errors propagate as VbError; what was read before the error stays.
 void ReadProjectInfo(ValueReader& reader, ProjectInfo& info);
+
+// Writes the values of "General" in the same order, from the same description. `lastField`
+// (1..48) stops after that value, as files of older authoring tools do.
+void WriteProjectInfo(ValueWriter& writer, ProjectInfo info, int lastField = INT_MAX);
 
 }  // namespace sw

@@ -5,7 +5,7 @@
 
 #include "core/game/game_runtime.h"
 #include "core/project/file_names.h"
-#include "scripting/host/procedures_cipher.h"
+#include "core/project/procedures_cipher.h"
 
 namespace sw {
 

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "authoring/project_writer.h"
 #include "core/valuefile/value_reader.h"
+#include "core/valuefile/value_writer.h"
 #include "test_support/temp_dir.h"
+#include "base/vb_error.h"
 
 namespace sw {
 namespace {
@@ -107,6 +111,33 @@ TEST(FrameFile, SixValuesPerChannelSkipsEntriesAndVideoFirst) {
   EXPECT_EQ(f.ValuesPerChannel, 6);
   EXPECT_TRUE(f.Channels.empty());
   EXPECT_FALSE(f.VideoFirst);
+}
+
+TEST(FrameFile, WhatWasReadWritesTheSameFile) {
+  FrameFile seven = Busy();
+  seven.Channels.resize(7);  // entries above 7 are not kept, so they cannot come back
+  for (int last : {3, 10, 13, 22, 23, 25, 26, 28, INT_MAX}) {
+    SCOPED_TRACE(last);
+    ValueWriter first;
+    WriteFrameFile(first, seven, last);
+    ValueReader reader(first.bytes());
+    const FrameFile read = ReadFrameFile(reader);
+    ValueWriter again;
+    WriteFrameFile(again, read, last);
+    EXPECT_EQ(again.bytes(), first.bytes());
+  }
+}
+
+TEST(FrameFile, ChannelEntriesCountAsFieldsWhenAFileIsCut) {
+  ValueWriter w;
+  WriteFrameFile(w, Busy(), 39);  // the count and the first value of entry 1
+  ValueReader reader(w.bytes());
+  try {
+    ReadFrameFile(reader);
+    FAIL() << "a file cut inside its channel entries must fail";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), 62);
+  }
 }
 
 TEST(FrameFile, HeaderReadsFirstThreeValues) {

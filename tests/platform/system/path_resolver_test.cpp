@@ -7,7 +7,7 @@
 #include "platform/system/file_io.h"
 #include "platform/system/path_resolver.h"
 #include "platform/system/private_profile.h"
-#include "platform/system_test_dir.h"
+#include "platform/system/test_dir.h"
 
 namespace sw {
 namespace {

@@ -1,4 +1,4 @@
-#include "scripting/host/procedures_cipher.h"
+#include "core/project/procedures_cipher.h"
 
 #include <array>
 #include <stdexcept>

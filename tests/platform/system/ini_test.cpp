@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "base/vb_error.h"
+#include "platform/system/child_process.h"
 #include "platform/system/ini_document.h"
 #include "platform/system/path_resolver.h"
 #include "platform/system/private_profile.h"
-#include "platform/system_child_process.h"
-#include "platform/system_test_dir.h"
+#include "platform/system/test_dir.h"
 
 namespace sw {
 namespace {

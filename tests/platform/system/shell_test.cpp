@@ -5,11 +5,11 @@
 #include <thread>
 
 #include "base/vb_error.h"
+#include "platform/system/child_process.h"
 #include "platform/system/command_line.h"
 #include "platform/system/path_resolver.h"
 #include "platform/system/shell.h"
-#include "platform/system_child_process.h"
-#include "platform/system_test_dir.h"
+#include "platform/system/test_dir.h"
 
 namespace sw {
 namespace {

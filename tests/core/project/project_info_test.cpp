@@ -4,6 +4,7 @@
 
 #include "authoring/project_writer.h"
 #include "core/valuefile/value_reader.h"
+#include "core/valuefile/value_writer.h"
 #include "test_support/temp_dir.h"
 
 namespace sw {
@@ -140,6 +141,20 @@ TEST(ProjectInfo, FileEndingBetweenEndChecksIsAnError) {
   // What was read before the error stays.
   EXPECT_EQ(info.InventoryMarginY, 6);
   EXPECT_FALSE(info.InventoryEnabled);
+}
+
+TEST(ProjectInfo, WhatWasReadWritesTheSameFileAtEveryEndCheck) {
+  for (int last : {11, 12, 16, 22, 38, 41, 44, 46, 47, 48}) {
+    SCOPED_TRACE(last);
+    ValueWriter first;
+    WriteProjectInfo(first, FullInfo(), last);
+    ProjectInfo read;
+    ValueReader reader(first.bytes());
+    ReadProjectInfo(reader, read);
+    ValueWriter again;
+    WriteProjectInfo(again, read, last);
+    EXPECT_EQ(again.bytes(), first.bytes());
+  }
 }
 
 TEST(ProjectInfo, ResetKeepsTextsButRestoresSwitches) {

@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "base/vb_error.h"
+#include "platform/system/child_process.h"
+#include "platform/system/test_dir.h"
 #include "platform/system/user_dirs.h"
 #include "platform/system/user_settings.h"
-#include "platform/system_child_process.h"
-#include "platform/system_test_dir.h"
 
 namespace sw {
 namespace {
