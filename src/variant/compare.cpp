@@ -48,6 +48,11 @@ CmpResult Compare(const Variant& a0, const Variant& b0, bool textCompare, unsign
       int64_t x = ar.AsCurrencyScaled(), y = br.AsCurrencyScaled();
       return FromInt((x > y) - (x < y));
     }
+    // A Single against a Double compares at Single precision: CSng(0.1) = 0.1.
+    VarType at = ar.type(), bt = br.type();
+    if ((at == VarType::Single && bt == VarType::Double) ||
+        (at == VarType::Double && bt == VarType::Single))
+      return Sign(static_cast<float>(ar.ToDouble()), static_cast<float>(br.ToDouble()));
     return Sign(ar.ToDouble(), br.ToDouble());
   }
   // One string, one number, date or boolean.

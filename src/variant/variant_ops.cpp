@@ -128,6 +128,14 @@ Bits ToBits(const Variant& v0) {
     case VarType::Array:
     case VarType::Error:
       throw VbError(vberr::kTypeMismatch);
+    case VarType::String:
+      // Numeric text is a Long; "True", "#FALSE#" and the like are Booleans.
+      try {
+        return {Bits::kLong, v.ToLong()};
+      } catch (const VbError& e) {
+        if (e.number() != vberr::kTypeMismatch) throw;
+        return {Bits::kBool, v.ToBool() ? -1 : 0};
+      }
     default:
       return {Bits::kLong, v.ToLong()};
   }

@@ -96,7 +96,8 @@ struct NameExpr : Expr {
 struct MemberExpr : Expr {
   std::unique_ptr<Expr> obj;
   std::string name;
-  bool via_me = false;  // `Me.x`: private members are reachable
+  bool via_me = false;        // `Me.x`: private members are reachable
+  bool empty_parens = false;  // written `obj.name()`: a variable member refuses that
   Variant Eval(Frame& f) const override;
   Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
   void Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const override;
@@ -112,6 +113,7 @@ struct CallExpr : Expr {
   Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
   void Assign(Frame& f, const ArgList* a, Variant v, bool is_set) const override;
   Variant* Ref(Frame& f, LockSet& b) const override { return target->RefIndexed(f, args, b); }
+  Variant* RefIndexed(Frame& f, const ArgList& more, LockSet& b) const override;
   std::string DisplayName() const override { return target->DisplayName(); }
 };
 
@@ -262,6 +264,16 @@ struct ReDimStmt : Stmt {
     std::vector<std::unique_ptr<Expr>> bounds;
   };
   bool preserve = false;
+  std::vector<Item> items;
+  Flow Exec(Frame& f) const override;
+};
+
+// `Dim a(3)` at global level: the fixed array is made when the line runs (Empty before).
+struct DimArraysStmt : Stmt {
+  struct Item {
+    std::unique_ptr<NameExpr> target;
+    std::vector<int32_t> counts;
+  };
   std::vector<Item> items;
   Flow Exec(Frame& f) const override;
 };

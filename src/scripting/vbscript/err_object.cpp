@@ -7,54 +7,78 @@ namespace {
 enum Member { kNumber = 1, kDescription, kSource, kHelpFile, kHelpContext, kClear, kRaise };
 }
 
+namespace {
+
+// COM failure codes and the script error numbers they stand for.
+struct HresultMapping {
+  uint32_t hresult;
+  int number;
+};
+
+constexpr HresultMapping kHresults[] = {
+    {0x80004001u, vberr::kActionNotSupported},          // E_NOTIMPL
+    {0x80004002u, vberr::kNoAutomation},                // E_NOINTERFACE
+    {0x80020001u, vberr::kNotSupported},                // DISP_E_UNKNOWNINTERFACE
+    {0x80020003u, vberr::kNotSupported},                // DISP_E_MEMBERNOTFOUND
+    {0x80020004u, vberr::kNamedArgumentNotFound},       // DISP_E_PARAMNOTFOUND
+    {0x80020005u, vberr::kTypeMismatch},                // DISP_E_TYPEMISMATCH
+    {0x80020006u, vberr::kNotSupported},                // DISP_E_UNKNOWNNAME
+    {0x80020007u, vberr::kNamedArgumentsNotSupported},  // DISP_E_NONAMEDARGS
+    {0x80020008u, vberr::kUnsupportedAutomationType},   // DISP_E_BADVARTYPE
+    {0x8002000Au, vberr::kOverflow},                    // DISP_E_OVERFLOW
+    {0x8002000Bu, vberr::kSubscriptOutOfRange},         // DISP_E_BADINDEX
+    {0x8002000Cu, vberr::kLocaleNotSupported},          // DISP_E_UNKNOWNLCID
+    {0x8002000Du, vberr::kArrayLocked},                 // DISP_E_ARRAYISLOCKED
+    {0x8002000Eu, vberr::kWrongArguments},              // DISP_E_BADPARAMCOUNT
+    {0x8002000Fu, vberr::kArgumentNotOptional},         // DISP_E_PARAMNOTOPTIONAL
+    {0x80020011u, vberr::kNotACollection},              // DISP_E_NOTACOLLECTION
+    {0x80020012u, vberr::kDivisionByZero},              // DISP_E_DIVBYZERO
+    {0x8002802Fu, vberr::kDllFunctionNotFound},         // TYPE_E_DLLFUNCTIONNOTFOUND
+    {0x80028CA0u, vberr::kTypeMismatch},                // TYPE_E_TYPEMISMATCH
+    {0x80028CA1u, vberr::kSubscriptOutOfRange},         // TYPE_E_OUTOFBOUNDS
+    {0x80028CA2u, vberr::kDeviceIoError},               // TYPE_E_IOERROR
+    {0x80028CA3u, vberr::kCannotCreateTempFile},        // TYPE_E_CANTCREATETMPFILE
+    {0x80030002u, vberr::kAutomationFileNotFound},      // STG_E_FILENOTFOUND
+    {0x80030003u, vberr::kPathNotFound},                // STG_E_PATHNOTFOUND
+    {0x80030004u, vberr::kTooManyFiles},                // STG_E_TOOMANYOPENFILES
+    {0x80030005u, vberr::kPermissionDenied},            // STG_E_ACCESSDENIED
+    {0x80030008u, vberr::kOutOfMemory},                 // STG_E_INSUFFICIENTMEMORY
+    {0x80030012u, vberr::kTooManyFiles},                // STG_E_NOMOREFILES
+    {0x80030013u, vberr::kPermissionDenied},            // STG_E_DISKISWRITEPROTECTED
+    {0x8003001Du, vberr::kDeviceIoError},               // STG_E_WRITEFAULT
+    {0x8003001Eu, vberr::kDeviceIoError},               // STG_E_READFAULT
+    {0x80030020u, vberr::kPathFileAccessError},         // STG_E_SHAREVIOLATION
+    {0x80030021u, vberr::kPermissionDenied},            // STG_E_LOCKVIOLATION
+    {0x80030050u, vberr::kFileAlreadyExists},           // STG_E_FILEALREADYEXISTS
+    {0x80030070u, vberr::kDiskFull},                    // STG_E_MEDIUMFULL
+    {0x800300FCu, vberr::kFileNotFound},                // STG_E_INVALIDNAME
+    {0x80030100u, vberr::kPermissionDenied},            // STG_E_INUSE
+    {0x80030101u, vberr::kPermissionDenied},            // STG_E_NOTCURRENT
+    {0x80030103u, vberr::kDeviceIoError},               // STG_E_CANTSAVE
+    {0x80040154u, vberr::kCannotCreateObject},          // REGDB_E_CLASSNOTREG
+    {0x800401E3u, vberr::kCannotCreateObject},          // MK_E_UNAVAILABLE
+    {0x800401E6u, vberr::kAutomationFileNotFound},      // MK_E_INVALIDEXTENSION
+    {0x800401EAu, vberr::kAutomationFileNotFound},      // MK_E_CANTOPENFILE
+    {0x800401F3u, vberr::kCannotCreateObject},          // CO_E_CLASSSTRING
+    {0x800401F5u, vberr::kCannotCreateObject},          // CO_E_APPNOTFOUND
+    {0x800401FEu, vberr::kCannotCreateObject},          // CO_E_APPDIDNTREG
+    {0x80070005u, vberr::kPermissionDenied},            // E_ACCESSDENIED
+    {0x8007000Eu, vberr::kOutOfMemory},                 // E_OUTOFMEMORY
+    {0x80070057u, vberr::kInvalidProcedureCall},        // E_INVALIDARG
+    {0x800706BAu, vberr::kRemoteServerUnavailable},     // RPC_E_SERVER_UNAVAILABLE
+    {0x80080005u, vberr::kCannotCreateObject},          // CO_E_SERVER_EXEC_FAILURE
+};
+
+}  // namespace
+
 int32_t MapErrorNumber(int32_t n) {
   if (n >= 0) return n;
   uint32_t u = static_cast<uint32_t>(n);
+  // Script errors carried as failure codes: facility "control" (0x800A0000 + number).
   if ((u & 0xFFFF0000u) == 0x800A0000u) return static_cast<int32_t>(u & 0xFFFF);
-  switch (u) {
-    case 0x80004001u:
-      return vberr::kActionNotSupported;
-    case 0x80004002u:
-      return vberr::kNoAutomation;
-    case 0x80020006u:  // unknown name
-    case 0x80020003u:  // member not found
-    case 0x80020001u:
-      return vberr::kNotSupported;
-    case 0x80020004u:
-      return vberr::kNamedArgumentNotFound;
-    case 0x80020005u:
-      return vberr::kTypeMismatch;
-    case 0x80020007u:
-      return vberr::kNamedArgumentsNotSupported;
-    case 0x80020008u:
-      return vberr::kUnsupportedAutomationType;
-    case 0x8002000Au:
-      return vberr::kOverflow;
-    case 0x8002000Bu:
-      return vberr::kSubscriptOutOfRange;
-    case 0x8002000Cu:
-      return vberr::kLocaleNotSupported;
-    case 0x8002000Du:
-      return vberr::kArrayLocked;
-    case 0x8002000Eu:
-      return vberr::kWrongArguments;
-    case 0x8002000Fu:
-      return vberr::kArgumentNotOptional;
-    case 0x80020010u:
-      return vberr::kNotACollection;
-    case 0x80070005u:
-      return vberr::kPermissionDenied;
-    case 0x8007000Eu:
-      return vberr::kOutOfMemory;
-    case 0x80070057u:
-      return vberr::kInvalidProcedureCall;
-    case 0x80040154u:
-      return vberr::kCannotCreateObject;
-    case 0x800706BAu:
-      return vberr::kRemoteServerUnavailable;
-    default:
-      return n;
-  }
+  for (const HresultMapping& m : kHresults)
+    if (m.hresult == u) return m.number;
+  return n;
 }
 
 int ErrObject::FindMember(std::string_view name) {

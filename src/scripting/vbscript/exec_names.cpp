@@ -332,6 +332,11 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
   }
   int id = d->FindMember(name);
   if (id == Dispatch::kUnknownMember) throw NamedError(vberr::kNotSupported, name);
+  if (empty_parens && args.empty()) {
+    // `o.count()` on a Public variable of a script class is an invalid call.
+    if (auto* so = dynamic_cast<ScriptObject*>(d); so && so->cls()->members[id - 1].field >= 0)
+      throw NamedError(vberr::kInvalidProcedureCall, name);
+  }
   ArgBuffer b;
   b.Fill(f, args, true);
   return d->Invoke(id, kind, b.args());
@@ -378,9 +383,27 @@ Variant CallExpr::Invoke(Frame& f, const ArgList& more, InvokeKind kind) const {
   return IndexOrDefault(f, v, more, kind, DisplayName());
 }
 
+// `x(0)(1)`: the inner element itself when `x(0)` is an element of an array variable.
+Variant* CallExpr::RefIndexed(Frame& f, const ArgList& more, LockSet& b) const {
+  Variant* s = Ref(f, b);
+  if (!s || !s->Deref().IsArray() || more.empty()) return nullptr;
+  VbArray* a = Unshare(s->Deref());
+  b.Lock(a);
+  return &Element(f, a, more);
+}
+
 void CallExpr::Assign(Frame& f, const ArgList* a, Variant v, bool is_set) const {
   if (a && !a->empty()) {
+    // `x(0)(1) = v` writes the element inside the array held by x(0), not a copy of it.
+    LockSet locks;
+    if (Variant* slot = Ref(f, locks); slot && slot->Deref().IsArray()) {
+      AssignIndexed(f, *slot, *a, std::move(v), is_set, DisplayName());
+      return;
+    }
     Variant holder = target->Invoke(f, args, InvokeKind::Get);
+    // An object that is Nothing has no default member to take the indexes.
+    if (holder.Deref().IsObject() && !holder.Deref().AsObject())
+      throw NamedError(vberr::kTypeMismatch, DisplayName());
     AssignIndexed(f, holder, *a, std::move(v), is_set, DisplayName());
     return;
   }

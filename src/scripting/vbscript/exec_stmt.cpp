@@ -373,6 +373,14 @@ Flow ReDimStmt::Exec(Frame& f) const {
   return Flow::Normal;
 }
 
+Flow DimArraysStmt::Exec(Frame& f) const {
+  for (const Item& it : items) {
+    Variant* s = it.target->Storage(f, true);
+    if (s && !s->IsArray()) *s = MakeFixedArray(it.counts, true);
+  }
+  return Flow::Normal;
+}
+
 Flow EraseStmt::Exec(Frame& f) const {
   for (const auto& t : targets) {
     Variant* s = t->Storage(f, false);
@@ -395,8 +403,16 @@ Flow OnErrorStmt::Exec(Frame& f) const {
 }
 
 Flow WithStmt::Exec(Frame& f) const {
-  Variant v = object->Eval(f);
-  if (!v.IsObject()) throw VbError(vberr::kObjectRequired);
+  Variant v;
+  try {
+    v = object->Eval(f);
+    if (!v.IsObject()) throw VbError(vberr::kObjectRequired);
+  } catch (const VbError& e) {
+    // Under Resume Next the body still runs; its `.x` find no object.
+    if (!f.oern) throw;
+    f.rt->TrapError(e);
+    v = Variant();
+  }
   f.withs.push_back(std::move(v));
   Flow fl;
   try {

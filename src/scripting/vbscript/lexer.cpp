@@ -78,6 +78,7 @@ class Lexer {
     t.col = static_cast<int>((start == std::string_view::npos ? pos_ : start) - line_start_);
     t.space_before = space_;
     space_ = false;
+    continued_ = false;
     out_.push_back(std::move(t));
     return out_.back();
   }
@@ -119,6 +120,7 @@ class Lexer {
       if (p < s_.size() && s_[p] != '\r' && s_[p] != '\n') Fail(cerr::kInvalidCharacter);
       pos_ = p;
       if (pos_ < s_.size()) NewLine();
+      continued_ = true;
       return;
     }
     if (IsAlpha(c)) return Word();
@@ -142,9 +144,15 @@ class Lexer {
       case ',':
         Push(TokenKind::Comma, start);
         return;
-      case '.':
-        Push(TokenKind::Dot, start);
+      case '.': {
+        // `o.Ret() _` + `.Ret()`: a dot opening a continued line goes on with the chain.
+        bool chain = continued_ && !out_.empty() &&
+                     (out_.back().type == TokenKind::RParen ||
+                      (out_.back().type == TokenKind::Name && out_.back().kw == Kw::None));
+        Token& dot = Push(TokenKind::Dot, start);
+        if (chain) dot.space_before = false;
         return;
+      }
       case '+':
         Push(TokenKind::Plus, start);
         return;
@@ -328,6 +336,7 @@ class Lexer {
   int line_;
   size_t line_start_ = 0;
   bool space_ = false;
+  bool continued_ = false;  // a `_` continuation since the last token
   std::vector<Token> out_;
 };
 

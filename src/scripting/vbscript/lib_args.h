@@ -14,6 +14,23 @@ inline bool Has(Args a, size_t i) {
   return i < a.size() && !a.IsMissing(i);
 }
 
+// The value an Is* test looks at: an object's default value; an object without a default
+// member (or Nothing) has none, and the test is simply False.
+inline bool TestedValue(const Variant& a, Variant& out) {
+  if (!a.IsObject()) {
+    out = a.Deref();
+    return true;
+  }
+  if (a.IsNothing()) return false;
+  try {
+    out = a.DefaultValue();
+  } catch (const VbError& e) {
+    if (e.number() != vberr::kNotSupported) throw;
+    return false;
+  }
+  return true;
+}
+
 // Fails with "Invalid use of Null" for a Null argument.
 inline const Variant& NotNull(const Variant& v) {
   if (v.IsNull()) throw VbError(vberr::kInvalidUseOfNull);

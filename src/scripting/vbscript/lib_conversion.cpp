@@ -1,6 +1,7 @@
 // Conversion and inspection built-ins: CStr, CInt, CLng, CDbl ..., TypeName, VarType, Is*.
 #include <cmath>
 
+#include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_register.h"
 #include "variant/vb_array.h"
 
@@ -66,11 +67,8 @@ Variant IsArray(CallContext&, Args a) {
 }
 
 Variant IsNumeric(CallContext&, Args a) {
-  Variant v = a[0];
-  if (v.IsObject()) {
-    if (v.IsNothing()) return Variant(false);
-    v = v.DefaultValue();
-  }
+  Variant v;
+  if (!lib::TestedValue(a[0], v)) return Variant(false);
   switch (v.type()) {
     case VarType::Empty:
     case VarType::Integer:

@@ -95,8 +95,8 @@ Variant TimeValue(CallContext&, Args a) {
 }
 
 Variant IsDate(CallContext&, Args a) {
-  if (a[0].IsNothing()) return Variant(false);
-  Variant v = a[0].IsObject() ? a[0].DefaultValue() : a[0];
+  Variant v;
+  if (!lib::TestedValue(a[0], v)) return Variant(false);
   if (v.type() == VarType::Date) return Variant(true);
   if (v.IsString()) return Variant(ParseDate(v.AsString()).has_value());
   return Variant(false);

@@ -20,10 +20,10 @@ Variant Eval(CallContext& c, Args a) {
   const Variant& v = a[0];
   if (v.IsObject()) {
     Variant d = v.DefaultValue();
-    return c.rt.EvalText(c.frame, d.ToText());
+    return c.rt.EvalText(c.frame, d.ToText(), true);
   }
   if (!v.IsString()) return v;
-  return c.rt.EvalText(c.frame, v.AsString());
+  return c.rt.EvalText(c.frame, v.AsString(), true);
 }
 
 Variant Execute(CallContext& c, Args a) {

@@ -163,7 +163,8 @@ class Parser {
     n->ref.name = name;
     n->ref.lname = LowerAscii(name);
     n->ref.explicit_vars = unit_->explicit_vars;
-    n->ref.frame_dyn = scope_ && scope_ == outer_.get() && opt_.scope;
+    // Inside a procedure a name may be a variable that `Execute "Dim v"` adds to the call.
+    n->ref.frame_dyn = scope_ && (in_proc_ || (scope_ == outer_.get() && opt_.scope));
     if (scope_) scope_->names.push_back(n.get());
     return n;
   }
@@ -233,15 +234,19 @@ class Parser {
   }
 
   // ---- declarations ----
-  void ParseGlobalDecl() {
+  std::unique_ptr<Stmt> ParseGlobalDecl() {
     bool is_public = Is(Kw::Public);
     Next();
-    if (Is(Kw::Const)) return ParseConst(true, is_public);
-    ParseDimList(true, nullptr);
+    if (Is(Kw::Const)) {
+      ParseConst(true, is_public);
+      return nullptr;
+    }
+    return ParseDimList(true, nullptr);
   }
 
   // `Dim a, b(3), c()` at global level, in a procedure, or as class fields.
   std::unique_ptr<Stmt> ParseDimList(bool global, ClassDef* cls, bool is_public = true) {
+    std::unique_ptr<DimArraysStmt> create;  // global fixed arrays exist once the Dim runs
     while (true) {
       int line = Cur().line;
       std::string name = ExpectName();
@@ -288,6 +293,10 @@ class Parser {
         d.counts = counts;
         d.line = line;
         unit_->decls.push_back(std::move(d));
+        if (!counts.empty()) {
+          if (!create) create = Node<DimArraysStmt>();
+          create->items.push_back({MakeName(name), counts});
+        }
       } else {
         int slot = DeclareLocal(name);
         if (is_array) scope_->proc->arrays.push_back({slot, counts});
@@ -295,7 +304,7 @@ class Parser {
       if (!Is(TokenKind::Comma)) break;
       Next();
     }
-    return nullptr;
+    return create;
   }
 
   Variant ParseConstLiteral() {
@@ -603,8 +612,7 @@ class Parser {
           ParseProc(nullptr);
           return nullptr;
         }
-        ParseGlobalDecl();
-        return nullptr;
+        return ParseGlobalDecl();
       case Kw::Sub:
       case Kw::Function:
         if (in_proc_ || loop_depth() > 0) Fail(cerr::kSyntax);
@@ -653,7 +661,7 @@ class Parser {
   int loop_depth() const { return do_depth_ + for_depth_; }
 
   // Left side of an assignment or a call statement: a name with members and argument lists.
-  std::unique_ptr<Expr> ParseChainHead() {
+  std::unique_ptr<Expr> ParseChainHead(bool call_head = false) {
     std::unique_ptr<Expr> e;
     if (Is(TokenKind::Dot)) {
       auto m = Node<MemberExpr>();
@@ -664,6 +672,12 @@ class Parser {
       e = Node<MeExpr>();
       Next();
       if (!Is(TokenKind::Dot)) Fail(cerr::kInvalidMe);
+    } else if (Is(TokenKind::LParen) && call_head) {
+      // `Call (New C).s()`, `Call (((s))) (x)`
+      Next();
+      e = ParseExpr();
+      Expect(TokenKind::RParen, cerr::kExpectedRParen);
+      e = StripParens(std::move(e));
     } else {
       e = MakeName(ExpectName());
     }
@@ -692,6 +706,8 @@ class Parser {
         c->args = ParseArgs(TokenKind::RParen);
         Expect(TokenKind::RParen, cerr::kExpectedRParen);
         if (auto* n = dynamic_cast<NameExpr*>(e.get())) n->ref.slot = kCallTargetMark;
+        if (auto* m = dynamic_cast<MemberExpr*>(e.get()); m && c->args.empty())
+          m->empty_parens = true;
         c->target = std::move(e);
         e = std::move(c);
       } else {
@@ -821,7 +837,7 @@ class Parser {
   std::unique_ptr<Stmt> ParseCall() {
     auto st = Node<CallStmt>();
     Next();
-    auto head = ParseChainHead();
+    auto head = ParseChainHead(true);
     if (auto* call = dynamic_cast<CallExpr*>(head.get())) {
       st->callee = std::move(call->target);
       st->args = std::move(call->args);
@@ -1293,9 +1309,16 @@ class Parser {
     }
   }
 
-  // `(x)` may be followed by nothing that makes it a call target.
+  // `(x).p`, `(f)(3)`: parentheses around a call target or a member's object only group, so
+  // the chain goes on from the inner expression (`Call ((s)) (x)` passes x by reference).
   std::unique_ptr<Expr> ParsePostfixValue(std::unique_ptr<Expr> e) {
-    if (Is(TokenKind::Dot)) Fail(cerr::kExpectedEndOfStatement);
+    if (!Is(TokenKind::Dot) && !Is(TokenKind::LParen)) return e;
+    if (Is(TokenKind::Dot) && Cur().space_before) return e;
+    return ParsePostfix(StripParens(std::move(e)));
+  }
+
+  static std::unique_ptr<Expr> StripParens(std::unique_ptr<Expr> e) {
+    while (auto* p = dynamic_cast<ParenExpr*>(e.get())) e = std::move(p->inner);
     return e;
   }
 

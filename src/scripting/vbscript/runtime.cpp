@@ -270,6 +270,9 @@ void Runtime::Define(const std::shared_ptr<const Unit>& u) {
           if (e->value.IsArray()) throw VbError(vberr::kTypeMismatch);
           break;
         }
+        // `ExecuteGlobal "Dim k"` over a Const k: the code that defined the constant keeps
+        // seeing its value.
+        if (e->kind == GlobalEntry::kConst) break;
         e->kind = GlobalEntry::kVariable;
         e->value = Variant();
         break;
@@ -277,7 +280,8 @@ void Runtime::Define(const std::shared_ptr<const Unit>& u) {
         if (e->kind == GlobalEntry::kVariable && e->value.IsArray())
           throw VbError(vberr::kTypeMismatch);
         e->kind = GlobalEntry::kVariable;
-        e->value = d.counts.empty() ? Variant(MakeRef<VbArray>()) : MakeFixedArray(d.counts, true);
+        // A fixed array is made by its Dim statement when that runs.
+        e->value = d.counts.empty() ? Variant(MakeRef<VbArray>()) : Variant();
         break;
       case GlobalDecl::kConst:
         if (e->kind != GlobalEntry::kUndefined)
@@ -552,7 +556,7 @@ void Runtime::ExecuteText(Frame& f, std::string_view text, bool global) {
   }
 }
 
-Variant Runtime::EvalText(Frame& f, std::string_view text) {
+Variant Runtime::EvalText(Frame& f, std::string_view text, bool any_syntax_error) {
   CompileOptions o;
   if (f.proc) {
     o.scope = f.proc;
@@ -563,7 +567,8 @@ Variant Runtime::EvalText(Frame& f, std::string_view text) {
   try {
     e = CompileExpression(text, o);
   } catch (const CompileError& ce) {
-    throw RaisedError(ce.number, CompileErrorDescription(ce.number), kCompileSource, "", 0);
+    int n = any_syntax_error ? cerr::kSyntax : ce.number;
+    throw RaisedError(n, CompileErrorDescription(n), kCompileSource, "", 0);
   }
   return e->Eval(f);
 }

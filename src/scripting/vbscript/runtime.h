@@ -207,7 +207,8 @@ class Runtime {
 
   // Compiling at run time (Execute, ExecuteGlobal, Eval).
   void ExecuteText(Frame& f, std::string_view text, bool global);
-  Variant EvalText(Frame& f, std::string_view text);
+  // `any_syntax_error`: every compile error is 1002 "Syntax error" (the Eval function).
+  Variant EvalText(Frame& f, std::string_view text, bool any_syntax_error = false);
 
   // Script objects alive right now, so that Reset can terminate cycles.
   void Link(ScriptObject* o);
