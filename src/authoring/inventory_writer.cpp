@@ -22,11 +22,11 @@ void WriteItem(const ProjectWriter& project, const std::string& name, const std:
 void WritePickUps(const ProjectWriter& project, const std::string& frame,
                   const std::vector<PickUpSpec>& records) {
   ValueWriter w;
-  for (const PickUpSpec& spec : records) {
+  for (const PickUpSpec& pickUp : records) {
     PickUpRecord r;
-    r.HotspotIndex = spec.Hotspot;
-    r.PickItem = Flag(spec.PickItem);
-    r.PickedItemName = spec.Item;
+    r.HotspotIndex = pickUp.Hotspot;
+    r.PickItem = Flag(pickUp.PickItem);
+    r.PickedItemName = pickUp.Item;
     WritePickUpRecord(w, r);
   }
   project.WriteRaw("FramesData/" + frame + ".fm4", w.bytes());

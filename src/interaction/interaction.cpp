@@ -48,14 +48,7 @@ Interaction::Interaction(GameRuntime& runtime, std::shared_ptr<VariableStore> va
 }
 
 GameWindow* Interaction::Window() {
-  GameWindow* window = runtime_.game();
-  if (!window) return nullptr;
-  std::shared_ptr<platform::Form> form = window->form().shared_from_this();
-  if (attached_.lock() != form) {
-    attached_ = form;
-    Attach(*window);
-  }
-  return window;
+  return attachment_.Current(runtime_, [this](GameWindow& window) { Attach(window); });
 }
 
 void Interaction::Attach(GameWindow& window) {

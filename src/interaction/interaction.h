@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/game/window_attachment.h"
 #include "interaction/actions.h"
 #include "interaction/frame_texts.h"
 #include "interaction/hotspots.h"
@@ -45,7 +46,7 @@ class Interaction {
 
   GameRuntime& runtime_;
   std::shared_ptr<VariableStore> variables_;
-  std::weak_ptr<platform::Form> attached_;
+  WindowAttachment attachment_;
   platform::StateDump::Registration dump_;
 };
 

@@ -18,14 +18,7 @@ Inventory::Inventory(GameRuntime& runtime) : items(*this), bar(*this), runtime_(
 }
 
 GameWindow* Inventory::Window() {
-  GameWindow* window = runtime_.game();
-  if (!window) return nullptr;
-  std::shared_ptr<platform::Form> form = window->form().shared_from_this();
-  if (attached_.lock() != form) {
-    attached_ = form;
-    Attach(*window);
-  }
-  return window;
+  return attachment_.Current(runtime_, [this](GameWindow& window) { Attach(window); });
 }
 
 void Inventory::Attach(GameWindow& window) {

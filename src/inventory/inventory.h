@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/game/window_attachment.h"
 #include "inventory/bar.h"
 #include "inventory/items.h"
 #include "platform/state_dump.h"
@@ -36,7 +37,7 @@ class Inventory {
   void Attach(GameWindow& window);
 
   GameRuntime& runtime_;
-  std::weak_ptr<platform::Form> attached_;
+  WindowAttachment attachment_;
   platform::StateDump::Registration dump_;
 };
 
