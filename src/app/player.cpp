@@ -3,10 +3,10 @@
 #include "core/game/subsystems.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
-#include "media/game_sound.h"
-#include "media/install.h"
 #include "inventory/inventory.h"
 #include "inventory/services.h"
+#include "media/game_sound.h"
+#include "media/install.h"
 #include "platform/screen_size.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
@@ -50,7 +50,7 @@ Player::Player(platform::Platform& platform, const PlayerOptions& options)
     : platform_(platform),
       options_(options),
       files_(options.codepage),
-      settings_(UserSettings::DefaultFile(), options.codepage) {}
+      settings_(UserSettings::DefaultFile()) {}
 
 Player::~Player() = default;
 

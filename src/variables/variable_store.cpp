@@ -31,7 +31,7 @@ nlohmann::json DumpValue(const GameRuntime& runtime, const Variant& v) {
       return v.ToDouble();
     default:
       try {
-        return runtime.ForDisplay(v.ToString());
+        return runtime.ForDisplay(v.ToStringUtf8());
       } catch (const std::exception&) {
         return v.TypeName();
       }
@@ -66,8 +66,9 @@ void VariableStore::LoadVariables() {
   Variables.Clear();
   VariablesVariant.Clear();
   try {
-    ValueReader reader = ValueReader::FromFile(
-        runtime_.files().Resolve(runtime_.folders.ConfigFolder + "Variables"));
+    ValueReader reader =
+        ValueReader::FromFile(runtime_.files().Resolve(runtime_.folders.ConfigFolder + "Variables"),
+                              runtime_.files().codec());
     reader.Skip();
     bool variantPart = false;
     while (!reader.AtEnd()) {

@@ -21,9 +21,7 @@ int main(int argc, char** argv) {
     }
     std::ostringstream text;
     text << in.rdbuf();
-    std::string s = text.str();
-    if (s.starts_with("\xEF\xBB\xBF")) s.erase(0, 3);
-    files.push_back({argv[i], sw::vbsrunner::Utf8ToCp1252(s)});
+    files.push_back({argv[i], sw::vbsrunner::ScriptFileText(text.str())});
   }
   return sw::vbsrunner::RunScripts(files, std::cout, std::cerr);
 }

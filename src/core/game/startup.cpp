@@ -74,7 +74,7 @@ void Startup::LoadInterfaceTexts() {
   const std::string path = rt.folders.ConfigFolder + "Texts";
   if (!rt.FileExists(path)) return;
   try {
-    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
+    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path), rt.files().codec());
     rt.texts.Load(reader);
   } catch (const std::exception&) {
     platform::MessageStyle style;
@@ -88,8 +88,8 @@ void Startup::LoadProjectInfo() {
   GameRuntime& rt = runtime_;
   ResetProjectInfo(rt.info);
   try {
-    ValueReader reader =
-        ValueReader::FromFile(rt.files().Resolve(rt.folders.ConfigFolder + "General"));
+    ValueReader reader = ValueReader::FromFile(
+        rt.files().Resolve(rt.folders.ConfigFolder + "General"), rt.files().codec());
     ReadProjectInfo(reader, rt.info);
   } catch (const std::exception&) {
     rt.ShowStandardError(" Error loading project information.");

@@ -84,7 +84,7 @@ double Rounded(double value, double min, double max) {
 
 ValueReader::ValueReader(std::string bytes) : bytes_(std::move(bytes)) {}
 
-ValueReader ValueReader::FromFile(const std::filesystem::path& resolved) {
+ValueReader ValueReader::FromFileBytes(const std::filesystem::path& resolved) {
   std::optional<std::string> bytes = ReadFileBytes(resolved);
   if (!bytes) {
     std::error_code ec;
@@ -92,6 +92,12 @@ ValueReader ValueReader::FromFile(const std::filesystem::path& resolved) {
     throw VbError(vberr::kFileNotFound);
   }
   return ValueReader(std::move(*bytes));
+}
+
+ValueReader ValueReader::FromFile(const std::filesystem::path& resolved, const CodePage& page) {
+  ValueReader reader = FromFileBytes(resolved);
+  reader.bytes_ = page.ToUtf8(reader.bytes_);
+  return reader;
 }
 
 bool ValueReader::AtEnd() const {

@@ -125,6 +125,10 @@ bool GameScriptHost::ExecuteVBScript(const std::string& text, bool resetLastClic
   return true;
 }
 
+const CodePage& GameScriptHost::code_page() const {
+  return runtime_.files().codec();
+}
+
 int GameScriptHost::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
   const std::string caption = title.empty() ? runtime_.info.Title : title;
   return static_cast<int>(
@@ -135,11 +139,7 @@ std::optional<std::string> GameScriptHost::InputBox(const std::string& prompt,
                                                     const std::string& title,
                                                     const std::string& defaultText) {
   const std::string caption = title.empty() ? runtime_.info.Title : title;
-  const TextCodec& codec = runtime_.files().codec();
-  auto answer = platform::ShowInputBox(runtime_.platform(), codec.ToUtf8(prompt),
-                                       codec.ToUtf8(caption), codec.ToUtf8(defaultText));
-  if (!answer) return std::nullopt;
-  return codec.FromUtf8(*answer);
+  return platform::ShowInputBox(runtime_.platform(), prompt, caption, defaultText);
 }
 
 }  // namespace sw

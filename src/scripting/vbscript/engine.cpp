@@ -1,6 +1,6 @@
 #include "scripting/vbscript/engine.h"
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/compile_error.h"
 #include "scripting/vbscript/err_object.h"
 #include "scripting/vbscript/lib_register.h"
@@ -192,7 +192,7 @@ Result Engine::AddObject(std::string_view name, Ref<Dispatch> obj, bool add_memb
 
 Result Engine::Run(std::string_view procedure, std::vector<Variant> args) {
   return Guarded([&] {
-    GlobalEntry* e = rt_->Find(LowerAscii(procedure));
+    GlobalEntry* e = rt_->Find(FoldCase(procedure));
     if (!e || e->kind != GlobalEntry::kProc)
       throw NamedError(vberr::kSubNotDefined, std::string(procedure));
     return rt_->CallProc(e->proc, nullptr, Args(args.data(), args.size()));

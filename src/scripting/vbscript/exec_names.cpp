@@ -1,6 +1,6 @@
 // Execution of names, member accesses and calls: reading, calling, indexing, assigning and
 // passing by reference.
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/runtime.h"
 
 namespace sw::vbs {
@@ -323,7 +323,7 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
   Variant t = Target(f);
   Dispatch* d = NeedObject(t);
   if (via_me && f.me == d) {
-    auto it = f.me->cls()->member_index.find(LowerAscii(name));
+    auto it = f.me->cls()->member_index.find(FoldCase(name));
     if (it != f.me->cls()->member_index.end()) {
       ArgBuffer b;
       b.Fill(f, args, true);
@@ -347,7 +347,7 @@ void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) c
   Dispatch* d = NeedObject(t);
   InvokeKind kind = is_set ? InvokeKind::Set : InvokeKind::Let;
   if (via_me && f.me == d) {
-    auto it = f.me->cls()->member_index.find(LowerAscii(name));
+    auto it = f.me->cls()->member_index.find(FoldCase(name));
     if (it != f.me->cls()->member_index.end()) {
       ArgBuffer b;
       if (args) b.Fill(f, *args, false);

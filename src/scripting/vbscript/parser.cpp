@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/lexer.h"
 
 namespace sw::vbs {
@@ -161,7 +162,7 @@ class Parser {
   std::unique_ptr<NameExpr> MakeName(const std::string& name) {
     auto n = Node<NameExpr>();
     n->ref.name = name;
-    n->ref.lname = LowerAscii(name);
+    n->ref.lname = FoldCase(name);
     n->ref.explicit_vars = unit_->explicit_vars;
     // Inside a procedure a name may be a variable that `Execute "Dim v"` adds to the call.
     n->ref.frame_dyn = scope_ && (in_proc_ || (scope_ == outer_.get() && opt_.scope));
@@ -177,7 +178,7 @@ class Parser {
     if (!fresh && !(is_proc && it->second)) Fail(cerr::kNameRedefined);
   }
   int DeclareLocal(const std::string& name) {
-    std::string l = LowerAscii(name);
+    std::string l = FoldCase(name);
     if (scope_->slots.count(l) || scope_->consts.count(l)) Fail(cerr::kNameRedefined);
     int slot = scope_->proc->nslots++;
     scope_->proc->slot_names.push_back(l);
@@ -271,7 +272,7 @@ class Parser {
         }
         Expect(TokenKind::RParen, cerr::kExpectedRParen);
       }
-      std::string l = LowerAscii(name);
+      std::string l = FoldCase(name);
       if (cls) {
         if (cls->member_index.count(l)) Fail(cerr::kNameRedefined);
         ClassDef::Field fd{name, is_array, counts};
@@ -348,7 +349,7 @@ class Parser {
       if (!Is(TokenKind::Eq)) Fail(cerr::kExpectedEquals);
       Next();
       Variant v = ParseConstLiteral();
-      std::string l = LowerAscii(name);
+      std::string l = FoldCase(name);
       if (global || !scope_ || !scope_->proc) {
         DeclareGlobalName(l, false);
         GlobalDecl d;
@@ -416,7 +417,7 @@ class Parser {
       if (p->kind == ProcDef::kPropLet || p->kind == ProcDef::kPropSet) Fail(cerr::kDefaultOnlyGet);
     }
     p->name = ExpectName();
-    p->lname = LowerAscii(p->name);
+    p->lname = FoldCase(p->name);
     p->is_public = is_public;
     p->is_default = is_default;
     p->owner = cls;
@@ -490,7 +491,7 @@ class Parser {
     auto c = std::make_unique<ClassDef>();
     c->line = Cur().line;
     c->name = ExpectName();
-    c->lname = LowerAscii(c->name);
+    c->lname = FoldCase(c->name);
     DeclareGlobalName(c->lname, false);
     if (!Is(TokenKind::Eol) && !Is(TokenKind::Colon)) Fail(cerr::kExpectedStatement);
     pending_.clear();
@@ -1300,7 +1301,7 @@ class Parser {
         auto n = Node<NewExpr>();
         Next();
         n->class_name = ExpectName();
-        n->lname = LowerAscii(n->class_name);
+        n->lname = FoldCase(n->class_name);
         n->explicit_vars = unit_->explicit_vars;
         return n;
       }

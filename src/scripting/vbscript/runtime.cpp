@@ -1,6 +1,6 @@
 #include "scripting/vbscript/runtime.h"
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/compile_error.h"
 #include "scripting/vbscript/err_object.h"
 #include "scripting/vbscript/parser.h"
@@ -82,7 +82,7 @@ ScriptObject::~ScriptObject() {
 }
 
 int ScriptObject::FindMember(std::string_view name) {
-  auto it = cls_->member_index.find(LowerAscii(name));
+  auto it = cls_->member_index.find(FoldCase(name));
   if (it == cls_->member_index.end() || !cls_->members[it->second].is_public) return kUnknownMember;
   return it->second + 1;
 }
@@ -252,7 +252,7 @@ bool Runtime::ResolveHostMember(GlobalEntry* e) {
 }
 
 void Runtime::AddNamedItem(const std::string& name, Ref<Dispatch> obj, bool add_members) {
-  std::string l = LowerAscii(name);
+  std::string l = FoldCase(name);
   GlobalEntry* e = Lookup(l, name);
   e->kind = GlobalEntry::kNamedItem;
   e->value = Variant(obj);

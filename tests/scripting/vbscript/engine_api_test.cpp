@@ -14,7 +14,7 @@ struct Echo {
   Ref<Dispatch> object() {
     auto ws = MakeRef<HostObject>();
     ws->AddMethod("Echo", [this](Args a) {
-      for (size_t i = 0; i < a.size(); ++i) out += (i ? " " : "") + a[i].ToText();
+      for (size_t i = 0; i < a.size(); ++i) out += (i ? " " : "") + a[i].ToUtf8();
       out += "\n";
       return Variant();
     });
@@ -201,7 +201,7 @@ TEST_F(EngineTest, ScriptObjectsHandedToTheHostOutliveTheEngineSafely) {
     ASSERT_TRUE(r.ok());
     kept = r.value();
     ASSERT_TRUE(kept.IsObject());
-    EXPECT_EQ(kept.AsObject()->Get("speak").ToText(), "Rex!");
+    EXPECT_EQ(kept.AsObject()->Get("speak").ToUtf8(), "Rex!");
     EXPECT_EQ(kept.TypeName(), "Pet");
   }
   // The engine is gone: the object answers with an error instead of crashing.
