@@ -3,10 +3,11 @@
 #include "core/game/subsystems.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
-#include "media/game_sound.h"
-#include "media/install.h"
 #include "inventory/inventory.h"
 #include "inventory/services.h"
+#include "media/game_sound.h"
+#include "media/install.h"
+#include "platform/audio_mixer.h"
 #include "platform/screen_size.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
@@ -14,6 +15,7 @@
 #include "shell/player_shell.h"
 #include "variables/variable_service.h"
 #include "variables/variables_viewer.h"
+#include "video/install.h"
 
 namespace sw::app {
 
@@ -30,8 +32,11 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   sub.clicks = std::make_unique<ClickPositionServiceImpl>(interaction);
   sub.texts = std::make_unique<TextServiceImpl>(interaction);
   sub.messages = std::make_unique<MessageServiceImpl>(interaction);
-  sub.sound = media::CreateSound(runtime);
-  sub.video = std::make_unique<VideoService>();
+  auto sound = media::CreateSound(runtime);
+  // Video sound plays through the same mixer as the sound channels.
+  auto mixer = std::static_pointer_cast<platform::AudioMixer>(sound->backend);
+  sub.sound = std::move(sound);
+  video::InstallVideo(runtime, [mixer] { return mixer->OpenStream(); });
   sub.transitions = std::make_unique<TransitionService>();
   sub.water = std::make_unique<RipplingWaterService>();
   sub.timedEvents = std::make_unique<TimedEvents>(runtime);

@@ -116,7 +116,10 @@ struct SoundService {
 
 struct VideoService {
   virtual ~VideoService() = default;
+  // Stops and closes the video now playing (its alias stays the current one).
   virtual void Stop() {}
+  // Closes the current device and forgets its alias.
+  virtual void Close() {}
   // "playing", "stopped" or "" (no video open).
   virtual std::string Status() { return ""; }
   // Plays in the frame picture (inCutSceneArea false) or the cut-scene area; with `placed`,
