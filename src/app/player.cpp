@@ -1,12 +1,14 @@
 #include "app/player.h"
 
 #include "core/game/subsystems.h"
+#include "discs/multi_cd.h"
+#include "discs/services.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
-#include "media/game_sound.h"
-#include "media/install.h"
 #include "inventory/inventory.h"
 #include "inventory/services.h"
+#include "media/game_sound.h"
+#include "media/install.h"
 #include "platform/screen_size.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
@@ -40,6 +42,7 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   sub.savedGames = std::make_unique<SavedGamesService>();
   sub.animations = std::make_unique<AnimationService>();
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
+  sub.discs = std::make_unique<DiscServiceImpl>(std::make_shared<MultiCD>(runtime));
   // sub.shell and sub.welcome are the player shell's own windows, installed with it.
   return interaction;
 }
