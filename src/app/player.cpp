@@ -1,6 +1,8 @@
 #include "app/player.h"
 
 #include "core/game/subsystems.h"
+#include "discs/multi_cd.h"
+#include "discs/services.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
 #include "inventory/inventory.h"
@@ -45,6 +47,7 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   sub.savedGames = std::make_unique<SavedGamesService>();
   sub.animations = std::make_unique<AnimationService>();
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
+  sub.discs = std::make_unique<DiscServiceImpl>(std::make_shared<MultiCD>(runtime));
   // sub.shell and sub.welcome are the player shell's own windows, installed with it.
   return interaction;
 }
