@@ -6,8 +6,8 @@
 
 #include "authoring/project_writer.h"
 #include "sample/lighthouse_interaction.h"
-#include "sample/lighthouse_sounds.h"
 #include "sample/lighthouse_inventory.h"
+#include "sample/lighthouse_sounds.h"
 #include "sample/lighthouse_video.h"
 
 namespace {
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     harbour.FrameBackground = std::to_string(40 + 256 * 70 + 65536 * 110);
     harbour.TimerEnabled = true;
     harbour.TimerDelay = sw::Variant(std::string("3"));
-    harbour.TimerTarget = "Sea";
+    harbour.TimerTarget = "Storm";  // the storm's cut scene, then the sea
     // The frame's script counts the visits, shows them, and has the tide come in after two
     // seconds (a timed event).
     harbour.ScriptEnabled = true;
@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
     sea.FrameBackground = "seaview.bmp";
     sea.TimerEnabled = true;
     sea.TimerDelay = sw::Variant(std::string("4"));
-    sea.TimerTarget = "Storm";  // the storm's cut scene
+    sea.TimerTarget = "Tower";
     // The lamp's object timer is made once and set from the lamp's state at each visit.
     sea.ScriptEnabled = true;
     sea.ScriptText =
