@@ -1,6 +1,7 @@
 #include "app/player.h"
 
 #include "core/game/subsystems.h"
+#include "effects/install.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
 #include "media/game_sound.h"
@@ -32,13 +33,10 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   sub.messages = std::make_unique<MessageServiceImpl>(interaction);
   sub.sound = media::CreateSound(runtime);
   sub.video = std::make_unique<VideoService>();
-  sub.transitions = std::make_unique<TransitionService>();
-  sub.water = std::make_unique<RipplingWaterService>();
   sub.timedEvents = std::make_unique<TimedEvents>(runtime);
   sub.scripts = std::make_unique<GameScriptHost>(runtime);
   sub.inventory = std::make_unique<InventoryServiceImpl>(std::make_shared<Inventory>(runtime));
   sub.savedGames = std::make_unique<SavedGamesService>();
-  sub.animations = std::make_unique<AnimationService>();
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
   // sub.shell and sub.welcome are the player shell's own windows, installed with it.
   return interaction;
@@ -73,12 +71,14 @@ int Player::Start(std::string& reason) {
                                                 options_.project_dir.string(), shellOptions);
   GameRuntime& runtime = shell_->runtime();
   interaction_ = InstallServices(runtime);
+  effects_ = effects::InstallEffects(runtime);
   shell::ShellHooks& hooks = shell_->hooks();
   hooks.execute_vbscript = [&runtime] { ExecuteVBScriptCommand(runtime); };
   hooks.view_variables = [this, &runtime] {
     ViewVariablesStatus(runtime, interaction_->variables());
   };
   hooks.edit_procedures = [&runtime] { EditProceduresCommand(runtime); };
+  hooks.toggle_effects = [this] { effects_->EnableOrDisableEffects(); };
   platform_.display().SetTitle("Scenewright");
   return shell_->Start() ? -1 : 0;
 }
