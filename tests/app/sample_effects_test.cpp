@@ -36,7 +36,13 @@ class SampleEffectsTest : public ::testing::Test {
 TEST_F(SampleEffectsTest, TheCoveFadesInRipplesAndSlidesToItsPaths) {
   std::ofstream(dir_ / "walk.txt") << "wait 100\n"
                                       "click 160 80\n"  // "Start New Game"
-                                      "wait 12000\n"    // harbour, sea, tower, then the cove
+                                      "wait 300\n"
+                                      "click 120 400\n"  // the boat sails to the sea
+                                      "wait 300\n"
+                                      "click 450 135\n"  // the lamp: the tower door shows
+                                      "wait 300\n"
+                                      "click 450 280\n"  // into the tower
+                                      "wait 4500\n"      // its timer, then the fade into the cove
                                       "dump cove.json\n"
                                       "screenshot cove1.png\n"
                                       "wait 200\n"
