@@ -5,6 +5,7 @@
 #include <string>
 
 #include "authoring/project_writer.h"
+#include "sample/lighthouse_effects.h"
 #include "sample/lighthouse_interaction.h"
 #include "sample/lighthouse_inventory.h"
 #include "sample/lighthouse_sounds.h"
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
     sample::WriteLighthouseInteraction(game);
     sample::WriteLighthouseSounds(game);
     sample::WriteLighthouseInventory(game);
+    sample::WriteLighthouseEffects(game);
     sample::WriteLighthouseVideo(game);
 
     game.WriteRaw("Frames/seaview.bmp", sw::MakeBmp(kWidth / 2, kHeight / 2, [](int x, int y) {
@@ -139,14 +141,14 @@ int main(int argc, char** argv) {
     ChannelOne(sea, "wind.wav", 8, 2000);
     game.WriteFrame("Sea", sea);
 
-    // Tower: a stone tile repeated over the frame; goes back where it came from.
+    // Tower: a stone tile repeated over the frame; after a while it fades into the cove.
     sw::FrameFile tower;
     tower.FrameKind = 1;
     tower.FrameBackground = "stone.bmp";
     tower.FrameTiled = true;
     tower.TimerEnabled = true;
     tower.TimerDelay = sw::Variant(std::string("2.5"));
-    tower.TimerTarget = "[last visited frame]";
+    sample::LeadToTheCove(tower);
     // Inside, the wind dies away.
     ChannelOne(tower, "", 0, 1000);
     game.WriteFrame("Tower", tower);
