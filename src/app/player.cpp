@@ -3,11 +3,12 @@
 #include "core/game/subsystems.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
-#include "media/game_sound.h"
-#include "media/install.h"
 #include "inventory/inventory.h"
 #include "inventory/services.h"
+#include "media/game_sound.h"
+#include "media/install.h"
 #include "platform/screen_size.h"
+#include "savegames/saved_games.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
 #include "scripting/host/timed_events.h"
@@ -21,7 +22,8 @@ namespace {
 
 // Fills every service slot of the runtime. A slot given its base class is a subsystem not
 // built yet: the game behaves as one without that feature.
-std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
+std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime,
+                                             const std::shared_ptr<SavedGames>& savedGames) {
   auto variables = std::make_shared<VariableStore>(runtime);
   auto interaction = std::make_shared<Interaction>(runtime, variables);
   GameSubsystems& sub = runtime.subsystems();
@@ -37,7 +39,7 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   sub.timedEvents = std::make_unique<TimedEvents>(runtime);
   sub.scripts = std::make_unique<GameScriptHost>(runtime);
   sub.inventory = std::make_unique<InventoryServiceImpl>(std::make_shared<Inventory>(runtime));
-  sub.savedGames = std::make_unique<SavedGamesService>();
+  sub.savedGames = std::make_unique<SavedGamesServiceImpl>(savedGames);
   sub.animations = std::make_unique<AnimationService>();
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
   // sub.shell and sub.welcome are the player shell's own windows, installed with it.
@@ -72,8 +74,11 @@ int Player::Start(std::string& reason) {
   shell_ = std::make_unique<shell::PlayerShell>(platform_, files_, settings_,
                                                 options_.project_dir.string(), shellOptions);
   GameRuntime& runtime = shell_->runtime();
-  interaction_ = InstallServices(runtime);
+  savedGames_ = std::make_shared<SavedGames>(runtime);
+  interaction_ = InstallServices(runtime, savedGames_);
   shell::ShellHooks& hooks = shell_->hooks();
+  hooks.save_game = [this] { savedGames_->MenuSaveGame(); };
+  hooks.load_game = [this] { savedGames_->LoadCommand(); };
   hooks.execute_vbscript = [&runtime] { ExecuteVBScriptCommand(runtime); };
   hooks.view_variables = [this, &runtime] {
     ViewVariablesStatus(runtime, interaction_->variables());

@@ -13,7 +13,8 @@
 
 namespace sw {
 class Interaction;
-}
+class SavedGames;
+}  // namespace sw
 
 namespace sw::shell {
 class PlayerShell;
@@ -39,6 +40,7 @@ class Player {
   UserSettings settings_;
   std::unique_ptr<shell::PlayerShell> shell_;
   std::shared_ptr<Interaction> interaction_;
+  std::shared_ptr<SavedGames> savedGames_;
 };
 
 }  // namespace sw::app
