@@ -13,7 +13,8 @@
 
 namespace sw {
 class Interaction;
-}
+class SavedGames;
+}  // namespace sw
 
 namespace sw::effects {
 class Effects;
@@ -44,6 +45,7 @@ class Player {
   std::unique_ptr<shell::PlayerShell> shell_;
   std::shared_ptr<Interaction> interaction_;
   std::shared_ptr<effects::Effects> effects_;
+  std::shared_ptr<SavedGames> savedGames_;
 };
 
 }  // namespace sw::app
