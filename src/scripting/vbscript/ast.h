@@ -55,7 +55,8 @@ struct Expr {
   int line = 0;
   int col = 0;
   ExprTag tag = ExprTag::kGeneric;
-  int slot = -1;  // kLocal
+  uint16_t height = 0;  // levels of sub-expressions below this one
+  int slot = -1;        // kLocal
   virtual ~Expr() = default;
   virtual Variant Eval(Frame& f) const = 0;
   // `expr(args)`: call, index or default member with arguments.

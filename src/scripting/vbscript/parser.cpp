@@ -38,6 +38,10 @@ struct ProcScope {
 class Parser {
  public:
   Parser(std::vector<Token> toks, const CompileOptions& opt) : t_(std::move(toks)), opt_(opt) {
+    if (!opt_.stack) {
+      own_stack_.Arm();
+      opt_.stack = &own_stack_;
+    }
     unit_ = std::make_shared<Unit>();
     unit_->explicit_vars = opt.inherit_explicit;
   }
@@ -574,15 +578,27 @@ class Parser {
     --block_depth_;
   }
 
-  // Guards the parser's own recursion against absurdly nested text.
+  // Guards the parser's own recursion against absurdly nested text, and against a native
+  // stack that is nearly used up already (Execute deep inside recursive script code).
   struct Nesting {
     explicit Nesting(Parser& p) : p_(p) {
-      if (++p_.nesting_ > kMaxNesting) p_.Fail(cerr::kOutOfMemory);
+      if (++p_.nesting_ > kMaxNesting || p_.opt_.stack->Exhausted(StackPosition()))
+        p_.Fail(cerr::kOutOfMemory);
     }
     ~Nesting() { --p_.nesting_; }
     Parser& p_;
   };
   static constexpr int kMaxNesting = 400;
+
+  // Expression trees are evaluated and freed by recursion, so a long operator or member chain
+  // (`1 & 1 & ...`, `d.Item(1).Item(1)...`) is refused beyond this height.
+  static constexpr int kMaxExprHeight = 2000;
+  void Nest(Expr& parent, const Expr* child) {
+    if (!child) return;
+    int h = child->height + 1;
+    if (h > kMaxExprHeight) Fail(cerr::kOutOfMemory);
+    if (h > parent.height) parent.height = static_cast<uint16_t>(h);
+  }
 
   std::unique_ptr<Stmt> ParseStatement() {
     Nesting guard(*this);
@@ -699,6 +715,7 @@ class Parser {
         Next();
         m->name = MemberName();
         m->obj = std::move(e);
+        Nest(*m, m->obj.get());
         e = std::move(m);
       } else if (Is(TokenKind::LParen)) {
         auto c = Node<CallExpr>();
@@ -709,6 +726,8 @@ class Parser {
         if (auto* m = dynamic_cast<MemberExpr*>(e.get()); m && c->args.empty())
           m->empty_parens = true;
         c->target = std::move(e);
+        Nest(*c, c->target.get());
+        for (const Arg& a : c->args) Nest(*c, a.e.get());
         e = std::move(c);
       } else {
         return e;
@@ -1198,10 +1217,12 @@ class Parser {
     if (level == 13) return first ? std::move(first) : ParseUnary();
     if (level == 5) {
       if (!first && Is(Kw::Not)) {
+        Nesting guard(*this);
         auto u = Node<UnaryExpr>();
         Next();
         u->op = Op::Not;
         u->e = ParseLevel(5, nullptr);
+        Nest(*u, u->e.get());
         return u;
       }
       return ParseLevel(6, std::move(first));
@@ -1217,6 +1238,8 @@ class Parser {
       else
         b->r = ParseLevel(level + 1, nullptr);
       b->l = std::move(lhs);
+      Nest(*b, b->l.get());
+      Nest(*b, b->r.get());
       if (level == 6) {
         if (b->l->LiteralKind() == 1) b->hints |= kLeftNumberLiteral;
         if (b->l->LiteralKind() == 2) b->hints |= kLeftStringLiteral;
@@ -1235,6 +1258,7 @@ class Parser {
       u->op = Is(TokenKind::Minus) ? Op::Neg : Op::Plus;
       Next();
       u->e = ParseUnary();
+      Nest(*u, u->e.get());
       return u;
     }
     return ParsePrimary();
@@ -1260,6 +1284,7 @@ class Parser {
         auto p = Node<ParenExpr>();
         Next();
         p->inner = ParseExpr();
+        Nest(*p, p->inner.get());
         Expect(TokenKind::RParen, cerr::kExpectedRParen);
         return ParsePostfixValue(std::move(p));
       }
@@ -1337,6 +1362,7 @@ class Parser {
   std::unordered_map<std::string, bool> global_names_;  // name -> is a Sub/Function
   std::unordered_map<std::string, int> implicit_;
   int do_depth_ = 0, for_depth_ = 0, while_depth_ = 0, block_depth_ = 0, nesting_ = 0;
+  StackGuard own_stack_;
   ProcDef::Kind proc_kind_ = ProcDef::kSub;
   bool in_proc_ = false;
   bool single_line_if_ = false;

@@ -9,9 +9,6 @@ namespace sw::vbs {
 namespace {
 
 constexpr size_t kChunk = 16384;
-constexpr int kMaxDepth = 3000;
-// Script recursion fails with "Out of stack space" before the native stack runs out.
-constexpr ptrdiff_t kMaxNativeStack = 5 * 1024 * 1024;
 
 }  // namespace
 
@@ -149,6 +146,8 @@ void Runtime::Destroy(ScriptObject* o) noexcept {
 
 void Runtime::RunTerminate(ScriptObject* o) noexcept {
   ErrorSite saved = site_;
+  // The last reference may go from the host's side, outside any engine call.
+  ArmStack();
   try {
     Frame f{this};
     (void)f;
@@ -160,6 +159,7 @@ void Runtime::RunTerminate(ScriptObject* o) noexcept {
 }
 
 void Runtime::Reset() {
+  ArmStack();
   ClearRetired();
   // Script variables go first, so that objects held only by them terminate normally while
   // named host objects are still reachable from Class_Terminate.
@@ -338,10 +338,7 @@ Variant* Runtime::PushSlotsSlow(size_t need) {
 template <class FillParams>
 Variant Runtime::RunProc(const ProcDef* p, ScriptObject* me, int nargs, FillParams&& fill) {
   if (nargs != p->nparams) throw VbError(vberr::kWrongArguments);
-  char probe;
-  if (!stack_base_ || depth_ == 0) stack_base_ = &probe;
-  if (depth_ >= kMaxDepth || stack_base_ - &probe > kMaxNativeStack)
-    throw VbError(vberr::kOutOfStack);
+  Level level(*this, StackPosition());
   Tick();
   Ref<Dispatch> keep_me(me);
   size_t mc, mt;
@@ -351,12 +348,8 @@ Variant Runtime::RunProc(const ProcDef* p, ScriptObject* me, int nargs, FillPara
     Variant* loc;
     int n;
     size_t mc, mt;
-    ~Guard() {
-      --rt->depth_;
-      rt->PopSlots(loc, n, mc, mt);
-    }
+    ~Guard() { rt->PopSlots(loc, n, mc, mt); }
   } guard{this, loc, p->nslots, mc, mt};
-  ++depth_;
   fill(loc + 1);
   for (const auto& la : p->arrays)
     loc[la.slot] =
@@ -485,6 +478,10 @@ Variant Runtime::StoreValue(Variant v, bool is_set) {
   return v;
 }
 
+void Runtime::OutOfStack() {
+  throw VbError(vberr::kOutOfStack);
+}
+
 void Runtime::StartClock(int timeout_ms) {
   has_deadline_ = timeout_ms >= 0;
   deadline_ =
@@ -521,7 +518,9 @@ Ref<Dispatch> Runtime::err_ref() {
 }
 
 void Runtime::ExecuteText(Frame& f, std::string_view text, bool global) {
+  Level level(*this, StackPosition());
   CompileOptions o;
+  o.stack = &stack_;
   if (!global && f.proc) {
     o.scope = f.proc;
     o.cls = f.proc->owner;
@@ -557,7 +556,9 @@ void Runtime::ExecuteText(Frame& f, std::string_view text, bool global) {
 }
 
 Variant Runtime::EvalText(Frame& f, std::string_view text, bool any_syntax_error) {
+  Level level(*this, StackPosition());
   CompileOptions o;
+  o.stack = &stack_;
   if (f.proc) {
     o.scope = f.proc;
     o.cls = f.proc->owner;

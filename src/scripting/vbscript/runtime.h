@@ -14,6 +14,7 @@
 #include "scripting/vbscript/lib_rnd.h"
 #include "scripting/vbscript/program.h"
 #include "scripting/vbscript/script_host.h"
+#include "scripting/vbscript/stack_guard.h"
 #include "variant/vb_array.h"
 
 namespace sw::vbs {
@@ -205,6 +206,32 @@ class Runtime {
   const BuiltinTable& builtins() const { return *builtins_; }
   int depth() const { return depth_; }
 
+  // The guard of script recursion. Every host entry arms it for the calling thread; nested
+  // expressions check the native stack, and calls, Execute/Eval and terminators also count
+  // levels (a Level each), so that runaway recursion raises "Out of stack space".
+  void ArmStack() { stack_.Arm(); }
+  const StackGuard& stack() const { return stack_; }
+  void CheckStack(const char* position) const {
+    if (stack_.Exhausted(position)) [[unlikely]]
+      OutOfStack();
+  }
+  [[noreturn]] static void OutOfStack();
+  class Level {
+   public:
+    Level(Runtime& rt, const char* position) : rt_(rt) {
+      if (rt.depth_ >= kMaxDepth || rt.stack_.Exhausted(position)) [[unlikely]]
+        OutOfStack();
+      ++rt.depth_;
+    }
+    ~Level() { --rt_.depth_; }
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+
+   private:
+    Runtime& rt_;
+  };
+  static constexpr int kMaxDepth = 3000;
+
   // Compiling at run time (Execute, ExecuteGlobal, Eval).
   void ExecuteText(Frame& f, std::string_view text, bool global);
   // `any_syntax_error`: every compile error is 1002 "Syntax error" (the Eval function).
@@ -265,7 +292,7 @@ class Runtime {
   size_t chunk_ = 0;
   size_t top_ = 0;
   int depth_ = 0;
-  const char* stack_base_ = nullptr;
+  StackGuard stack_;
 
   std::chrono::steady_clock::time_point deadline_;
   bool has_deadline_ = false;
