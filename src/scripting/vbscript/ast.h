@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "variant/dispatch.h"
+#include "variant/vb_array.h"
 #include "variant/variant.h"
 
 namespace sw::vbs {
@@ -301,5 +302,7 @@ struct NopStmt : Stmt {
 
 // Creates a fixed array with the given element counts per dimension.
 Variant MakeFixedArray(const std::vector<int32_t>& counts, bool fixed);
+// Refuses arrays too large to make with "Out of memory".
+void CheckArraySize(const std::vector<VbArray::Bound>& bounds);
 
 }  // namespace sw::vbs

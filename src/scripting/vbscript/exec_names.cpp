@@ -1,5 +1,7 @@
 // Execution of names, member accesses and calls: reading, calling, indexing, assigning and
 // passing by reference.
+#include <typeinfo>
+
 #include "base/ascii.h"
 #include "scripting/vbscript/runtime.h"
 
@@ -342,7 +344,10 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
   }
   ArgBuffer b;
   b.Fill(f, args, true);
-  return d->Invoke(id, kind, b.args());
+  Variant result = d->Invoke(id, kind, b.args());
+  // Methods of host and library objects (a regular expression at its match limit) may be slow.
+  if (typeid(*d) != typeid(ScriptObject)) f.rt->CheckClock();
+  return result;
 }
 
 void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const {

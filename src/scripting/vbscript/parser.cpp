@@ -1,5 +1,6 @@
 #include "scripting/vbscript/parser.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -266,8 +267,9 @@ class Parser {
             if (!Is(TokenKind::Number) ||
                 (Cur().value.type() != VarType::Integer && Cur().value.type() != VarType::Long))
               Fail(cerr::kExpectedInteger);
-            int32_t ub = Cur().value.ToLong();
-            counts.push_back((neg ? -ub : ub) + 1);
+            int64_t count = int64_t{Cur().value.ToLong()} * (neg ? -1 : 1) + 1;
+            // Far too many elements either way; making the array fails when the Dim runs.
+            counts.push_back(static_cast<int32_t>(std::min<int64_t>(count, INT32_MAX)));
             Next();
             if (!Is(TokenKind::Comma)) break;
             Next();

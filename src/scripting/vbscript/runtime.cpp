@@ -1,5 +1,7 @@
 #include "scripting/vbscript/runtime.h"
 
+#include <algorithm>
+
 #include "base/ascii.h"
 #include "scripting/vbscript/compile_error.h"
 #include "scripting/vbscript/err_object.h"
@@ -9,6 +11,8 @@ namespace sw::vbs {
 namespace {
 
 constexpr size_t kChunk = 16384;
+// A built-in result at least this long (characters) is worth a clock read.
+constexpr size_t kLongWork = 1 << 16;
 
 }  // namespace
 
@@ -408,7 +412,11 @@ Variant Runtime::CallBuiltin(const BuiltinDef* b, Frame& f, Args args, bool as_s
   int n = static_cast<int>(args.size());
   if (n < b->min_args || n > b->max_args) throw VbError(vberr::kWrongArguments);
   CallContext ctx{*this, f, as_statement};
-  return b->fn(ctx, args);
+  Variant result = b->fn(ctx, args);
+  // A built-in that made a huge string or array may have worked for long.
+  const Variant& r = result.Deref();
+  if ((r.IsString() && r.AsString().size() >= kLongWork) || r.IsArray()) CheckClock();
+  return result;
 }
 
 Variant Runtime::InvokeMember(ScriptObject* o, int idx, InvokeKind kind, Args args) {
@@ -484,12 +492,25 @@ void Runtime::OutOfStack() {
 
 void Runtime::StartClock(int timeout_ms) {
   has_deadline_ = timeout_ms >= 0;
-  deadline_ =
-      std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms < 0 ? 0 : timeout_ms);
+  last_read_ = std::chrono::steady_clock::now();
+  deadline_ = last_read_ + std::chrono::milliseconds(timeout_ms < 0 ? 0 : timeout_ms);
   ticks_ = 0;
 }
 
 void Runtime::CheckClock() {
+  using std::chrono::microseconds;
+  constexpr uint32_t kMaxBudget = 1u << 16;
+  auto now = std::chrono::steady_clock::now();
+  auto since = now - last_read_;
+  last_read_ = now;
+  if (ticks_ >= tick_budget_) {
+    // Read about every millisecond: fewer reads while ticks are quick, one per tick (or
+    // per call of a slow built-in) when they are slow.
+    if (since < microseconds(500) && tick_budget_ < kMaxBudget)
+      tick_budget_ *= 2;
+    else if (since > microseconds(2000))
+      tick_budget_ = std::max<uint32_t>(1, tick_budget_ / 16);
+  }
   ticks_ = 0;
   if (has_deadline_ && std::chrono::steady_clock::now() > deadline_) throw TimeoutError{};
 }
@@ -574,9 +595,20 @@ Variant Runtime::EvalText(Frame& f, std::string_view text, bool any_syntax_error
   return e->Eval(f);
 }
 
+void CheckArraySize(const std::vector<VbArray::Bound>& bounds) {
+  // Variants are 16 bytes: a gigabyte of elements is as far as a script may go.
+  constexpr int64_t kMaxElements = int64_t{1} << 26;
+  int64_t total = 1;
+  for (const VbArray::Bound& b : bounds) {
+    total *= b.count < 0 ? 0 : b.count;
+    if (total > kMaxElements) throw VbError(vberr::kOutOfMemory);
+  }
+}
+
 Variant MakeFixedArray(const std::vector<int32_t>& counts, bool fixed) {
   std::vector<VbArray::Bound> b;
   for (int32_t c : counts) b.push_back({0, c < 0 ? 0 : c});
+  CheckArraySize(b);
   return Variant(MakeRef<VbArray>(std::move(b), fixed));
 }
 

@@ -185,10 +185,13 @@ class Runtime {
   // Values stored into variables: objects through their default member unless Set.
   static Variant StoreValue(Variant v, bool is_set);
 
-  // Time limit (ms, -1 = none), checked on loops and calls.
+  // Time limit (ms, -1 = none). Loops and calls tick; the clock is read every `tick_budget_`
+  // ticks, a number that adapts so that reads come about every millisecond however slow the
+  // ticks are. Built-ins that made huge results and methods of host objects read it at once.
   void StartClock(int timeout_ms);
   void Tick() {
-    if (++ticks_ >= 4096) CheckClock();
+    if (++ticks_ >= tick_budget_) [[unlikely]]
+      CheckClock();
   }
   void CheckClock();
 
@@ -295,8 +298,10 @@ class Runtime {
   StackGuard stack_;
 
   std::chrono::steady_clock::time_point deadline_;
+  std::chrono::steady_clock::time_point last_read_;
   bool has_deadline_ = false;
   uint32_t ticks_ = 0;
+  uint32_t tick_budget_ = 64;
 
   ErrorSite site_;
   Ref<ErrObject> err_;

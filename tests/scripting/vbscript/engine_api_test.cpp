@@ -156,6 +156,26 @@ TEST_F(EngineTest, TimeoutStopsEndlessScriptsEvenUnderResumeNext) {
   EXPECT_TRUE(engine.AddCode("Dim i : For i = 1 To 1000 : Next").ok());
 }
 
+// Loop bodies that each take long (huge strings here) are stopped soon after the limit, not
+// after thousands of them.
+TEST_F(EngineTest, TimeoutStopsLoopsWithSlowBodies) {
+  engine.set_timeout(100);
+  Result r = engine.AddCode("n = 0\nDo\n  n = n + 1\n  x = Space(4000000)\nLoop");
+  ASSERT_FALSE(r.ok());
+  EXPECT_TRUE(r.error().timeout);
+  int32_t bodies = engine.Eval("n").value().ToLong();
+  EXPECT_GT(bodies, 0);
+  EXPECT_LT(bodies, 4096);
+  // A single statement that loops inside built-ins: the limit is noticed after the call.
+  r = engine.AddCode("For i = 1 To 100000 : y = Len(String(4000000, \"a\")) : Next");
+  ASSERT_FALSE(r.ok());
+  EXPECT_TRUE(r.error().timeout);
+  EXPECT_LT(engine.Eval("i").value().ToLong(), 4096);
+  // A later call gets its full time again.
+  engine.set_timeout(10000);
+  EXPECT_TRUE(engine.AddCode("For i = 1 To 1000 : Next").ok());
+}
+
 TEST_F(EngineTest, ClassTerminateRunsOnResetEvenInCycles) {
   ASSERT_TRUE(engine
                   .AddCode("Class Node\n Public Other, Name\n"
