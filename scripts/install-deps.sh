@@ -11,6 +11,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libpcre2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils
+  appstream dpkg-dev man-db
 )
 
 missing=()

@@ -95,8 +95,8 @@ class GameRuntime {
   std::string ForDisplay(const std::string& text) const;
 
   // --- Shared file routines ----------------------------------------------------------------
-  // Finds a picture, sound or video file: the path itself, its numbered twin, or the path
-  // with a warning that it is missing.
+  // Finds a picture, sound or video file: the path itself, its numbered twin, the file on
+  // the game's discs, or the path with a warning that it is missing.
   std::string ResolveMediaPath(const std::string& path);
   // The directory lookup: the file's name when it exists, else "" (never fails).
   std::string SafeDir(const std::string& path) const;
