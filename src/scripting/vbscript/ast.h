@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "variant/dispatch.h"
-#include "variant/vb_array.h"
 #include "variant/variant.h"
+#include "variant/vb_array.h"
 
 namespace sw::vbs {
 

@@ -346,7 +346,7 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
   b.Fill(f, args, true);
   Variant result = d->Invoke(id, kind, b.args());
   // Methods of host and library objects (a regular expression at its match limit) may be slow.
-  if (typeid(*d) != typeid(ScriptObject)) f.rt->CheckClock();
+  if (typeid(*d) != typeid(ScriptObject)) f.rt->Tick(Runtime::kHostCallTicks);
   return result;
 }
 

@@ -499,7 +499,7 @@ void Runtime::StartClock(int timeout_ms) {
 
 void Runtime::CheckClock() {
   using std::chrono::microseconds;
-  constexpr uint32_t kMaxBudget = 1u << 16;
+  constexpr uint32_t kMaxBudget = 4096;
   auto now = std::chrono::steady_clock::now();
   auto since = now - last_read_;
   last_read_ = now;

@@ -187,12 +187,16 @@ class Runtime {
 
   // Time limit (ms, -1 = none). Loops and calls tick; the clock is read every `tick_budget_`
   // ticks, a number that adapts so that reads come about every millisecond however slow the
-  // ticks are. Built-ins that made huge results and methods of host objects read it at once.
+  // ticks are. Built-ins that made huge results read it at once.
   void StartClock(int timeout_ms);
-  void Tick() {
-    if (++ticks_ >= tick_budget_) [[unlikely]]
+  void Tick(uint32_t weight = 1) {
+    ticks_ += weight;
+    if (ticks_ >= tick_budget_) [[unlikely]]
       CheckClock();
   }
+  // A host or library method may be slow (a regular expression at its match limit): it
+  // counts as many ticks, so that at most a few of them run between clock reads.
+  static constexpr uint32_t kHostCallTicks = 256;
   void CheckClock();
 
   // Errors.

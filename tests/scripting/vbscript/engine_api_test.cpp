@@ -2,6 +2,8 @@
 // error reports.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "scripting/vbscript/engine.h"
 #include "variant/host_object.h"
 
@@ -171,6 +173,21 @@ TEST_F(EngineTest, TimeoutStopsLoopsWithSlowBodies) {
   ASSERT_FALSE(r.ok());
   EXPECT_TRUE(r.error().timeout);
   EXPECT_LT(engine.Eval("i").value().ToLong(), 4096);
+  // A host method that is slow each time it is called (5 ms here).
+  int calls = 0;
+  auto host = MakeRef<HostObject>();
+  host->AddMethod("Slow", [&calls](Args) {
+    ++calls;
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(5);
+    while (std::chrono::steady_clock::now() < until) {
+    }
+    return Variant();
+  });
+  ASSERT_TRUE(engine.AddObject("Host", host, false).ok());
+  r = engine.AddCode("Do : Host.Slow : Loop");
+  ASSERT_FALSE(r.ok());
+  EXPECT_TRUE(r.error().timeout);
+  EXPECT_LT(calls, 100);
   // A later call gets its full time again.
   engine.set_timeout(10000);
   EXPECT_TRUE(engine.AddCode("For i = 1 To 1000 : Next").ok());
