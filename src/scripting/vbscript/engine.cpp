@@ -164,8 +164,9 @@ Result Engine::AddCode(std::string_view text) {
     units = Compile(text);
   } catch (const CompileError& ce) {
     ScriptError err;
-    err.number = ce.number;
-    err.description = CompileErrorDescription(ce.number);
+    // A text compiled with the native stack nearly used up counts as nested too deeply.
+    err.number = ce.number == vberr::kOutOfStack ? cerr::kOutOfMemory : ce.number;
+    err.description = CompileErrorDescription(err.number);
     err.source = kCompileSource;
     err.line = ce.line + 1;
     err.column = ce.column + 1;

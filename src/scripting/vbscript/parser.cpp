@@ -584,8 +584,9 @@ class Parser {
   // stack that is nearly used up already (Execute deep inside recursive script code).
   struct Nesting {
     explicit Nesting(Parser& p) : p_(p) {
-      if (++p_.nesting_ > kMaxNesting || p_.opt_.stack->Exhausted(StackPosition()))
-        p_.Fail(cerr::kOutOfMemory);
+      if (++p_.nesting_ > kMaxNesting) p_.Fail(cerr::kOutOfMemory);
+      // Execute and Eval turn this into the run-time "Out of stack space".
+      if (p_.opt_.stack->Exhausted(StackPosition())) p_.Fail(vberr::kOutOfStack);
     }
     ~Nesting() { --p_.nesting_; }
     Parser& p_;

@@ -550,6 +550,7 @@ void Runtime::ExecuteText(Frame& f, std::string_view text, bool global) {
   try {
     u = CompileUnit(text, o);
   } catch (const CompileError& ce) {
+    if (ce.number == vberr::kOutOfStack) OutOfStack();
     throw RaisedError(ce.number, CompileErrorDescription(ce.number), kCompileSource, "", 0);
   }
   Define(u);
@@ -589,6 +590,7 @@ Variant Runtime::EvalText(Frame& f, std::string_view text, bool any_syntax_error
   try {
     e = CompileExpression(text, o);
   } catch (const CompileError& ce) {
+    if (ce.number == vberr::kOutOfStack) OutOfStack();
     int n = any_syntax_error ? cerr::kSyntax : ce.number;
     throw RaisedError(n, CompileErrorDescription(n), kCompileSource, "", 0);
   }
