@@ -1,6 +1,7 @@
 #include "app/player.h"
 
 #include "core/game/subsystems.h"
+#include "effects/install.h"
 #include "discs/multi_cd.h"
 #include "discs/services.h"
 #include "interaction/interaction.h"
@@ -39,13 +40,10 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   auto mixer = std::static_pointer_cast<platform::AudioMixer>(sound->backend);
   sub.sound = std::move(sound);
   video::InstallVideo(runtime, [mixer] { return mixer->OpenStream(); });
-  sub.transitions = std::make_unique<TransitionService>();
-  sub.water = std::make_unique<RipplingWaterService>();
   sub.timedEvents = std::make_unique<TimedEvents>(runtime);
   sub.scripts = std::make_unique<GameScriptHost>(runtime);
   sub.inventory = std::make_unique<InventoryServiceImpl>(std::make_shared<Inventory>(runtime));
   sub.savedGames = std::make_unique<SavedGamesService>();
-  sub.animations = std::make_unique<AnimationService>();
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
   sub.discs = std::make_unique<DiscServiceImpl>(std::make_shared<MultiCD>(runtime));
   // sub.shell and sub.welcome are the player shell's own windows, installed with it.
@@ -81,12 +79,14 @@ int Player::Start(std::string& reason) {
                                                 options_.project_dir.string(), shellOptions);
   GameRuntime& runtime = shell_->runtime();
   interaction_ = InstallServices(runtime);
+  effects_ = effects::InstallEffects(runtime);
   shell::ShellHooks& hooks = shell_->hooks();
   hooks.execute_vbscript = [&runtime] { ExecuteVBScriptCommand(runtime); };
   hooks.view_variables = [this, &runtime] {
     ViewVariablesStatus(runtime, interaction_->variables());
   };
   hooks.edit_procedures = [&runtime] { EditProceduresCommand(runtime); };
+  hooks.toggle_effects = [this] { effects_->EnableOrDisableEffects(); };
   platform_.display().SetTitle("Scenewright");
   return shell_->Start() ? -1 : 0;
 }

@@ -15,6 +15,10 @@ namespace sw {
 class Interaction;
 }
 
+namespace sw::effects {
+class Effects;
+}
+
 namespace sw::shell {
 class PlayerShell;
 }
@@ -39,6 +43,7 @@ class Player {
   UserSettings settings_;
   std::unique_ptr<shell::PlayerShell> shell_;
   std::shared_ptr<Interaction> interaction_;
+  std::shared_ptr<effects::Effects> effects_;
 };
 
 }  // namespace sw::app

@@ -139,6 +139,8 @@ struct TransitionService {
   virtual void TransitionStep1(int number) { (void)number; }
   // Draws the transition from the captured frame to the new one.
   virtual void TransitionStep2(int number, double seconds) { (void)number, (void)seconds; }
+  // True while a transition animates (the window's Esc key waits for it).
+  virtual bool TransitionRunning() { return false; }
 };
 
 struct RipplingWaterService {
@@ -227,7 +229,7 @@ struct InventoryService {
   virtual void PointerOverFrame() {}
 };
 
-// Animated hotspot pictures (AniGif and AniGifBox): k = 1, 2 ... per animated hotspot.
+// Animated hotspot pictures (AniGif and AniGifBox): k is the index of the animated hotspot.
 struct AnimationService {
   virtual ~AnimationService() = default;
   // Starts the animation of hotspot `hotspot` at (left, top) twips; returns its index k, or
