@@ -108,6 +108,16 @@ void VariableStore::ChangeVariableValue(const std::string& name, int16_t newValu
   }
 }
 
+void VariableStore::SetVariableValue(const std::string& name, int16_t value) {
+  try {
+    Variables.ForEach([&](ClassVariable& v) {
+      if (v.Name() == name) v.SetValue(value);
+    });
+  } catch (const std::exception&) {
+    ShowChangeError(name);
+  }
+}
+
 void VariableStore::ChangeVariableVariantValue(const std::string& name, const Variant& newValue) {
   try {
     VariablesVariant.ForEach([&](ClassVariableVariant& v) {

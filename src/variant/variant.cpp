@@ -170,9 +170,16 @@ Variant Variant::DefaultValue() const {
   if (type_ == kByRef) return u_.ref->DefaultValue();
   if (type_ != VarType::Object) return *this;
   if (!u_.obj) throw VbError(vberr::kObjectNotSet);
-  Ref<Dispatch> keep(u_.obj);
-  Variant v = keep->Invoke(Dispatch::kDefaultMember, InvokeKind::Get, {});
-  if (v.type_ == VarType::Object) return v.DefaultValue();
+  // A default member may return another object, whose default member is asked in turn; one
+  // that keeps returning objects (a Property Get returning Me) is runaway recursion.
+  constexpr int kMaxChain = 1000;
+  Variant v = *this;
+  for (int hops = 0; v.type_ == VarType::Object; ++hops) {
+    if (!v.u_.obj) throw VbError(vberr::kObjectNotSet);
+    if (hops == kMaxChain) throw VbError(vberr::kOutOfStack);
+    Ref<Dispatch> keep(v.u_.obj);
+    v = keep->Invoke(Dispatch::kDefaultMember, InvokeKind::Get, {});
+  }
   return v;
 }
 

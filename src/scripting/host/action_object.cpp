@@ -446,8 +446,8 @@ Variant ChangeDefaultCursor(ActionObject& self, Args a) {
         if (platform::Element* area = form.Find("Area", i)) rt.ApplyDefaultPointer(*area);
       }
       AnimationService& animations = *rt.subsystems().animations;
-      for (int k = 1; platform::Element* box = animations.AniGifBox(k); ++k) {
-        rt.ApplyDefaultPointer(*box);
+      for (int k : form.Indices("AniGifBox")) {
+        if (platform::Element* box = animations.AniGifBox(k)) rt.ApplyDefaultPointer(*box);
       }
     }
   } catch (const std::exception& e) {

@@ -267,6 +267,8 @@ Variant DateDiff(CallContext&, Args a) {
       r = m2 - m1;
       break;
   }
+  // The result is a Long: seconds over more than 68 years do not fit.
+  if (r > INT32_MAX || r < INT32_MIN) throw VbError(vberr::kOverflow);
   return Variant(static_cast<int32_t>(r));
 }
 
