@@ -53,7 +53,7 @@ TEST(GameLibrary, AGameFolderIsKnownByItsConfigInAnyLetterCaseAndShowsItsTitle) 
   ProjectWriter game(dir.path() / "game");
   ProjectInfo info;
   ResetProjectInfo(info);
-  info.Title = "Caf\xE9 du Port";  // Windows-1252, shown in UTF-8
+  info.Title = "Caf\xC3\xA9 du Port";  // written in Windows-1252, read back as UTF-8
   game.WriteGeneral(info);
   fs::rename(dir.path() / "game" / "Config", dir.path() / "game" / "CONFIG");
   fs::rename(dir.path() / "game" / "CONFIG" / "General",
