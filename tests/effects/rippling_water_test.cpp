@@ -23,15 +23,15 @@ class RipplingWaterTest : public EffectsFixture {
   }
   // The water: the rectangle (20, 60, 160, 80); the mask keeps the upper half still.
   void Water(int16_t speed, std::optional<bool> reverse = {}, int16_t level = 5) {
-    RipplingWaterSpec spec;
-    spec.Left = 20;
-    spec.Top = 60;
-    spec.Width = 160;
-    spec.Height = 80;
-    spec.WaveLevel = level;
-    spec.WaveSpeed = speed;
-    spec.Reverse = reverse;
-    WriteRipplingWater(writer, "Bay", spec);
+    RipplingWaterSpec water;
+    water.Left = 20;
+    water.Top = 60;
+    water.Width = 160;
+    water.Height = 80;
+    water.WaveLevel = level;
+    water.WaveSpeed = speed;
+    water.Reverse = reverse;
+    WriteRipplingWater(writer, "Bay", water);
     writer.WriteRaw("Frames/Bay.rwm",
                     MakeBmp(160, 80, [](int, int y) { return y < 40 ? 0xFFFFFFu : 0u; }));
   }
