@@ -177,6 +177,10 @@ struct BinaryExpr : Expr {
   Variant Eval(Frame& f) const override;
 };
 
+// The node for `l op r`: arithmetic and comparisons get a node of their own operator, whose
+// Integer and Long case needs no dispatch.
+std::unique_ptr<BinaryExpr> MakeBinaryExpr(Op op);
+
 // ---- statements ----
 
 struct Stmt {

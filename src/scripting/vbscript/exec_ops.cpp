@@ -1,5 +1,7 @@
 // Execution of operators, with fast paths for the common Integer, Long and Double cases.
 #include <cmath>
+#include <memory>
+#include <new>
 
 #include "scripting/vbscript/runtime.h"
 #include "variant/variant_ops.h"
@@ -72,25 +74,51 @@ Variant UnaryExpr::Eval(Frame& f) const {
   }
 }
 
-// Operand value without a copy for locals and literals; only evaluating a sub-expression
-// goes deeper on the stack.
-#define SW_OPERAND(name, e)                                        \
-  Variant name##_tmp;                                              \
-  const Variant* name##_p;                                         \
-  if ((e)->tag == ExprTag::kLocal) {                               \
-    name##_p = &f.locals[(e)->slot].Deref();                       \
-  } else if ((e)->tag == ExprTag::kLiteral) {                      \
-    name##_p = &static_cast<const LiteralExpr*>((e).get())->value; \
-  } else {                                                         \
-    f.rt->CheckStack(StackPosition());                             \
-    name##_tmp = (e)->Eval(f);                                     \
-    name##_p = &name##_tmp;                                        \
-  }                                                                \
-  const Variant& name = *name##_p
+namespace {
 
-Variant BinaryExpr::Eval(Frame& f) const {
-  SW_OPERAND(a, l);
-  SW_OPERAND(b, r);
+// An operand's value without a copy for locals and literals; only evaluating a
+// sub-expression goes deeper on the stack, into storage that needs no initialising.
+class Operand {
+ public:
+  Operand(const Expr* e, Frame& f) {
+    if (e->tag == ExprTag::kLocal) {
+      p_ = &f.locals[e->slot].Deref();
+    } else if (e->tag == ExprTag::kLiteral) {
+      p_ = &static_cast<const LiteralExpr*>(e)->value;
+    } else {
+      f.rt->CheckStack(StackPosition());
+      p_ = new (buf_) Variant(e->Eval(f));
+      owned_ = true;
+    }
+  }
+  ~Operand() {
+    if (owned_) std::destroy_at(const_cast<Variant*>(p_));
+  }
+  Operand(const Operand&) = delete;
+  Operand& operator=(const Operand&) = delete;
+  const Variant& operator*() const { return *p_; }
+
+ private:
+  alignas(Variant) unsigned char buf_[sizeof(Variant)];
+  const Variant* p_;
+  bool owned_ = false;
+};
+
+// Integer or Long values as machine integers.
+inline bool Whole(const Variant& v, int32_t& x) {
+  if (v.type() == VarType::Integer) {
+    x = v.AsInteger();
+    return true;
+  }
+  if (v.type() == VarType::Long) {
+    x = v.AsLong();
+    return true;
+  }
+  return false;
+}
+
+// Every operator on evaluated operands, by the language's rules.
+Variant Apply(Op op, const Variant& a, const Variant& b, unsigned hints) {
   int64_t x, y;
   bool i2;
   switch (op) {
@@ -146,6 +174,91 @@ Variant BinaryExpr::Eval(Frame& f) const {
   return Variant(CmpTrue(op, r));
 }
 
-#undef SW_OPERAND
+// The result of `x op y` for two Integer or Long operands; false when the operator needs
+// the general rules for them (a division by zero or by -1).
+template <Op kOp>
+inline bool WholeResult(int32_t x, int32_t y, bool both_i2, Variant& out) {
+  const int64_t a = x, b = y;
+  if constexpr (kOp == Op::Add) {
+    out = FitFor(a + b, both_i2);
+  } else if constexpr (kOp == Op::Sub) {
+    out = FitFor(a - b, both_i2);
+  } else if constexpr (kOp == Op::Mul) {
+    out = FitFor(a * b, both_i2);
+  } else if constexpr (kOp == Op::Mod) {
+    if (y == 0 || y == -1) return false;
+    out = FitFor(x % y, both_i2);
+  } else {
+    CmpResult r = a < b ? CmpResult::Less : (a > b ? CmpResult::Greater : CmpResult::Equal);
+    out = Variant(CmpTrue(kOp, r));
+  }
+  return true;
+}
+
+// `l op r` for one operator, with the Integer/Long case worked out inline.
+template <Op kOp>
+struct BinaryOpExpr final : BinaryExpr {
+  Variant Eval(Frame& f) const override {
+    Operand a(l.get(), f);
+    Operand b(r.get(), f);
+    int32_t x, y;
+    if (Whole(*a, x) && Whole(*b, y)) {
+      Variant out;
+      if (WholeResult<kOp>(x, y, (*a).type() == VarType::Integer && (*b).type() == VarType::Integer,
+                           out)) [[likely]]
+        return out;
+    }
+    return Apply(kOp, *a, *b, hints);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<BinaryExpr> MakeBinaryExpr(Op op) {
+  std::unique_ptr<BinaryExpr> b;
+  switch (op) {
+    case Op::Add:
+      b = std::make_unique<BinaryOpExpr<Op::Add>>();
+      break;
+    case Op::Sub:
+      b = std::make_unique<BinaryOpExpr<Op::Sub>>();
+      break;
+    case Op::Mul:
+      b = std::make_unique<BinaryOpExpr<Op::Mul>>();
+      break;
+    case Op::Mod:
+      b = std::make_unique<BinaryOpExpr<Op::Mod>>();
+      break;
+    case Op::Eq:
+      b = std::make_unique<BinaryOpExpr<Op::Eq>>();
+      break;
+    case Op::Ne:
+      b = std::make_unique<BinaryOpExpr<Op::Ne>>();
+      break;
+    case Op::Lt:
+      b = std::make_unique<BinaryOpExpr<Op::Lt>>();
+      break;
+    case Op::Gt:
+      b = std::make_unique<BinaryOpExpr<Op::Gt>>();
+      break;
+    case Op::Le:
+      b = std::make_unique<BinaryOpExpr<Op::Le>>();
+      break;
+    case Op::Ge:
+      b = std::make_unique<BinaryOpExpr<Op::Ge>>();
+      break;
+    default:
+      b = std::make_unique<BinaryExpr>();
+      break;
+  }
+  b->op = op;
+  return b;
+}
+
+Variant BinaryExpr::Eval(Frame& f) const {
+  Operand a(l.get(), f);
+  Operand b(r.get(), f);
+  return Apply(op, *a, *b, hints);
+}
 
 }  // namespace sw::vbs

@@ -1234,9 +1234,10 @@ class Parser {
     auto lhs = ParseLevel(level + 1, std::move(first));
     Op op;
     while (OperatorAt(level, op)) {
-      auto b = Node<BinaryExpr>();
+      auto b = MakeBinaryExpr(op);
+      b->line = Cur().line;
+      b->col = Cur().col;
       Next();
-      b->op = op;
       if (level == 6 && Is(Kw::Not))
         b->r = ParseLevel(5, nullptr);
       else
