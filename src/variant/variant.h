@@ -7,6 +7,7 @@
 // is cheap, and arrays are copied on write so that assignment keeps value semantics.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,11 +57,13 @@ enum class CmpResult : int8_t { Less = -1, Equal = 0, Greater = 1, Null = 2 };
 class Variant {
  public:
   Variant() noexcept : type_(VarType::Empty) { u_.i64 = 0; }
-  Variant(int16_t v) noexcept : type_(VarType::Integer) { u_.i64 = 0, u_.i2 = v; }
-  Variant(int32_t v) noexcept : type_(VarType::Long) { u_.i64 = 0, u_.i4 = v; }
-  Variant(float v) noexcept : type_(VarType::Single) { u_.i64 = 0, u_.r4 = v; }
+  // Small payloads are written as one whole word: a later copy of the word then reads what
+  // one store wrote, which the processor forwards without a stall.
+  Variant(int16_t v) noexcept : type_(VarType::Integer) { u_.i64 = static_cast<uint16_t>(v); }
+  Variant(int32_t v) noexcept : type_(VarType::Long) { u_.i64 = static_cast<uint32_t>(v); }
+  Variant(float v) noexcept : type_(VarType::Single) { u_.i64 = std::bit_cast<uint32_t>(v); }
   Variant(double v) noexcept : type_(VarType::Double) { u_.r8 = v; }
-  Variant(bool v) noexcept : type_(VarType::Boolean) { u_.i64 = 0, u_.i2 = v ? -1 : 0; }
+  Variant(bool v) noexcept : type_(VarType::Boolean) { u_.i64 = v ? 0xFFFF : 0; }
   Variant(std::u16string s);
   Variant(std::u16string_view s) : Variant(std::u16string(s)) {}
   Variant(const char16_t* s) : Variant(std::u16string(s)) {}

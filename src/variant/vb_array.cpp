@@ -31,7 +31,7 @@ int32_t VbArray::UBound(int dim) const {
   return bounds_[dim - 1].lower + bounds_[dim - 1].count - 1;
 }
 
-Variant& VbArray::At1(int32_t i) {
+Variant& VbArray::At1Slow(int32_t i) {
   if (bounds_.size() != 1) throw VbError(vberr::kSubscriptOutOfRange);
   uint32_t k = static_cast<uint32_t>(i - bounds_[0].lower);
   if (k >= static_cast<uint32_t>(bounds_[0].count)) throw VbError(vberr::kSubscriptOutOfRange);

@@ -33,7 +33,15 @@ class VbArray : public RefCounted {
 
   // Element by indexes; E9 when their count or any value is out of range.
   Variant& At(std::span<const int32_t> idx);
-  Variant& At1(int32_t i);  // one-dimensional fast path
+  // One-dimensional fast path, inline for an index in range.
+  Variant& At1(int32_t i) {
+    if (bounds_.size() == 1) [[likely]] {
+      uint32_t k = static_cast<uint32_t>(i - bounds_[0].lower);
+      if (k < static_cast<uint32_t>(bounds_[0].count)) [[likely]]
+        return data_[k];
+    }
+    return At1Slow(i);
+  }
   std::vector<Variant>& data() { return data_; }
   const std::vector<Variant>& data() const { return data_; }
 
@@ -50,6 +58,8 @@ class VbArray : public RefCounted {
   Ref<VbArray> Clone() const;
 
  private:
+  Variant& At1Slow(int32_t i);
+
   std::vector<Bound> bounds_;
   std::vector<Variant> data_;
   bool fixed_ = false;

@@ -20,7 +20,7 @@ std::vector<int32_t> Indexes(Frame& f, const ArgList& args) {
 }
 
 Variant& Element(Frame& f, VbArray* a, const ArgList& args) {
-  if (args.size() == 1 && args[0].e) return a->At1(args[0].e->Eval(f).ToLong());
+  if (args.size() == 1 && args[0].e) return a->At1(ToIndex(args[0].e->Eval(f)));
   auto idx = Indexes(f, args);
   return a->At(idx);
 }
@@ -84,10 +84,13 @@ Variant CallHost(Frame& f, GlobalEntry* e, const ArgList& args, InvokeKind kind)
 }
 
 // A variable that Execute declared in the running procedure call, if the name is one.
-Variant* FrameDyn(Frame& f, const NameRef& r) {
-  if (!r.frame_dyn || !f.dyn) return nullptr;
+Variant* FrameDynSlow(Frame& f, const NameRef& r) {
   auto it = f.dyn->find(r.lname);
   return it == f.dyn->end() ? nullptr : &it->second;
+}
+
+inline Variant* FrameDyn(Frame& f, const NameRef& r) {
+  return r.frame_dyn && f.dyn ? FrameDynSlow(f, r) : nullptr;
 }
 
 }  // namespace
@@ -139,6 +142,11 @@ Variant NameExpr::Eval(Frame& f) const {
 }
 
 Variant NameExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const {
+  // The common case first: a call of a global procedure.
+  if (ref.kind == NameRef::kGlobal && !(ref.frame_dyn && f.dyn)) {
+    GlobalEntry* e = f.rt->Resolve(ref);
+    if (e->kind == GlobalEntry::kProc) return f.rt->CallProcWith(e->proc, f, args);
+  }
   switch (ref.kind) {
     case NameRef::kLocal:
       return IndexOrDefault(f, f.locals[ref.slot], args, kind, ref.name);
@@ -382,7 +390,7 @@ Variant CallExpr::Eval(Frame& f) const {
     const Variant& v = f.locals[target->slot].Deref();
     if (v.IsArray()) {
       sw::Ref<VbArray> keep(v.AsArray());
-      return keep->At1(args[0].e->Eval(f).ToLong());
+      return keep->At1(ToIndex(args[0].e->Eval(f)));
     }
   }
   return target->Invoke(f, args, InvokeKind::Get);

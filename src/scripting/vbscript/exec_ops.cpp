@@ -174,28 +174,8 @@ Variant Apply(Op op, const Variant& a, const Variant& b, unsigned hints) {
   return Variant(CmpTrue(op, r));
 }
 
-// The result of `x op y` for two Integer or Long operands; false when the operator needs
-// the general rules for them (a division by zero or by -1).
-template <Op kOp>
-inline bool WholeResult(int32_t x, int32_t y, bool both_i2, Variant& out) {
-  const int64_t a = x, b = y;
-  if constexpr (kOp == Op::Add) {
-    out = FitFor(a + b, both_i2);
-  } else if constexpr (kOp == Op::Sub) {
-    out = FitFor(a - b, both_i2);
-  } else if constexpr (kOp == Op::Mul) {
-    out = FitFor(a * b, both_i2);
-  } else if constexpr (kOp == Op::Mod) {
-    if (y == 0 || y == -1) return false;
-    out = FitFor(x % y, both_i2);
-  } else {
-    CmpResult r = a < b ? CmpResult::Less : (a > b ? CmpResult::Greater : CmpResult::Equal);
-    out = Variant(CmpTrue(kOp, r));
-  }
-  return true;
-}
-
-// `l op r` for one operator, with the Integer/Long case worked out inline.
+// `l op r` for one operator, with the Integer/Long case worked out inline. Results are
+// made in the return slot: a copy through a temporary would read back a value just stored.
 template <Op kOp>
 struct BinaryOpExpr final : BinaryExpr {
   Variant Eval(Frame& f) const override {
@@ -203,10 +183,21 @@ struct BinaryOpExpr final : BinaryExpr {
     Operand b(r.get(), f);
     int32_t x, y;
     if (Whole(*a, x) && Whole(*b, y)) {
-      Variant out;
-      if (WholeResult<kOp>(x, y, (*a).type() == VarType::Integer && (*b).type() == VarType::Integer,
-                           out)) [[likely]]
-        return out;
+      const bool i2 = (*a).type() == VarType::Integer && (*b).type() == VarType::Integer;
+      const int64_t p = x, q = y;
+      if constexpr (kOp == Op::Add) {
+        return FitFor(p + q, i2);
+      } else if constexpr (kOp == Op::Sub) {
+        return FitFor(p - q, i2);
+      } else if constexpr (kOp == Op::Mul) {
+        return FitFor(p * q, i2);
+      } else if constexpr (kOp == Op::Mod) {
+        // A division by zero or by -1 (INT32_MIN % -1 overflows) takes the general rules.
+        if (y != 0 && y != -1) return FitFor(x % y, i2);
+      } else {
+        return Variant(CmpTrue(
+            kOp, p < q ? CmpResult::Less : (p > q ? CmpResult::Greater : CmpResult::Equal)));
+      }
     }
     return Apply(kOp, *a, *b, hints);
   }

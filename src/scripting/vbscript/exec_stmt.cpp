@@ -10,7 +10,7 @@ namespace sw::vbs {
 namespace {
 
 // Conditions: Null and Empty are False, other values convert as CBool does.
-bool Truth(const Variant& v) {
+bool TruthOf(const Variant& v) {
   switch (v.type()) {
     case VarType::Boolean:
     case VarType::Integer:
@@ -25,6 +25,10 @@ bool Truth(const Variant& v) {
     default:
       return v.ToBool();
   }
+}
+
+inline bool Truth(const Variant& v) {
+  return v.type() == VarType::Boolean ? v.AsBool() : TruthOf(v);
 }
 
 // A loop bound: text converted to a number, Empty counts as 0.
@@ -85,7 +89,8 @@ Flow Block::Exec(Frame& f) const {
 
 Flow AssignStmt::Exec(Frame& f) const {
   Variant v = value->Eval(f);
-  if (!is_set && !v.Shared()) {
+  // Values other than objects and arrays are stored as they are.
+  if (!is_set && (!v.Shared() || v.IsString())) {
     if (target->tag == ExprTag::kLocal) {
       f.locals[target->slot].Deref() = std::move(v);
       return Flow::Normal;
@@ -96,7 +101,7 @@ Flow AssignStmt::Exec(Frame& f) const {
       if (call->target->tag == ExprTag::kLocal && call->args.size() == 1 && call->args[0].e) {
         Variant& arr = f.locals[call->target->slot].Deref();
         if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
-          int32_t i = call->args[0].e->Eval(f).ToLong();
+          int32_t i = ToIndex(call->args[0].e->Eval(f));
           if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
             arr.AsArray()->At1(i) = std::move(v);
             return Flow::Normal;

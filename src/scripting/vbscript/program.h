@@ -20,7 +20,7 @@ struct ProcDef {
   bool is_public = true;
   bool is_default = false;
   int nparams = 0;
-  std::vector<bool> byval;              // per parameter
+  std::vector<uint8_t> byval;           // per parameter: 1 ByVal, 0 ByRef
   int nslots = 1;                       // slot 0 = result, then parameters, then locals
   std::vector<std::string> slot_names;  // lower-case name per slot ("" for slot 0)
   struct LocalArray {

@@ -1,6 +1,7 @@
 #include "scripting/vbscript/runtime.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "base/ascii.h"
 #include "base/unicode_case.h"
@@ -319,25 +320,21 @@ void Runtime::RunBody(const Unit& u) {
 }
 
 Variant* Runtime::PushSlotsSlow(size_t need) {
-  if (chunks_.empty()) {
-    chunks_.push_back(std::make_unique<Variant[]>(kChunk));
-    chunk_sizes_.push_back(kChunk);
-    if (need <= kChunk) {
-      top_ = need;
-      return &chunks_[0][0];
-    }
-  }
-  ++chunk_;
+  // The first frame starts chunk 0; a frame that does not fit goes to the next chunk.
+  size_t next = top_ ? chunk_ + 1 : 0;
   size_t size = need > kChunk ? need : kChunk;
-  if (chunk_ == chunks_.size()) {
+  if (next == chunks_.size()) {
     chunks_.push_back(std::make_unique<Variant[]>(size));
     chunk_sizes_.push_back(size);
-  } else if (chunk_sizes_[chunk_] < need) {
-    chunks_[chunk_] = std::make_unique<Variant[]>(size);
-    chunk_sizes_[chunk_] = size;
+  } else if (chunk_sizes_[next] < need) {
+    chunks_[next] = std::make_unique<Variant[]>(size);
+    chunk_sizes_[next] = size;
   }
-  top_ = need;
-  return &chunks_[chunk_][0];
+  chunk_ = next;
+  Variant* base = chunks_[next].get();
+  top_ = base + need;
+  end_ = base + chunk_sizes_[next];
+  return base;
 }
 
 template <class FillParams>
@@ -346,15 +343,15 @@ Variant Runtime::RunProc(const ProcDef* p, ScriptObject* me, int nargs, FillPara
   Level level(*this, StackPosition());
   Tick();
   Ref<Dispatch> keep_me(me);
-  size_t mc, mt;
-  Variant* loc = PushSlots(p->nslots, mc, mt);
+  SlotMark mark;
+  Variant* loc = PushSlots(p->nslots, mark);
   struct Guard {
     Runtime* rt;
     Variant* loc;
     int n;
-    size_t mc, mt;
-    ~Guard() { rt->PopSlots(loc, n, mc, mt); }
-  } guard{this, loc, p->nslots, mc, mt};
+    SlotMark mark;
+    ~Guard() { rt->PopSlots(loc, n, mark); }
+  } guard{this, loc, p->nslots, mark};
   fill(loc + 1);
   for (const auto& la : p->arrays)
     loc[la.slot] =
@@ -382,24 +379,26 @@ Variant Runtime::CallProc(const ProcDef* p, ScriptObject* me, Args args) {
 
 Variant Runtime::CallProcWith(const ProcDef* p, Frame& caller, const ArgList& args) {
   LockSet locks;  // arrays whose elements are passed by reference, until the call returns
+  // The new frame's slots are Empty: values are made in place, with no assignment.
   return RunProc(p, nullptr, static_cast<int>(args.size()), [&](Variant* params) {
+    const uint8_t* byval = p->byval.data();
     for (int i = 0; i < p->nparams; ++i) {
-      const Arg& a = args[i];
-      Variant& slot = params[i];
-      if (!a.e) {
-        slot = Variant::Missing();
-      } else if (p->byval[i]) {
-        Variant v = a.e->Eval(caller);
-        slot = v.IsArray() && v.AsArray()->locked() ? Variant(v.AsArray()->Clone()) : std::move(v);
-      } else if (a.e->tag == ExprTag::kLocal) {
-        slot = Variant::MakeRef(&caller.locals[a.e->slot].Deref());
-      } else if (a.e->tag == ExprTag::kGeneric || a.e->tag == ExprTag::kCall) {
-        if (Variant* r = a.e->Ref(caller, locks))
-          slot = Variant::MakeRef(r);
-        else
-          slot = a.e->Eval(caller);
+      const Expr* e = args[i].e.get();
+      Variant* slot = &params[i];
+      if (!e) {
+        *slot = Variant::Missing();
+      } else if (byval[i]) {
+        Variant v = e->Eval(caller);
+        if (v.IsArray() && v.AsArray()->locked()) v = Variant(v.AsArray()->Clone());
+        std::construct_at(slot, std::move(v));
+      } else if (e->tag == ExprTag::kLocal) {
+        *slot = Variant::MakeRef(&caller.locals[e->slot].Deref());
+      } else if (e->tag == ExprTag::kValue || e->tag == ExprTag::kLiteral) {
+        std::construct_at(slot, e->Eval(caller));
+      } else if (Variant* r = e->Ref(caller, locks)) {
+        *slot = Variant::MakeRef(r);
       } else {
-        slot = a.e->Eval(caller);
+        std::construct_at(slot, e->Eval(caller));
       }
     }
   });

@@ -51,6 +51,13 @@ struct GlobalEntry {
   uint32_t host_gen = ~0u;
 };
 
+// An array index: Integer and Long values as they are, others converted as CLng does.
+inline int32_t ToIndex(const Variant& v) {
+  if (v.type() == VarType::Integer) return v.AsInteger();
+  if (v.type() == VarType::Long) return v.AsLong();
+  return v.ToLong();
+}
+
 struct Frame {
   explicit Frame(Runtime* r) : rt(r) {}
   Runtime* rt;
@@ -253,20 +260,26 @@ class Runtime {
   void Destroy(ScriptObject* o) noexcept;
 
  private:
-  Variant* PushSlots(int n, size_t& mark_chunk, size_t& mark_top) {
-    mark_chunk = chunk_;
-    mark_top = top_;
+  // Where the slot stack stood before a frame was pushed.
+  struct SlotMark {
+    size_t chunk;
+    Variant* top;
+    Variant* end;
+  };
+  Variant* PushSlots(int n, SlotMark& mark) {
+    mark = {chunk_, top_, end_};
     size_t need = static_cast<size_t>(n);
-    if (chunks_.empty() || top_ + need > chunk_sizes_[chunk_]) return PushSlotsSlow(need);
-    Variant* p = &chunks_[chunk_][top_];
+    if (static_cast<size_t>(end_ - top_) < need) return PushSlotsSlow(need);
+    Variant* p = top_;
     top_ += need;
     return p;
   }
-  void PopSlots(Variant* p, int n, size_t mark_chunk, size_t mark_top) {
+  void PopSlots(Variant* p, int n, const SlotMark& mark) {
     for (int i = 0; i < n; ++i)
       if (!p[i].IsEmpty()) p[i] = Variant();
-    chunk_ = mark_chunk;
-    top_ = mark_top;
+    chunk_ = mark.chunk;
+    top_ = mark.top;
+    end_ = mark.end;
   }
   Variant* PushSlotsSlow(size_t need);
   // The part of every procedure call after the arguments are known: the depth and stack
@@ -297,7 +310,8 @@ class Runtime {
   std::vector<std::unique_ptr<Variant[]>> chunks_;
   std::vector<size_t> chunk_sizes_;
   size_t chunk_ = 0;
-  size_t top_ = 0;
+  Variant* top_ = nullptr;  // null while no frame is pushed
+  Variant* end_ = nullptr;
   int depth_ = 0;
   StackGuard stack_;
 
