@@ -105,6 +105,11 @@ struct MemberExpr : Expr {
   void Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const override;
   std::string DisplayName() const override { return name; }
   Variant Target(Frame& f) const;
+  // The member number last found on a script class, for that class and engine run: a script
+  // class resolves a member name the same way every time.
+  mutable const ClassDef* cache_cls = nullptr;
+  mutable uint32_t cache_gen = 0;
+  mutable int cache_id = 0;
 };
 
 struct CallExpr : Expr {

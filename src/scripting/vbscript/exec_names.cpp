@@ -315,8 +315,8 @@ Variant MemberExpr::Target(Frame& f) const {
     f.rt->CheckStack(StackPosition());
     return obj->Eval(f);
   }
-  if (f.withs.empty()) throw VbError(vberr::kInvalidReference);
-  return f.withs.back();
+  if (!f.with) throw VbError(vberr::kInvalidReference);
+  return f.with->object;
 }
 
 namespace {
@@ -344,7 +344,18 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
       return f.rt->InvokeMember(f.me, it->second, kind, b.args());
     }
   }
-  int id = d->FindMember(name);
+  const bool script = typeid(*d) == typeid(ScriptObject);
+  int id;
+  if (script && static_cast<ScriptObject*>(d)->cls() == cache_cls && f.rt->gen() == cache_gen) {
+    id = cache_id;
+  } else {
+    id = d->FindMember(name);
+    if (script && id != Dispatch::kUnknownMember) {
+      cache_cls = static_cast<ScriptObject*>(d)->cls();
+      cache_gen = f.rt->gen();
+      cache_id = id;
+    }
+  }
   if (id == Dispatch::kUnknownMember) throw NamedError(vberr::kNotSupported, name);
   if (empty_parens && args.empty()) {
     // `o.count()` on a Public variable of a script class is an invalid call.
@@ -355,7 +366,7 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
   b.Fill(f, args, true);
   Variant result = d->Invoke(id, kind, b.args());
   // Methods of host and library objects (a regular expression at its match limit) may be slow.
-  if (typeid(*d) != typeid(ScriptObject)) f.rt->Tick(Runtime::kHostCallTicks);
+  if (!script) f.rt->Tick(Runtime::kHostCallTicks);
   return result;
 }
 

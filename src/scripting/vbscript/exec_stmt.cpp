@@ -59,30 +59,30 @@ Variant Numeric(Variant v) {
 }  // namespace
 
 Flow Block::Exec(Frame& f) const {
-  size_t i = 0;
-  const size_t n = stmts.size();
+  const std::unique_ptr<Stmt>* s = stmts.data();
+  const std::unique_ptr<Stmt>* const end = s + stmts.size();
   while (true) {
     try {
-      for (; i < n; ++i) {
-        Flow fl = stmts[i]->Exec(f);
+      for (; s != end; ++s) {
+        Flow fl = (*s)->Exec(f);
         if (fl != Flow::Normal) return fl;
       }
       return Flow::Normal;
     } catch (const VbError& e) {
       if (!f.oern) {
-        f.rt->NoteError(f, stmts[i]->line);
+        f.rt->NoteError(f, (*s)->line);
         throw;
       }
       f.rt->TrapError(e);
-      ++i;
+      ++s;
     } catch (const std::bad_alloc&) {
       // Memory ran out in the middle of a statement: the script sees "Out of memory".
       if (!f.oern) {
-        f.rt->NoteError(f, stmts[i]->line);
+        f.rt->NoteError(f, (*s)->line);
         throw VbError(vberr::kOutOfMemory);
       }
       f.rt->TrapError(VbError(vberr::kOutOfMemory));
-      ++i;
+      ++s;
     }
   }
 }
@@ -90,7 +90,7 @@ Flow Block::Exec(Frame& f) const {
 Flow AssignStmt::Exec(Frame& f) const {
   Variant v = value->Eval(f);
   // Values other than objects and arrays are stored as they are.
-  if (!is_set && (!v.Shared() || v.IsString())) {
+  if (!is_set && v.type() != VarType::Object && v.type() != VarType::Array) {
     if (target->tag == ExprTag::kLocal) {
       f.locals[target->slot].Deref() = std::move(v);
       return Flow::Normal;
@@ -430,15 +430,16 @@ Flow WithStmt::Exec(Frame& f) const {
     f.rt->TrapError(e);
     v = Variant();
   }
-  f.withs.push_back(std::move(v));
+  Frame::WithLink link{std::move(v), f.with};
+  f.with = &link;
   Flow fl;
   try {
     fl = body.Exec(f);
   } catch (...) {
-    f.withs.pop_back();
+    f.with = link.outer;
     throw;
   }
-  f.withs.pop_back();
+  f.with = link.outer;
   return fl;
 }
 

@@ -66,7 +66,12 @@ struct Frame {
   ScriptObject* me = nullptr;
   const Unit* unit = nullptr;
   bool oern = false;
-  std::vector<Variant> withs;
+  // The innermost With object; each With statement links its own on its native frame.
+  struct WithLink {
+    Variant object;
+    const WithLink* outer;
+  };
+  const WithLink* with = nullptr;
   // Variables that Execute declared inside this procedure call (rare: made on demand).
   std::shared_ptr<std::unordered_map<std::string, Variant>> dyn;
 };
