@@ -322,5 +322,52 @@ TEST_F(EngineTest, MsgBoxAndInputBoxGoToTheHost) {
   EXPECT_EQ(host.log, "Sure?|4|Q\nplain|0|\n");
 }
 
+// A member access remembers the member it found on a script class; objects of other classes,
+// a Private member of the same name and classes redefined after Reset must still be found anew.
+TEST_F(EngineTest, MemberCallSitesFollowTheClassOfEachObject) {
+  const std::string classes =
+      "Class A : Public Pad, F : Sub Class_Initialize : F = \"a\" : End Sub : End Class\n"
+      "Class B : Public Function F : F = \"b\" : End Function : End Class\n"
+      "Class C : Private F : End Class\n";
+  const std::string caller = "Function Name(o) : Name = o.F : End Function\n";
+  ASSERT_TRUE(engine.AddCode(classes).ok());
+  ASSERT_TRUE(engine.AddCode(caller).ok());
+  EXPECT_EQ(Run("WScript.Echo Name(New A) & Name(New B) & Name(New A) & Name(New B)"), "abab\n");
+  Result r = engine.AddCode("WScript.Echo Name(New C)");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 438);
+  EXPECT_EQ(Run("WScript.Echo Name(New B)"), "b\n");
+
+  // The same caller text again (compiled once, cached) over new classes with other layouts.
+  engine.Reset();
+  ASSERT_TRUE(engine.AddObject("WScript", echo.object(), false).ok());
+  ASSERT_TRUE(engine
+                  .AddCode("Class A : Public Function F : F = \"new a\" : End Function : "
+                           "Public Pad : End Class\n"
+                           "Class B : Public Pad1, Pad2, F : End Class\n")
+                  .ok());
+  ASSERT_TRUE(engine.AddCode(caller).ok());
+  EXPECT_EQ(Run("Dim ob : Set ob = New B : ob.F = 7 : WScript.Echo Name(New A), Name(ob)"),
+            "new a 7\n");
+}
+
+// Call frames live on a stack of chunks: deep recursion with many locals crosses from one
+// chunk to the next and back, and a second run starts again from the first chunk.
+TEST_F(EngineTest, DeepRecursionKeepsEveryFramesLocals) {
+  ASSERT_TRUE(engine
+                  .AddCode("Function Sum(n)\n"
+                           " Dim a, b, c, d, e, g, h, k, m, p, q, s(3)\n"
+                           " a = n : s(3) = n * 2 : q = \"n\" & n\n"
+                           " If n = 0 Then Sum = 0 Else Sum = Sum(n - 1) + a\n"
+                           " If a <> n Or s(3) <> n * 2 Or q <> \"n\" & n Then Sum = -1\n"
+                           "End Function")
+                  .ok());
+  for (int round = 0; round < 2; ++round) {
+    Result r = engine.Run("Sum", {Variant(int32_t{2500})});
+    ASSERT_TRUE(r.ok()) << r.error().description;
+    EXPECT_EQ(r.value().ToLong(), 2500 * 2501 / 2);
+  }
+}
+
 }  // namespace
 }  // namespace sw::vbs
