@@ -85,6 +85,8 @@ struct NameExpr : Expr {
   NameRef ref;
   Variant Eval(Frame& f) const override;
   Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
+  // Everything but a call of a global procedure, apart so that such a call stays short.
+  [[gnu::noinline]] Variant InvokeOther(Frame& f, const ArgList& args, InvokeKind kind) const;
   void Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const override;
   Variant* Ref(Frame& f, LockSet& b) const override;
   Variant* RefIndexed(Frame& f, const ArgList& args, LockSet& b) const override;

@@ -112,8 +112,12 @@ Variant NameExpr::Eval(Frame& f) const {
       return f.locals[ref.slot].Deref();
     case NameRef::kConst:
       return ref.value;
-    case NameRef::kMember:
+    case NameRef::kMember: {
+      // A variable of the class is read straight from the object.
+      const ClassDef::Member& m = f.me->cls()->members[ref.member];
+      if (m.field >= 0) return f.me->fields()[m.field];
       return f.rt->InvokeMember(f.me, ref.member, InvokeKind::Get, Args());
+    }
     case NameRef::kGlobal:
       break;
   }
@@ -147,6 +151,10 @@ Variant NameExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const {
     GlobalEntry* e = f.rt->Resolve(ref);
     if (e->kind == GlobalEntry::kProc) return f.rt->CallProcWith(e->proc, f, args);
   }
+  return InvokeOther(f, args, kind);
+}
+
+Variant NameExpr::InvokeOther(Frame& f, const ArgList& args, InvokeKind kind) const {
   switch (ref.kind) {
     case NameRef::kLocal:
       return IndexOrDefault(f, f.locals[ref.slot], args, kind, ref.name);
@@ -249,6 +257,12 @@ void NameExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) con
     case NameRef::kConst:
       throw NamedError(vberr::kIllegalAssignment, ref.name);
     case NameRef::kMember: {
+      const ClassDef::Member& m = f.me->cls()->members[ref.member];
+      if (m.field >= 0 && !args) {
+        // A variable of the class is written straight into the object.
+        f.me->fields()[m.field] = Runtime::StoreValue(std::move(v), is_set);
+        return;
+      }
       ArgBuffer b;
       if (args) b.Fill(f, *args, false);
       b.Append(std::move(v));

@@ -179,11 +179,23 @@ Variant Apply(Op op, const Variant& a, const Variant& b, unsigned hints) {
 template <Op kOp>
 struct BinaryOpExpr final : BinaryExpr {
   Variant Eval(Frame& f) const override {
+    // `n - 1`, `i Mod 1000`, `t + v`: variables and literals need no operand bookkeeping.
+    if (l->tag == ExprTag::kLocal) {
+      if (r->tag == ExprTag::kLiteral)
+        return Values(f.locals[l->slot].Deref(), static_cast<const LiteralExpr*>(r.get())->value);
+      if (r->tag == ExprTag::kLocal)
+        return Values(f.locals[l->slot].Deref(), f.locals[r->slot].Deref());
+    }
     Operand a(l.get(), f);
     Operand b(r.get(), f);
+    return Values(*a, *b);
+  }
+
+ private:
+  Variant Values(const Variant& a, const Variant& b) const {
     int32_t x, y;
-    if (Whole(*a, x) && Whole(*b, y)) {
-      const bool i2 = (*a).type() == VarType::Integer && (*b).type() == VarType::Integer;
+    if (Whole(a, x) && Whole(b, y)) {
+      const bool i2 = a.type() == VarType::Integer && b.type() == VarType::Integer;
       const int64_t p = x, q = y;
       if constexpr (kOp == Op::Add) {
         return FitFor(p + q, i2);
@@ -199,7 +211,7 @@ struct BinaryOpExpr final : BinaryExpr {
             kOp, p < q ? CmpResult::Less : (p > q ? CmpResult::Greater : CmpResult::Equal)));
       }
     }
-    return Apply(kOp, *a, *b, hints);
+    return Apply(kOp, a, b, hints);
   }
 };
 

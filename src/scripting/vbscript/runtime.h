@@ -280,8 +280,12 @@ class Runtime {
     return p;
   }
   void PopSlots(Variant* p, int n, const SlotMark& mark) {
-    for (int i = 0; i < n; ++i)
-      if (!p[i].IsEmpty()) p[i] = Variant();
+    for (Variant *v = p, *e = p + n; v != e; ++v) {
+      if (!v->IsEmpty()) {
+        std::destroy_at(v);
+        std::construct_at(v);
+      }
+    }
     chunk_ = mark.chunk;
     top_ = mark.top;
     end_ = mark.end;
