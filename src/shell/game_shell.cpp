@@ -68,9 +68,12 @@ void GameShell::SaveScreenshot() {
   namespace fs = std::filesystem;
   const std::time_t now = std::time(nullptr);
   const std::tm local = *std::localtime(&now);
-  const fs::path folder = ScreenshotFolder(ProcessEnvironment);
+  // The picture shows the game only, not the notice of an earlier press.
+  notice_->Hide();
+  fs::path folder;
   std::string text;
   try {
+    folder = ScreenshotFolder(ProcessEnvironment);
     std::error_code ec;
     fs::create_directories(folder, ec);
     const fs::path file =

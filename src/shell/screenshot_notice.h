@@ -27,14 +27,13 @@ class ScreenshotNotice {
   // Shows `text` for kShowMs, at the bottom of the frame, or just above the game's banner
   // while that shows.
   void Show(const std::string& text);
+  void Hide();
   bool visible() const;
   std::string text() const;
 
   static constexpr int kShowMs = 3000;
 
  private:
-  void Hide();
-
   // The elements belong to the game window's form; they are reached only while it lives.
   std::weak_ptr<platform::Element> frame_;
   std::weak_ptr<platform::Element> game_banner_;

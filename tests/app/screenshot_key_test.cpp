@@ -141,8 +141,14 @@ TEST_F(ScreenshotKeyTest, TheUserDirsFileNamesThePicturesFolderAndRepeatedShotsK
   ASSERT_EQ(r.status, 0) << r.err;
   // Within one second the names would be equal: the later ones are numbered.
   const std::vector<std::string> saved = Files(home_ / "Bilder" / "scenewright");
-  EXPECT_EQ(saved.size(), 3u);
+  ASSERT_EQ(saved.size(), 3u);
   EXPECT_FALSE(fs::exists(home_ / "Pictures"));
+  // The notice of one press is not in the picture of the next.
+  for (const std::string& name : saved) {
+    const sw::platform::Picture shot =
+        sw::platform::DecodePictureFile(home_ / "Bilder" / "scenewright" / name);
+    EXPECT_EQ(shot.pixels().Pixel(320, 470), kRed) << name;
+  }
 }
 
 TEST_F(ScreenshotKeyTest, AFolderThatCannotBeMadeIsSaidAndTheGameGoesOn) {
