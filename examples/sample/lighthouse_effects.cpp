@@ -41,7 +41,7 @@ uint32_t Cove(int x, int y) {
   if (std::abs(x - 320) < 4 + depth / 12) return Rgb(250, 215, 120 + depth / 3);
   // Glints of the sky on the waves.
   const uint32_t h =
-      static_cast<uint32_t>((x / 9) * 73856093) ^ static_cast<uint32_t>((depth / 5) * 19349663);
+      static_cast<uint32_t>(x / 9) * 73856093u ^ static_cast<uint32_t>(depth / 5) * 19349663u;
   if (h % 7 == 0 && x % 9 < 5) return Rgb(170, 190, 210);
   // Wavy bands across the water, so that the ripples show.
   const int band = ((depth + static_cast<int>(4 * std::sin(x / 14.0))) / 6) % 2;
@@ -61,7 +61,7 @@ uint32_t CliffPath(int x, int y) {
 }
 
 uint32_t NightSky(int x, int y) {
-  const uint32_t h = static_cast<uint32_t>(x * 73856093) ^ static_cast<uint32_t>(y * 19349663);
+  const uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
   if (h % 397 == 0) return Rgb(255, 255, 230);  // a star
   return Rgb(5, 10, 30 + y / 12);
 }
