@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and playing need (Debian 12, as root).
+# With --fuzz, also clang and its libFuzzer runtime for scripts/fuzz.sh.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

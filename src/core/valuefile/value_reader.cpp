@@ -85,13 +85,7 @@ double Rounded(double value, double min, double max) {
 ValueReader::ValueReader(std::string bytes) : bytes_(std::move(bytes)) {}
 
 ValueReader ValueReader::FromFile(const std::filesystem::path& resolved) {
-  std::optional<std::string> bytes = ReadFileBytes(resolved);
-  if (!bytes) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(resolved, ec)) throw VbError(vberr::kPermissionDenied);
-    throw VbError(vberr::kFileNotFound);
-  }
-  return ValueReader(std::move(*bytes));
+  return ValueReader(ReadRegularFile(resolved, kMaxProjectFileBytes));
 }
 
 bool ValueReader::AtEnd() const {

@@ -18,8 +18,9 @@ class ValueReader {
   static constexpr std::string_view kSeparator = "----- SEPARATOR -----";
 
   explicit ValueReader(std::string bytes);
-  // Reads a whole file (a path already resolved). VbError 53 when it is missing,
-  // 70 when it cannot be read.
+  // Reads a whole file (a path already resolved) of at most kMaxProjectFileBytes. VbError
+  // 53 when it is missing, 70 when it cannot be read, 75 when it is no regular file (a
+  // folder, a device, a pipe), 7 when it is too large.
   static ValueReader FromFile(const std::filesystem::path& resolved);
 
   // True when no more value can be read (like EOF on the open file).

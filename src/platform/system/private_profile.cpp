@@ -10,7 +10,7 @@ std::string PrivateProfile::Read(std::string_view file, std::string_view section
   size_t end = default_value.find_last_not_of(' ');
   std::string fallback(end == default_value.npos ? std::string_view()
                                                  : default_value.substr(0, end + 1));
-  std::optional<std::string> bytes = ReadFileBytes(resolver_.Resolve(file));
+  std::optional<std::string> bytes = ReadFileBytes(resolver_.Resolve(file), kMaxIniFileBytes);
   if (!bytes) return fallback;
   return IniDocument(*bytes, resolver_.case_folder()).Get(section, key).value_or(fallback);
 }
@@ -18,7 +18,8 @@ std::string PrivateProfile::Read(std::string_view file, std::string_view section
 void PrivateProfile::Write(std::string_view file, std::string_view section, std::string_view key,
                            std::string_view value) {
   std::filesystem::path resolved = resolver_.Resolve(file);
-  IniDocument document(ReadFileBytes(resolved).value_or(std::string()), resolver_.case_folder());
+  IniDocument document(ReadFileBytes(resolved, kMaxIniFileBytes).value_or(std::string()),
+                       resolver_.case_folder());
   document.Set(section, key, value);
   WriteFileAtomically(resolved, document.bytes());
   resolver_.NoteWritten(resolved);
@@ -26,7 +27,7 @@ void PrivateProfile::Write(std::string_view file, std::string_view section, std:
 
 void PrivateProfile::Remove(std::string_view file, std::string_view section, std::string_view key) {
   std::filesystem::path resolved = resolver_.Resolve(file);
-  std::optional<std::string> bytes = ReadFileBytes(resolved);
+  std::optional<std::string> bytes = ReadFileBytes(resolved, kMaxIniFileBytes);
   if (!bytes) return;
   IniDocument document(*bytes, resolver_.case_folder());
   if (!document.Remove(section, key)) return;
@@ -36,7 +37,7 @@ void PrivateProfile::Remove(std::string_view file, std::string_view section, std
 
 std::vector<std::string> PrivateProfile::Keys(std::string_view file,
                                               std::string_view section) const {
-  std::optional<std::string> bytes = ReadFileBytes(resolver_.Resolve(file));
+  std::optional<std::string> bytes = ReadFileBytes(resolver_.Resolve(file), kMaxIniFileBytes);
   if (!bytes) return {};
   return IniDocument(*bytes, resolver_.case_folder()).Keys(section);
 }

@@ -44,6 +44,10 @@ Engine::Engine() : builtins_(std::make_unique<BuiltinTable>()) {
 
 Engine::~Engine() = default;
 
+void Engine::Stop() {
+  if (nesting_ > 0) rt_->StopNow();
+}
+
 void Engine::Reset() {
   if (nesting_ > 0)
     rt_->ResetWhileRunning();
