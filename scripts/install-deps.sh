@@ -9,9 +9,10 @@ packages=(
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev
   libfontconfig-dev fonts-liberation2 fonts-dejavu-core
   timgm6mb-soundfont
-  nlohmann-json3-dev libcli11-dev libpcre2-dev
+  nlohmann-json3-dev libcli11-dev libpcre2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils
+  appstream dpkg-dev man-db
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)

@@ -8,6 +8,7 @@
 #include "sample/lighthouse_interaction.h"
 #include "sample/lighthouse_sounds.h"
 #include "sample/lighthouse_inventory.h"
+#include "sample/lighthouse_video.h"
 
 namespace {
 
@@ -93,6 +94,7 @@ int main(int argc, char** argv) {
     sample::WriteLighthouseInteraction(game);
     sample::WriteLighthouseSounds(game);
     sample::WriteLighthouseInventory(game);
+    sample::WriteLighthouseVideo(game);
 
     game.WriteRaw("Frames/seaview.bmp", sw::MakeBmp(kWidth / 2, kHeight / 2, [](int x, int y) {
                     return SeaView(x * 2, y * 2);
@@ -124,7 +126,7 @@ int main(int argc, char** argv) {
     sea.FrameBackground = "seaview.bmp";
     sea.TimerEnabled = true;
     sea.TimerDelay = sw::Variant(std::string("4"));
-    sea.TimerTarget = "Tower";
+    sea.TimerTarget = "Storm";  // the storm's cut scene
     // The lamp's object timer is made once and set from the lamp's state at each visit.
     sea.ScriptEnabled = true;
     sea.ScriptText =

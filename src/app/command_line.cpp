@@ -21,6 +21,10 @@ constexpr const char* kHelpFooter = R"(Exit status:
   2  bad arguments, an unusable game folder, or no display (without --headless)
   3  an automation command could not be carried out
 
+With --check, the exit status is 0 when the game folder is sound (warnings
+allowed) and 1 when something in it is wrong; each finding is one line
+FILE:LINE: error|warning: message on standard output.
+
 Keys in a game:
   Esc, right-click   show or hide the menu bar
   Ctrl+S / Ctrl+L    save / load a game
@@ -36,6 +40,7 @@ std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::os
                                                   std::ostream& err) {
   PlayerOptions options;
   std::string project;
+  std::string check;
   CLI::App cli{"Plays a Scenewright adventure game.", "scenewright"};
   cli.footer(kHelpFooter);
   cli.set_version_flag("--version", std::string("scenewright ") + SW_VERSION);
@@ -58,6 +63,9 @@ std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::os
                  "factor, the rest smoothed; default), smooth or pixel")
       ->check(CLI::IsMember({"sharp", "smooth", "pixel"}))
       ->type_name("MODE");
+  cli.add_option("--check", check,
+                 "check the game in DIR without playing it: print what is wrong, one line each")
+      ->type_name("DIR");
   try {
     cli.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -78,6 +86,15 @@ std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::os
   if (!options.script.empty() && options.script != "-" && !std::ifstream(options.script)) {
     err << "scenewright: cannot read script '" << options.script << "'\n";
     return kUsageExit;
+  }
+  if (!check.empty()) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(check, ec)) {
+      err << "scenewright: game folder '" << check << "' is not a directory\n";
+      return kUsageExit;
+    }
+    options.check_dir = check;
+    return options;
   }
   options.project_named = !project.empty();
   options.project_dir =

@@ -23,6 +23,8 @@ struct PlayerOptions {
   std::string codepage = "WINDOWS-1252";
   // How the window enlarges the game's picture: "sharp", "smooth" or "pixel".
   std::string scale = "sharp";
+  // --check: the game folder to check instead of playing ("" = play).
+  std::filesystem::path check_dir;
 };
 
 // Parses the command line. Returns the options, or the exit status to end with at once

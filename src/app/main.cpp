@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/check_command.h"
 #include "app/command_line.h"
 #include "app/player.h"
 #include "automation/script.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
   auto parsed = sw::app::ParseCommandLine(argc, argv, std::cout, std::cerr);
   if (auto* exit_code = std::get_if<int>(&parsed)) return *exit_code;
   const sw::app::PlayerOptions& options = std::get<sw::app::PlayerOptions>(parsed);
+  if (!options.check_dir.empty()) return sw::app::RunCheck(options, std::cout, std::cerr);
 
   std::optional<std::vector<Command>> script;
   if (!options.script.empty()) {

@@ -1,12 +1,15 @@
 #include "app/player.h"
 
 #include "core/game/subsystems.h"
+#include "discs/multi_cd.h"
+#include "discs/services.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
 #include "inventory/inventory.h"
 #include "inventory/services.h"
 #include "media/game_sound.h"
 #include "media/install.h"
+#include "platform/audio_mixer.h"
 #include "platform/screen_size.h"
 #include "platform/system/file_io.h"
 #include "platform/system/user_dirs.h"
@@ -16,6 +19,7 @@
 #include "shell/player_shell.h"
 #include "variables/variable_service.h"
 #include "variables/variables_viewer.h"
+#include "video/install.h"
 
 namespace sw::app {
 
@@ -32,8 +36,11 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   sub.clicks = std::make_unique<ClickPositionServiceImpl>(interaction);
   sub.texts = std::make_unique<TextServiceImpl>(interaction);
   sub.messages = std::make_unique<MessageServiceImpl>(interaction);
-  sub.sound = media::CreateSound(runtime);
-  sub.video = std::make_unique<VideoService>();
+  auto sound = media::CreateSound(runtime);
+  // Video sound plays through the same mixer as the sound channels.
+  auto mixer = std::static_pointer_cast<platform::AudioMixer>(sound->backend);
+  sub.sound = std::move(sound);
+  video::InstallVideo(runtime, [mixer] { return mixer->OpenStream(); });
   sub.transitions = std::make_unique<TransitionService>();
   sub.water = std::make_unique<RipplingWaterService>();
   sub.timedEvents = std::make_unique<TimedEvents>(runtime);
@@ -42,6 +49,7 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   sub.savedGames = std::make_unique<SavedGamesService>();
   sub.animations = std::make_unique<AnimationService>();
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
+  sub.discs = std::make_unique<DiscServiceImpl>(std::make_shared<MultiCD>(runtime));
   // sub.shell and sub.welcome are the player shell's own windows, installed with it.
   return interaction;
 }

@@ -87,6 +87,8 @@ struct AudioMixer::Impl {
   // The player whose MIDI file has the one music stream.
   const MixerPlayer* musicOwner = nullptr;
   std::array<std::unique_ptr<MixerPlayer>, kPlayers> players;
+  // Stream channels in use; they follow the players' channels.
+  std::array<bool, kStreams> streamUsed{};
 
   // Timing of the mixing callback (diagnostics).
   std::atomic<Clock::rep> mixStart{0};
@@ -243,7 +245,7 @@ AudioMixer::AudioMixer(AudioMixerOptions options)
   int channels = 0;
   Mix_QuerySpec(&rate, &format, &channels);
   impl_->format = PcmFormat{rate, channels};
-  Mix_AllocateChannels(kPlayers);
+  Mix_AllocateChannels(kPlayers + kStreams);
   Mix_ReserveChannels(kPlayers);
   impl_->open = true;
   if (const char* fonts = Mix_GetSoundFonts()) impl_->systemSoundFont = fonts;
@@ -279,6 +281,19 @@ void AudioMixer::SetSoundFont(const std::filesystem::path& file) {
   const std::string name = file.empty() ? impl_->systemSoundFont : file.string();
   if (name.find(';') != std::string::npos) return;
   Mix_SetSoundFonts(name.empty() ? nullptr : name.c_str());
+}
+
+std::unique_ptr<AudioStream> AudioMixer::OpenStream() {
+  if (!impl_->open) return nullptr;
+  for (int i = 0; i < kStreams; ++i) {
+    if (impl_->streamUsed[static_cast<std::size_t>(i)]) continue;
+    impl_->streamUsed[static_cast<std::size_t>(i)] = true;
+    Impl* impl = impl_.get();
+    return PlayStreamOnChannel(kPlayers + i, impl_->format, [impl, i] {
+      impl->streamUsed[static_cast<std::size_t>(i)] = false;
+    });
+  }
+  return nullptr;
 }
 
 std::size_t AudioMixer::cached_sounds() const {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/audio_player.h"
+#include "platform/audio_stream.h"
 
 namespace sw::platform {
 
@@ -32,6 +33,8 @@ class MixerPlayer;
 class AudioMixer {
  public:
   static constexpr int kPlayers = 7;
+  // Streams that can play at once besides the players (the sounds of videos).
+  static constexpr int kStreams = 4;
 
   // Opens the audio device; when that fails the players take files and stay silent, and one
   // line on standard error says why.
@@ -46,6 +49,10 @@ class AudioMixer {
 
   // The soundfont MIDI files play with; "" goes back to the system's General MIDI one.
   void SetSoundFont(const std::filesystem::path& file);
+  // A stream on a channel of its own, mixed with the players; nullptr when the device is not
+  // open or every stream channel is taken. The mixer must outlive the stream.
+  std::unique_ptr<AudioStream> OpenStream();
+
   // Number of decoded sounds kept, and their bytes.
   std::size_t cached_sounds() const;
   std::size_t cached_bytes() const;

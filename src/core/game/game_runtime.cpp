@@ -69,12 +69,13 @@ void GameRuntime::DeleteFileIfExists(const std::string& path) {
 
 std::string GameRuntime::ResolveMediaPath(const std::string& path) {
   if (!SafeDir(path).empty()) return path;
+  std::string result = path;
   if (path.size() >= 5) {
     const std::string twin = AlternateExtension(path);
     if (!SafeDir(twin).empty()) return twin;
-    // The project's CDs are asked here once multi-disc projects are supported.
+    result = subsystems_.discs->ResolveFromCD(path);
+    if (!SafeDir(result).empty()) return result;
   }
-  const std::string& result = path;  // known to be missing since the first lookup
   if (!StopRequested) {
     platform::MessageStyle style;
     style.icon = platform::MessageIcon::kWarning;
@@ -136,7 +137,7 @@ void GameRuntime::RunAndWait(const std::string& command, bool detailed) {
 AllowedRoots GameRuntime::FileRoots() const {
   AllowedRoots roots;
   roots.game_folder = folders.ProjectFolder;
-  roots.disc_roots = DiscRoots;
+  if (subsystems_.discs) roots.disc_roots = subsystems_.discs->DiscRoots();
   roots.user_data = UserDataDir();
   return roots;
 }

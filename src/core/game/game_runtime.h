@@ -97,8 +97,8 @@ class GameRuntime {
   std::string ForDisplay(const std::string& text) const;
 
   // --- Shared file routines ----------------------------------------------------------------
-  // Finds a picture, sound or video file: the path itself, its numbered twin, or the path
-  // with a warning that it is missing.
+  // Finds a picture, sound or video file: the path itself, its numbered twin, the file on
+  // the game's discs, or the path with a warning that it is missing.
   std::string ResolveMediaPath(const std::string& path);
   // The directory lookup: the file's name when it exists, else "" (never fails).
   std::string SafeDir(const std::string& path) const;
@@ -116,9 +116,7 @@ class GameRuntime {
   // start programs; `program` is named in the question.
   bool MayRunPrograms(const std::string& program);
   // --- Where scripts may read and write -------------------------------------------------
-  // The root folders of the game's other discs, as the game names them.
-  std::vector<std::string> DiscRoots;
-  // The game folder, the disc roots and the per-user data folder.
+  // The game folder, the disc roots (of the disc service) and the per-user data folder.
   AllowedRoots FileRoots() const;
   // The file on disk a script-given name stands for (relative names lie in the project
   // folder); VbError 70 "Permission denied" when it lies outside the allowed roots.

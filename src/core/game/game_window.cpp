@@ -256,6 +256,7 @@ void GameWindow::StopAllActivity() {
   TimerMessageBox.SetEnabled(false);
   sub.timedEvents->PauseTimedEvents();
   sub.video->Stop();
+  sub.video->Close();
   sub.sound->ResetSoundChannels();
   // No file stays open between events, so there is nothing to close here.
 }

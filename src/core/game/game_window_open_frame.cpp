@@ -120,10 +120,14 @@ void GameWindow::WaitForVideoEnd() {
     const std::string status = rt.VideoStatus();
     return !(status == "stopped" || status.empty());
   };
-  while (videoRunning() && !rt.StopMovie && !rt.platform().events().quit_requested()) {
-    rt.platform().DoEvents();
+  platform::Platform& platform = rt.platform();
+  while (videoRunning() && !rt.StopMovie && !platform.events().quit_requested()) {
+    bool activity = platform.events().DoEvents();
     sub.shell->HideMenus();
-    rt.platform().DoEvents();
+    activity |= platform.events().DoEvents();
+    // On the real clock a pass without input or timers waits briefly for the next one
+    // rather than spinning a core while the video plays.
+    if (!activity && !platform.clock().is_virtual()) platform.display().Wait(1);
   }
   sub.pointers->SetScreenPointerDefault();
   rt.StopMovie = false;

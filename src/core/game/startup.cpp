@@ -65,8 +65,8 @@ bool Startup::InitializeProject() {
       return false;
     }
   }
-  steps.Run([&] { LoadProjectInfo(); });  // 9
-  // 10: projects spread over several discs are looked up here once supported.
+  steps.Run([&] { LoadProjectInfo(); });                     // 9
+  steps.Run([&] { rt.subsystems().discs->LoadCDIndex(); });  // 10
   return true;
 }
 

@@ -1,8 +1,9 @@
 // The services other subsystems give the runtime core: hotspots, texts, messages, sound,
-// video, transitions, rippling water, timed events, scripts, inventory, pointers and the
-// window shell. Frame opening and the reset call them at their fixed steps. Each subsystem replaces
-// its entry in GameSubsystems with its own implementation; until then the base classes below
-// do nothing, which is how a game without that feature behaves.
+// video, transitions, rippling water, timed events, scripts, inventory, pointers, the
+// window shell and the discs of a game shipped on several. Frame opening and the reset call them at
+// their fixed steps. Each subsystem replaces its entry in GameSubsystems with its own
+// implementation; until then the base classes below do nothing, which is how a game without that
+// feature behaves.
 #pragma once
 
 #include <cstdint>
@@ -116,7 +117,10 @@ struct SoundService {
 
 struct VideoService {
   virtual ~VideoService() = default;
+  // Stops and closes the video now playing (its alias stays the current one).
   virtual void Stop() {}
+  // Closes the current device and forgets its alias.
+  virtual void Close() {}
   // "playing", "stopped" or "" (no video open).
   virtual std::string Status() { return ""; }
   // Plays in the frame picture (inCutSceneArea false) or the cut-scene area; with `placed`,
@@ -286,6 +290,20 @@ struct WelcomeService {
   virtual bool IsSmallFonts() { return true; }
 };
 
+// A game shipped on several discs: the index of the files that lie on the discs, and the
+// lookup that finds a file there, asking for the right disc when it is missing.
+struct DiscService {
+  virtual ~DiscService() = default;
+  // Reads the disc index at start-up (nothing for a game on one disc).
+  virtual void LoadCDIndex() {}
+  // The path under which a file missing from the game folder can be read; the path itself
+  // for a game on one disc.
+  virtual std::string ResolveFromCD(const std::string& path) { return path; }
+  // The folders besides the game folder that the game reads files from: the disc root in
+  // use (none for a game on one disc).
+  virtual std::vector<std::string> DiscRoots() { return {}; }
+};
+
 struct GameSubsystems {
   std::unique_ptr<HotspotService> hotspots = std::make_unique<HotspotService>();
   std::unique_ptr<VariableService> variables = std::make_unique<VariableService>();
@@ -304,6 +322,7 @@ struct GameSubsystems {
   std::unique_ptr<PointerService> pointers = std::make_unique<PointerService>();
   std::unique_ptr<ShellService> shell = std::make_unique<ShellService>();
   std::unique_ptr<WelcomeService> welcome = std::make_unique<WelcomeService>();
+  std::unique_ptr<DiscService> discs = std::make_unique<DiscService>();
 };
 
 }  // namespace sw

@@ -116,6 +116,26 @@ ValueReader::Field ValueReader::FieldAt(size_t& pos) const {
   return field;
 }
 
+int ValueReader::NextLine() const {
+  std::string_view bytes(bytes_);
+  size_t start = pos_;
+  while (start < bytes.size() && IsBlank(bytes[start])) ++start;
+  if (start < counted_to_) {
+    counted_to_ = 0;
+    lines_before_ = 0;
+  }
+  for (size_t i = counted_to_; i < start; ++i) {
+    // CR LF, LF and CR each end one line.
+    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
+      ++lines_before_;
+    }
+  }
+  counted_to_ = start;
+  // At the end, a final line end does not open another line.
+  if (start == bytes.size() && start > 0 && IsLineEnd(bytes[start - 1])) return lines_before_;
+  return lines_before_ + 1;
+}
+
 bool ValueReader::IsSeparatorNext() const {
   if (AtEnd()) return true;
   size_t pos = pos_;

@@ -47,6 +47,10 @@ class ValueReader {
   // Reads one value of any type and throws it away.
   void Skip();
 
+  // The 1-based line on which the next value starts (the last line at the end), so that a
+  // report can point at the value about to be read.
+  int NextLine() const;
+
  private:
   struct Field {
     std::string_view text;
@@ -59,6 +63,9 @@ class ValueReader {
 
   std::string bytes_;
   size_t pos_ = 0;
+  // NextLine counts line ends from where it last stopped.
+  mutable size_t counted_to_ = 0;
+  mutable int lines_before_ = 0;
 };
 
 }  // namespace sw

@@ -174,6 +174,24 @@ TEST(ValueReader, VariantsKeepTheStoredType) {
   EXPECT_TRUE(r.AtEnd());
 }
 
+TEST(ValueReader, NextLineFollowsEveryKindOfLineEnd) {
+  ValueReader r("1,2\r\n\"two\r\nlines\"\n\n  4\r5\r\n");
+  EXPECT_EQ(r.NextLine(), 1);
+  r.Skip();
+  EXPECT_EQ(r.NextLine(), 1);
+  r.Skip();
+  EXPECT_EQ(r.NextLine(), 2);  // a quoted value starts where its quote is
+  r.Skip();
+  EXPECT_EQ(r.NextLine(), 4);  // the empty line is a value of its own
+  r.Skip();
+  EXPECT_EQ(r.NextLine(), 5);
+  EXPECT_EQ(r.ReadInteger(), 4);
+  EXPECT_EQ(r.NextLine(), 6);  // a lone CR ends a line too
+  EXPECT_EQ(r.ReadInteger(), 5);
+  EXPECT_TRUE(r.AtEnd());
+  EXPECT_EQ(r.NextLine(), 6);
+}
+
 TEST(ValueReader, FromFileReadsBytesAndReportsAMissingFile) {
   auto dir = std::filesystem::temp_directory_path() /
              ("sw-valuefile-reader-test-" + std::to_string(std::random_device()()));
