@@ -45,7 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           break;
       }
     } catch (const std::exception&) {
-      reader.Skip();  // a value of the wrong type: the next one
+      try {
+        reader.Skip();  // a value of the wrong type: on to the next one
+      } catch (const std::exception&) {
+        break;  // nothing left to skip
+      }
     }
   }
   return 0;
