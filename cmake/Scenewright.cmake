@@ -3,7 +3,8 @@
 add_compile_options(-Wall -Wextra)
 if(SW_FUZZ)
   # Every library is instrumented for libFuzzer's coverage; the fuzz programs link it.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
 if(SW_SANITIZE)

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config git
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev
-  libfontconfig-dev fonts-liberation2 fonts-dejavu-core
+  libfontconfig-dev fonts-liberation2 fonts-dejavu-core fonts-ipafont-gothic
   timgm6mb-soundfont
   nlohmann-json3-dev libcli11-dev libpcre2-dev libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev

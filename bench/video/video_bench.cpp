@@ -28,15 +28,15 @@ std::filesystem::path BenchVideo(int seconds) {
   const auto file = std::filesystem::temp_directory_path() /
                     ("scenewright-bench-" + std::to_string(seconds) + "s.avi");
   if (std::filesystem::exists(file)) return file;
-  platform::VideoFileSpec spec;
-  spec.width = kWidth;
-  spec.height = kHeight;
-  spec.fps = kFps;
-  spec.frames = kPictures;
-  spec.loops = seconds * kFps / kPictures;
-  spec.codec = platform::VideoCodec::kCinepak;
+  platform::VideoFileContent content;
+  content.width = kWidth;
+  content.height = kHeight;
+  content.fps = kFps;
+  content.frames = kPictures;
+  content.loops = seconds * kFps / kPictures;
+  content.codec = platform::VideoCodec::kCinepak;
   // A moving scene with detail everywhere, so every picture has work for the decoder.
-  spec.draw = [](int index, platform::Pixmap& p) {
+  content.draw = [](int index, platform::Pixmap& p) {
     for (int y = 0; y < p.height(); ++y) {
       for (int x = 0; x < p.width(); ++x) {
         const int r = (x + index * 8) & 0xFF;
@@ -46,7 +46,7 @@ std::filesystem::path BenchVideo(int seconds) {
       }
     }
   };
-  platform::EncodeVideoFile(file, spec);
+  platform::EncodeVideoFile(file, content);
   return file;
 }
 

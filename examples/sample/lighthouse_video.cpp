@@ -88,8 +88,7 @@ std::vector<int16_t> StormSound() {
 }
 
 void WriteLighthouseVideo(const sw::ProjectWriter& game) {
-  // Storm: a dark frame; the cut scene plays in the middle, then the boat is back at the
-  // harbour.
+  // Storm: a dark frame; the cut scene plays in the middle, then the view opens on the sea.
   sw::FrameFile storm;
   storm.FrameKind = 0;
   storm.FrameBackground = std::to_string(20 + 256 * 20 + 65536 * 30);
@@ -100,7 +99,7 @@ void WriteLighthouseVideo(const sw::ProjectWriter& game) {
   storm.Video.Height = kStormHeight * 3 / 2;
   storm.TimerEnabled = true;
   storm.TimerDelay = sw::Variant(std::string("1"));
-  storm.TimerTarget = "Harbour";
+  storm.TimerTarget = "Sea";
   game.WriteFrame("Storm", storm);
   sw::TextSpec caption;
   caption.Caption = "A storm rises. Click to go on.";

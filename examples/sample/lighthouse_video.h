@@ -21,7 +21,7 @@ uint32_t StormPixel(int index, int x, int y);
 // The storm's sound for the whole cut scene: rain, and thunder after each flash.
 std::vector<int16_t> StormSound();
 
-// The "Storm" frame, which plays the cut scene and then goes back to "Harbour".
+// The "Storm" frame, which plays the cut scene and then opens "Sea".
 void WriteLighthouseVideo(const sw::ProjectWriter& game);
 
 }  // namespace sample

@@ -5,9 +5,10 @@
 #include <string>
 
 #include "authoring/project_writer.h"
+#include "sample/lighthouse_effects.h"
 #include "sample/lighthouse_interaction.h"
-#include "sample/lighthouse_sounds.h"
 #include "sample/lighthouse_inventory.h"
+#include "sample/lighthouse_sounds.h"
 #include "sample/lighthouse_video.h"
 
 namespace {
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
     sample::WriteLighthouseInteraction(game);
     sample::WriteLighthouseSounds(game);
     sample::WriteLighthouseInventory(game);
+    sample::WriteLighthouseEffects(game);
     sample::WriteLighthouseVideo(game);
 
     game.WriteRaw("Frames/seaview.bmp", sw::MakeBmp(kWidth / 2, kHeight / 2, [](int x, int y) {
@@ -107,7 +109,7 @@ int main(int argc, char** argv) {
     harbour.FrameBackground = std::to_string(40 + 256 * 70 + 65536 * 110);
     harbour.TimerEnabled = true;
     harbour.TimerDelay = sw::Variant(std::string("3"));
-    harbour.TimerTarget = "Sea";
+    harbour.TimerTarget = "Storm";  // the storm's cut scene, then the sea
     // The frame's script counts the visits, shows them, and has the tide come in after two
     // seconds (a timed event).
     harbour.ScriptEnabled = true;
@@ -126,7 +128,7 @@ int main(int argc, char** argv) {
     sea.FrameBackground = "seaview.bmp";
     sea.TimerEnabled = true;
     sea.TimerDelay = sw::Variant(std::string("4"));
-    sea.TimerTarget = "Storm";  // the storm's cut scene
+    sea.TimerTarget = "Tower";
     // The lamp's object timer is made once and set from the lamp's state at each visit.
     sea.ScriptEnabled = true;
     sea.ScriptText =
@@ -139,14 +141,14 @@ int main(int argc, char** argv) {
     ChannelOne(sea, "wind.wav", 8, 2000);
     game.WriteFrame("Sea", sea);
 
-    // Tower: a stone tile repeated over the frame; goes back where it came from.
+    // Tower: a stone tile repeated over the frame; after a while it fades into the cove.
     sw::FrameFile tower;
     tower.FrameKind = 1;
     tower.FrameBackground = "stone.bmp";
     tower.FrameTiled = true;
     tower.TimerEnabled = true;
     tower.TimerDelay = sw::Variant(std::string("2.5"));
-    tower.TimerTarget = "[last visited frame]";
+    sample::LeadToTheCove(tower);
     // Inside, the wind dies away.
     ChannelOne(tower, "", 0, 1000);
     game.WriteFrame("Tower", tower);

@@ -12,22 +12,22 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    sw::platform::VideoFileSpec spec;
-    spec.width = sample::kStormWidth;
-    spec.height = sample::kStormHeight;
-    spec.fps = sample::kStormFps;
-    spec.frames = sample::kStormPictures;
-    spec.codec = sw::platform::VideoCodec::kCinepak;
-    spec.draw = [](int index, sw::platform::Pixmap& picture) {
+    sw::platform::VideoFileContent content;
+    content.width = sample::kStormWidth;
+    content.height = sample::kStormHeight;
+    content.fps = sample::kStormFps;
+    content.frames = sample::kStormPictures;
+    content.codec = sw::platform::VideoCodec::kCinepak;
+    content.draw = [](int index, sw::platform::Pixmap& picture) {
       for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
           picture.SetPixel(x, y, 0xFF000000u | sample::StormPixel(index, x, y));
         }
       }
     };
-    spec.audio = sample::StormSound();
-    spec.audio_rate = sample::kStormRate;
-    sw::platform::EncodeVideoFile(argv[1], spec);
+    content.audio = sample::StormSound();
+    content.audio_rate = sample::kStormRate;
+    sw::platform::EncodeVideoFile(argv[1], content);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make-sample-video: %s\n", e.what());
     return 1;

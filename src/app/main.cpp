@@ -8,6 +8,7 @@
 
 #include "app/check_command.h"
 #include "app/command_line.h"
+#include "app/launcher_session.h"
 #include "app/player.h"
 #include "automation/script.h"
 #include "automation/script_runner.h"
@@ -85,6 +86,21 @@ int main(int argc, char** argv) {
   }
 
   int status = 0;
+  if (sw::app::WantsLibrary(options)) {
+    try {
+      status = sw::app::RunLibrarySession(*platform, options, runner.get());
+    } catch (const std::invalid_argument&) {
+      std::cerr << "scenewright: unknown code page '" << options.codepage
+                << "' ('iconv -l' lists the names)\n";
+      status = sw::app::kUsageExit;
+    } catch (const std::exception& e) {
+      std::cerr << "scenewright: " << e.what() << '\n';
+      status = 1;
+    }
+    WriteDump(*platform, options.dump);
+    platform->events().SetInputSource(nullptr);
+    return status;
+  }
   {
     std::unique_ptr<sw::app::Player> player;
     try {

@@ -3,6 +3,7 @@
 #include "core/game/subsystems.h"
 #include "discs/multi_cd.h"
 #include "discs/services.h"
+#include "effects/install.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
 #include "inventory/inventory.h"
@@ -13,6 +14,7 @@
 #include "platform/screen_size.h"
 #include "platform/system/file_io.h"
 #include "platform/system/user_dirs.h"
+#include "savegames/saved_games.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
 #include "scripting/host/timed_events.h"
@@ -27,7 +29,8 @@ namespace {
 
 // Fills every service slot of the runtime. A slot given its base class is a subsystem not
 // built yet: the game behaves as one without that feature.
-std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
+std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime,
+                                             const std::shared_ptr<SavedGames>& savedGames) {
   auto variables = std::make_shared<VariableStore>(runtime);
   auto interaction = std::make_shared<Interaction>(runtime, variables);
   GameSubsystems& sub = runtime.subsystems();
@@ -41,13 +44,10 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime) {
   auto mixer = std::static_pointer_cast<platform::AudioMixer>(sound->backend);
   sub.sound = std::move(sound);
   video::InstallVideo(runtime, [mixer] { return mixer->OpenStream(); });
-  sub.transitions = std::make_unique<TransitionService>();
-  sub.water = std::make_unique<RipplingWaterService>();
   sub.timedEvents = std::make_unique<TimedEvents>(runtime);
   sub.scripts = std::make_unique<GameScriptHost>(runtime);
   sub.inventory = std::make_unique<InventoryServiceImpl>(std::make_shared<Inventory>(runtime));
-  sub.savedGames = std::make_unique<SavedGamesService>();
-  sub.animations = std::make_unique<AnimationService>();
+  sub.savedGames = std::make_unique<SavedGamesServiceImpl>(savedGames);
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
   sub.discs = std::make_unique<DiscServiceImpl>(std::make_shared<MultiCD>(runtime));
   // sub.shell and sub.welcome are the player shell's own windows, installed with it.
@@ -78,7 +78,7 @@ Player::Player(platform::Platform& platform, const PlayerOptions& options)
     : platform_(platform),
       options_(options),
       files_(options.codepage),
-      settings_(UserSettings::DefaultFile(), options.codepage) {}
+      settings_(UserSettings::DefaultFile()) {}
 
 Player::~Player() = default;
 
@@ -101,13 +101,18 @@ int Player::Start(std::string& reason) {
   shell_ = std::make_unique<shell::PlayerShell>(platform_, files_, settings_,
                                                 options_.project_dir.string(), shellOptions);
   GameRuntime& runtime = shell_->runtime();
-  interaction_ = InstallServices(runtime);
+  savedGames_ = std::make_shared<SavedGames>(runtime);
+  interaction_ = InstallServices(runtime, savedGames_);
+  effects_ = effects::InstallEffects(runtime);
   shell::ShellHooks& hooks = shell_->hooks();
+  hooks.save_game = [this] { savedGames_->MenuSaveGame(); };
+  hooks.load_game = [this] { savedGames_->LoadCommand(); };
   hooks.execute_vbscript = [&runtime] { ExecuteVBScriptCommand(runtime); };
   hooks.view_variables = [this, &runtime] {
     ViewVariablesStatus(runtime, interaction_->variables());
   };
   hooks.edit_procedures = [&runtime] { EditProceduresCommand(runtime); };
+  hooks.toggle_effects = [this] { effects_->EnableOrDisableEffects(); };
   platform_.display().SetTitle("Scenewright");
   return shell_->Start() ? -1 : 0;
 }

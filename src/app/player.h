@@ -13,6 +13,11 @@
 
 namespace sw {
 class Interaction;
+class SavedGames;
+}  // namespace sw
+
+namespace sw::effects {
+class Effects;
 }
 
 namespace sw::shell {
@@ -39,6 +44,8 @@ class Player {
   UserSettings settings_;
   std::unique_ptr<shell::PlayerShell> shell_;
   std::shared_ptr<Interaction> interaction_;
+  std::shared_ptr<effects::Effects> effects_;
+  std::shared_ptr<SavedGames> savedGames_;
 };
 
 }  // namespace sw::app

@@ -15,7 +15,7 @@ using platform::kTwipsPerPixel;
 
 void Save(const ProjectWriter& project, const std::string& frame, const std::string& extension,
           const ValueWriter& w) {
-  project.WriteRaw("FramesData/" + frame + extension, w.bytes());
+  project.WriteText("FramesData/" + frame + extension, w.bytes());
 }
 
 void Separator(ValueWriter& w) {
@@ -155,7 +155,7 @@ void WriteFrameChannels(const ProjectWriter& project, const std::string& frame,
                         const std::vector<OldChannelSpec>& channels) {
   ValueWriter w;
   OldSoundBlock(w, channels);
-  project.WriteRaw("Frames/" + frame + ".chn", w.bytes());
+  project.WriteText("Frames/" + frame + ".chn", w.bytes());
 }
 
 void WriteTexts(const ProjectWriter& project, const std::string& frame,

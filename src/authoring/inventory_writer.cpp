@@ -16,7 +16,7 @@ Variant Flag(bool on) {
 void WriteItem(const ProjectWriter& project, const std::string& name, const std::string& iconFile) {
   ValueWriter w;
   WriteItemRecord(w, ItemRecord{iconFile});
-  project.WriteRaw("Areas/" + name + ".obj", w.bytes());
+  project.WriteText("Areas/" + name + ".obj", w.bytes());
 }
 
 void WritePickUps(const ProjectWriter& project, const std::string& frame,
@@ -29,7 +29,7 @@ void WritePickUps(const ProjectWriter& project, const std::string& frame,
     r.PickedItemName = pickUp.Item;
     WritePickUpRecord(w, r);
   }
-  project.WriteRaw("FramesData/" + frame + ".fm4", w.bytes());
+  project.WriteText("FramesData/" + frame + ".fm4", w.bytes());
 }
 
 void WriteCombination(const ProjectWriter& project, const std::string& dragged,
@@ -43,7 +43,7 @@ void WriteCombination(const ProjectWriter& project, const std::string& dragged,
   r.ScriptText = c.ScriptText;
   ValueWriter w;
   WriteCombinationRecord(w, r, c.EndAfterResult ? 4 : 9);
-  project.WriteRaw("Areas/" + dragged + "_on_" + target + ".drg", w.bytes());
+  project.WriteText("Areas/" + dragged + "_on_" + target + ".drg", w.bytes());
 }
 
 }  // namespace sw

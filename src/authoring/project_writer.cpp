@@ -13,7 +13,8 @@ namespace sw {
 
 namespace fs = std::filesystem;
 
-ProjectWriter::ProjectWriter(fs::path root) : root_(std::move(root)) {
+ProjectWriter::ProjectWriter(fs::path root, std::string_view codePage)
+    : root_(std::move(root)), codec_(codePage) {
   for (const char* sub : {"Config", "Frames", "FramesData", "Areas", "Icons", "Inventory"}) {
     fs::create_directories(root_ / sub);
   }
@@ -27,10 +28,14 @@ void ProjectWriter::WriteRaw(const std::string& relativePath, const std::string&
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+void ProjectWriter::WriteText(const std::string& relativePath, const std::string& utf8) const {
+  WriteRaw(relativePath, codec_.FromUtf8(utf8));
+}
+
 void ProjectWriter::WriteGeneral(const ProjectInfo& info, int lastField) const {
   ValueWriter w;
   WriteProjectInfo(w, info, lastField);
-  w.SaveTo(root_ / "Config" / "General");
+  w.SaveTo(root_ / "Config" / "General", codec_);
 }
 
 void ProjectWriter::WriteTexts(int mode, const std::vector<std::string>& custom) const {
@@ -42,18 +47,19 @@ void ProjectWriter::WriteTexts(int mode, const std::vector<std::string>& custom)
     w.Integer(static_cast<int16_t>(custom.size())).EndLine();
     for (const auto& text : custom) w.String(text).EndLine();
   }
-  w.SaveTo(root_ / "Config" / "Texts");
+  w.SaveTo(root_ / "Config" / "Texts", codec_);
 }
 
 void ProjectWriter::WriteMoreSetting(const std::string& section, const std::string& key,
                                      const std::string& value) const {
-  PathResolver resolver;
+  PathResolver resolver(codec_.code_page());
   PrivateProfile(resolver).Write((root_ / "Config" / "More").string(), section, key, value);
 }
 
 void ProjectWriter::WriteProcedures(const std::string& source, bool scrambled,
                                     const std::string& settingsSection) const {
-  const int16_t sum = ProjectNameSum(settingsSection);
+  // The scrambling works on the code page's bytes.
+  const int16_t sum = ProjectNameSum(codec_.FromUtf8(settingsSection));
   std::string bytes = "Procedures\r\nwritten by the Scenewright authoring library\r\n\r\n";
   size_t start = 0;
   while (true) {
@@ -61,6 +67,7 @@ void ProjectWriter::WriteProcedures(const std::string& source, bool scrambled,
     std::string line =
         source.substr(start, end == std::string::npos ? std::string::npos : end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    line = codec_.FromUtf8(line);
     bytes += scrambled ? ScrambleLine(line, sum) : line;
     if (end == std::string::npos) break;
     bytes += "\r\n";
@@ -79,14 +86,14 @@ void ProjectWriter::WriteVariables(const std::vector<std::string>& integers,
     w.String("***").EndLine();
     for (const auto& name : variants) w.String(name).EndLine();
   }
-  w.SaveTo(root_ / "Config" / "Variables");
+  w.SaveTo(root_ / "Config" / "Variables", codec_);
 }
 
 void ProjectWriter::WriteFrame(const std::string& name, const FrameFile& frame,
                                int lastField) const {
   ValueWriter w;
   WriteFrameFile(w, frame, lastField);
-  w.SaveTo(root_ / "Frames" / (name + ".fme"));
+  w.SaveTo(root_ / "Frames" / (name + ".fme"), codec_);
 }
 
 std::string MakeBmp(int width, int height, const std::function<uint32_t(int, int)>& pixel) {

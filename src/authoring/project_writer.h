@@ -12,15 +12,19 @@
 
 #include "core/frames/frame_file.h"
 #include "core/project/project_info.h"
+#include "platform/system/text_codec.h"
 
 namespace sw {
 
 class ProjectWriter {
  public:
-  // Creates the project folder and its standard sub-folders when they are missing.
-  explicit ProjectWriter(std::filesystem::path root);
+  // Creates the project folder and its standard sub-folders when they are missing. Text
+  // (UTF-8 here) is written in the code page, as the authoring tool of that language did.
+  explicit ProjectWriter(std::filesystem::path root,
+                         std::string_view codePage = TextCodec::kDefaultCodePage);
 
   const std::filesystem::path& root() const { return root_; }
+  const TextCodec& codec() const { return codec_; }
 
   // Writes Config/General. `lastField` (1..48) stops after that field, as files written by
   // older versions of the authoring tool do; the default writes every field.
@@ -51,9 +55,12 @@ class ProjectWriter {
 
   // Writes raw bytes to a file below the project folder (path with "/" separators).
   void WriteRaw(const std::string& relativePath, const std::string& bytes) const;
+  // Writes UTF-8 text there, encoded in the project's code page.
+  void WriteText(const std::string& relativePath, const std::string& utf8) const;
 
  private:
   std::filesystem::path root_;
+  TextCodec codec_;
 };
 
 // An uncompressed 24-bit BMP of the given size; `pixel(x, y)` returns 0x00RRGGBB.

@@ -1,5 +1,8 @@
 #include "base/cp1252.h"
 
+#include "base/code_page.h"
+#include "base/utf.h"
+
 namespace sw {
 namespace {
 
@@ -60,6 +63,41 @@ std::string FoldCase1252(std::string_view s) {
   std::string r(s);
   for (char& c : r) c = static_cast<char>(FoldCase1252(static_cast<unsigned char>(c)));
   return r;
+}
+
+}  // namespace sw
+
+namespace sw {
+namespace {
+
+class Windows1252Page final : public CodePage {
+ public:
+  std::u16string Decode(std::string_view bytes) const override {
+    std::u16string out(bytes.size(), u'\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+      out[i] = UnitOf1252(static_cast<unsigned char>(bytes[i]));
+    return out;
+  }
+  std::string Encode(std::u16string_view text) const override {
+    std::string out(text.size(), '?');
+    for (size_t i = 0; i < text.size(); ++i) out[i] = ByteOf1252(text[i]);
+    return out;
+  }
+};
+
+}  // namespace
+
+std::string CodePage::ToUtf8(std::string_view bytes) const {
+  return Utf16ToUtf8(Decode(bytes));
+}
+
+std::string CodePage::FromUtf8(std::string_view utf8) const {
+  return Encode(Utf8ToUtf16(utf8));
+}
+
+const CodePage& Windows1252() {
+  static const Windows1252Page page;
+  return page;
 }
 
 }  // namespace sw

@@ -127,7 +127,7 @@ void Checker::CheckMedia(const std::string& gamePath, const Where& where, std::s
 std::optional<ValueReader> Checker::OpenValueFile(const std::string& gamePath,
                                                   const std::filesystem::path& resolved) {
   try {
-    return ValueReader::FromFile(resolved);
+    return ValueReader::FromFile(resolved, files_.codec());
   } catch (const std::exception& e) {
     Report(Where{Shown(gamePath), 0}, Severity::kError,
            std::string("cannot read the file: ") + e.what());

@@ -36,7 +36,7 @@ Where Checker::ValueAt(const std::string& gamePath, const std::filesystem::path&
                        int index) {
   Where where{Shown(gamePath), 0};
   try {
-    ValueReader reader = ValueReader::FromFile(resolved);
+    ValueReader reader = ValueReader::FromFile(resolved, files_.codec());
     for (int i = 1; i < index && !reader.AtEnd(); ++i) reader.Skip();
     where.line = reader.NextLine();
   } catch (const std::exception&) {

@@ -21,7 +21,7 @@ std::string Lower(std::string text) {
 }
 
 std::string AsText(const Variant& value) {
-  return value.IsEmpty() ? std::string() : value.ToString();
+  return value.IsEmpty() ? std::string() : value.ToStringUtf8();
 }
 
 // The line on which `stored` appears in quotes, searching from line `fromLine` on; `fromLine`
@@ -250,7 +250,7 @@ void Checker::CheckActions(const std::string& frame, int) {
   if (!file) return;
   std::optional<ValueReader> reader = OpenValueFile(path, *file);
   if (!reader) return;
-  const std::string bytes = ReadFileBytes(*file).value_or("");
+  const std::string bytes = files_.codec().ToUtf8(ReadFileBytes(*file).value_or(""));
   int i = 0;
   try {
     while (!reader->AtEnd()) {
@@ -275,7 +275,7 @@ void Checker::CheckItemActions(const std::string& frame, int hotspotCount) {
   if (!file) return;
   std::optional<ValueReader> reader = OpenValueFile(path, *file);
   if (!reader) return;
-  const std::string bytes = ReadFileBytes(*file).value_or("");
+  const std::string bytes = files_.codec().ToUtf8(ReadFileBytes(*file).value_or(""));
   try {
     while (!reader->AtEnd()) {
       const Where start = At(path, *reader);

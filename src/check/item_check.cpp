@@ -10,7 +10,7 @@ namespace sw::check {
 namespace {
 
 std::string AsText(const Variant& value) {
-  return value.IsEmpty() ? std::string() : value.ToString();
+  return value.IsEmpty() ? std::string() : value.ToStringUtf8();
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ void Checker::CheckCombination(const std::string& name) {
     if (reader->AtEnd()) return;
     ReadCombinationPart(*reader, CombinationPart::kScript, record);
     if (record.ScriptEnabled && !record.ScriptText.empty()) {
-      const std::string bytes = ReadFileBytes(*file).value_or("");
+      const std::string bytes = files_.codec().ToUtf8(ReadFileBytes(*file).value_or(""));
       const size_t at = bytes.find('"' + record.ScriptText + '"');
       const int line = at == std::string::npos ? 1 : LineOfOffset(bytes, at);
       CheckScript(record.ScriptText, Where{whole.file, line}, "the combination script");

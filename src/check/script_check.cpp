@@ -62,7 +62,8 @@ void Checker::CheckProcedures() {
     return;
   }
   try {
-    procedures_ = ProceduresFromBytes(*bytes, scrambled, ProjectNameSum(info_.SettingsSection));
+    procedures_ = files_.codec().ToUtf8(
+        ProceduresFromBytes(*bytes, scrambled, ProjectNameSum(info_.SettingsSection)));
   } catch (const std::exception& e) {
     Report(Where{Shown(path), 0}, Severity::kError,
            std::string("cannot read the procedures: ") + e.what());

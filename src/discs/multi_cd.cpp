@@ -68,7 +68,8 @@ void MultiCD::LoadCDIndex() {
   if (!ModeOn()) return;
   try {
     ValueReader reader = ValueReader::FromFile(
-        runtime_.files().Resolve(runtime_.folders.ConfigFolder + "CDContents"));
+        runtime_.files().Resolve(runtime_.folders.ConfigFolder + "CDContents"),
+        runtime_.files().codec());
     cdCount_ = ReadCDContentsHeader(reader);
     while (!reader.AtEnd()) {
       CDContentsEntry entry = ReadCDContentsEntry(reader);

@@ -31,6 +31,9 @@ class Actions {
   void AreaClick(int16_t areaIndex, int button);
   // An element dragged onto hotspot `index` and dropped at (x, y) twips within it.
   void AreaDragDrop(int16_t index, const platform::Element& source, int x, int y);
+  // An element dropped on an animated hotspot's picture box at (x, y) twips within it: as a
+  // drop on the hotspot with the box's index.
+  void AniGifDragDrop(platform::Element& box, const platform::Element& source, int x, int y);
   // A press on an animated hotspot's picture box (its index is the hotspot's): acts as a
   // press on the hotspot, without the pause that follows one.
   void AniGifBoxMouseDown(platform::Element& box, const platform::MouseArgs& args);
@@ -46,6 +49,9 @@ class Actions {
  private:
   void AreaMouseDown(platform::Element& area, const platform::MouseArgs& args);
   void BackgroundMouseDown(int button);
+  // Carries out the dragged item's action on hotspot `index`, dropped at (x, y) twips within
+  // `target`.
+  void DropItem(int16_t index, const platform::Element& target, int x, int y);
   int16_t Carry(struct ActionRecord& record, int16_t areaIndex, int16_t objectIndex);
   bool FrameChangeFollows(const struct ActionRecord& record);
 

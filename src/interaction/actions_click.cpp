@@ -48,12 +48,22 @@ void Actions::AreaClick(int16_t areaIndex, int button) {
 }
 
 void Actions::AreaDragDrop(int16_t index, const platform::Element& source, int x, int y) {
-  GameRuntime& rt = owner_.runtime();
-  GameSubsystems& sub = rt.subsystems();
   if (LowerAscii(source.name()) != "pickedobject") return;
   const platform::ImageElement* area = owner_.hotspots.Area(index);
   if (!area) return;
-  SaveClickPos(static_cast<float>(area->left() + x), static_cast<float>(area->top() + y));
+  DropItem(index, *area, x, y);
+}
+
+void Actions::AniGifDragDrop(platform::Element& box, const platform::Element& source, int x,
+                             int y) {
+  if (LowerAscii(source.name()) != "pickedobject") return;
+  DropItem(static_cast<int16_t>(box.index()), box, x, y);
+}
+
+void Actions::DropItem(int16_t index, const platform::Element& target, int x, int y) {
+  GameRuntime& rt = owner_.runtime();
+  GameSubsystems& sub = rt.subsystems();
+  SaveClickPos(static_cast<float>(target.left() + x), static_cast<float>(target.top() + y));
   const int16_t outcome = MakeAction(index, static_cast<int16_t>(sub.inventory->DraggedItem()));
   if (outcome == kEndGame) {
     sub.shell->StartUnloading();
@@ -105,6 +115,15 @@ void Actions::AttachHandlers(GameWindow& window) {
     AreaDragDrop(static_cast<int16_t>(target.index()), source, x, y);
   };
   area.on.mouse_move = overFrame;
+  if (auto* box = form.Find("AniGifBox", 0)) {
+    box->on.mouse_down = [this](platform::Element& e, const platform::MouseArgs& args) {
+      AniGifBoxMouseDown(e, args);
+    };
+    box->on.mouse_move = overFrame;
+    box->on.drag_drop = [this](platform::Element& target, platform::Element& source, int x, int y) {
+      AniGifDragDrop(target, source, x, y);
+    };
+  }
   window.BackImage.on.mouse_down = background;
   window.BackImage.on.mouse_move = overFrame;
   text.on.mouse_down = background;

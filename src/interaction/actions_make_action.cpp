@@ -2,6 +2,7 @@
 // reading-time effects, then carries the action out in twelve steps.
 
 #include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "core/frames/action_record.h"
 #include "core/frames/video_placement.h"
 #include "core/game/game_runtime.h"
@@ -66,7 +67,7 @@ int ActionPixelsToTwips(int16_t pixels) {
 }
 
 std::string AsText(const Variant& v) {
-  return v.IsEmpty() ? std::string() : v.ToString();
+  return v.IsEmpty() ? std::string() : v.ToStringUtf8();
 }
 
 }  // namespace
@@ -97,13 +98,13 @@ int16_t Actions::MakeAction(int16_t areaIndex, int16_t objectIndex) {
         path = MergedOrFrameFile(rt, rt.CurrentFrameName, '3');
       }
       if (path.empty()) return kNothing;
-      ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
+      ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path), rt.files().codec());
       if (objectIndex != 0) {
         bool found = false;
         while (!found && !reader.AtEnd()) {
           if (rt.StopRequested) return kNothing;
           reader.Skip();
-          if (CompareStrings(reader.ReadString(), itemKey, true) == 0) {
+          if (EqualsIgnoringCase(reader.ReadString(), itemKey)) {
             found = true;
           } else {
             SkipToSeparator(reader);
@@ -171,7 +172,7 @@ int16_t Actions::Carry(ActionRecord& r, int16_t areaIndex, int16_t objectIndex) 
   if (r.StopAllSounds == 0 && objectIndex == 0) {
     const std::string path = ExistingFrameFile(rt, rt.CurrentFrameName, ".fm5");
     if (!path.empty()) {
-      ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
+      ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path), rt.files().codec());
       while (!reader.AtEnd()) {
         reader.Skip();
         if (reader.ReadInteger() == areaIndex) {

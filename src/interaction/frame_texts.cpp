@@ -30,7 +30,7 @@ void FrameTexts::LoadTexts() {
   platform::Form& form = window->form();
   try {
     MergedTextStart = 1;
-    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
+    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path), rt.files().codec());
     // From here each failing statement is skipped and reading goes on with the next value.
     int record = 0;
     while (!reader.AtEnd()) {
@@ -61,7 +61,7 @@ void FrameTexts::LoadTexts() {
       set([](LabelElement& t) { t.SetVisible(false); });
       set([](LabelElement& t) { t.SetAutoSize(true); });
       platform::Font font = text ? text->font() : platform::Font();
-      if (read()) set([&](LabelElement& t) { t.SetCaption(rt.ForDisplay(v.ToString())); });
+      if (read()) set([&](LabelElement& t) { t.SetCaption(rt.ForDisplay(v.ToStringUtf8())); });
       if (read())
         set([&](LabelElement& t) { t.SetLeft(static_cast<int>(RoundHalfEven(v.ToSingle()))); });
       if (read())
@@ -70,7 +70,7 @@ void FrameTexts::LoadTexts() {
       if (read()) steps.Run([&] { font.italic = v.ToBool(); });
       if (read()) {
         steps.Run([&] {
-          const std::string name = v.ToString();
+          const std::string name = v.ToStringUtf8();
           font.name = name.empty() ? kDefaultFontName : rt.ForDisplay(name);
         });
       }

@@ -126,7 +126,7 @@ void Hotspots::LoadAreas() {
   MergedHotspotStart = 1;
   int i = 0;
   try {
-    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
+    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path), rt.files().codec());
     while (!reader.AtEnd() && !rt.StopRequested) {
       ++i;
       bool recordDone = false;
@@ -171,7 +171,7 @@ void Hotspots::ShowOrNotShowAreas() {
   if (path.empty()) return;
   VariableStore& variables = owner_.variables();
   try {
-    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
+    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path), rt.files().codec());
     int i = 0;
     while (!reader.AtEnd()) {
       if (rt.StopRequested) return;

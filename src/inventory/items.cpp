@@ -59,8 +59,8 @@ void InventoryItems::AddPickedObject(const std::string& name, bool doNotPopup) {
     window->TimerInventory.SetEnabled(false);  // 1
     if (!IsNameInsideFolder(name)) throw VbError(vberr::kBadFileName);
     {  // 2
-      ValueReader reader =
-          ValueReader::FromFile(rt.files().Resolve(ItemFilePath(rt.folders, name)));
+      ValueReader reader = ValueReader::FromFile(rt.files().Resolve(ItemFilePath(rt.folders, name)),
+                                                 rt.files().codec());
       icon = ReadItemRecord(reader).IconFile;
     }
     if (ObjectsCount == INT16_MAX) throw VbError(vberr::kOverflow);  // 3
@@ -146,7 +146,7 @@ void InventoryItems::PickOrNotPickObject(int16_t areaIndex) {
   const std::string path = FrameFilePath(rt.folders, exists, rt.CurrentFrameName, ".fm4");
   if (!exists(path)) return;
   try {
-    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
+    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path), rt.files().codec());
     const auto item = FindPickUp(reader, areaIndex, [&rt] { return rt.StopRequested; });
     if (item) AddPickedObject(*item, false);
   } catch (const std::exception& e) {
@@ -170,7 +170,7 @@ void InventoryItems::PickedObjectDragDrop(int16_t index, const platform::Element
     if (!IsNameInsideFolder(a) || !IsNameInsideFolder(b)) return;
     const std::string path = CombinationFilePath(rt.folders, a, b);
     if (!rt.FileExists(path)) return;
-    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
+    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path), rt.files().codec());
     CombinationRecord record;
     ReadCombinationPart(reader, CombinationPart::kRemovals, record);  // 2
     const bool draggedLeaves = EqualsOne(record.RemoveDraggedItem);
@@ -183,7 +183,7 @@ void InventoryItems::PickedObjectDragDrop(int16_t index, const platform::Element
     ReadCombinationPart(reader, CombinationPart::kResult, record);  // 3
     if (EqualsOne(record.AddResultItem)) {
       AddPickedObject(
-          record.ResultItemName.IsEmpty() ? std::string() : record.ResultItemName.ToString(),
+          record.ResultItemName.IsEmpty() ? std::string() : record.ResultItemName.ToStringUtf8(),
           false);
     }
     if (reader.AtEnd()) return;  // 4

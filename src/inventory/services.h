@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/game/subsystems.h"
 #include "inventory/inventory.h"
@@ -25,6 +26,7 @@ class InventoryServiceImpl final : public InventoryService {
   void PickOrNotPickObject(int areaIndex) override {
     owner_->items.PickOrNotPickObject(static_cast<int16_t>(areaIndex));
   }
+  std::vector<std::string> ItemNames() override { return owner_->items.ItemNames(); }
   int DraggedItem() override { return owner_->items.DraggedItem; }
   void PointerOverFrame() override { owner_->bar.PointerOverFrame(); }
 

@@ -88,7 +88,7 @@ bool GameSound::OfferFrameChannelEntry(int k, const ChannelEntry& entry) {
   order.fade = entry[1].ToBool();
   order.repeat = entry[2].ToBool();
   order.volume = entry[3].ToDouble();
-  order.file = entry[4].ToString();
+  order.file = entry[4].ToStringUtf8();
   return channels_.OfferFrameOrder(k, order);
 }
 

@@ -73,6 +73,7 @@ Point Desktop::FormOrigin(const Form& form) const {
 void Desktop::Route(const InputEvent& event) {
   if (event.kind == InputEvent::Kind::kClose || event.kind == InputEvent::Kind::kQuit) {
     const bool quit = event.kind == InputEvent::Kind::kQuit;
+    if (quit) quit_event_seen_ = true;
     // While a dialog is open its owner takes no commands: the close box does nothing.
     if (!quit && top_modal()) return;
     Form* base = base_form();

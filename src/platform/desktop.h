@@ -61,7 +61,11 @@ class Desktop {
   // The composed surface cut to the frame rectangle.
   Pixmap Screenshot();
 
+  // An interrupt (a signal, the automation's quit) has asked the whole program to end.
+  bool quit_event_seen() const { return quit_event_seen_; }
+
  private:
+  bool quit_event_seen_ = false;
   Platform& platform_;
   std::vector<Form*> forms_;
   std::vector<Form*> shown_order_;

@@ -39,6 +39,12 @@ class EventLoop {
   // Ends every loop. The first exit code given is kept.
   void RequestQuit(int exit_code = 0);
   bool quit_requested() const { return quit_; }
+  // Lets loops run again after a quit that ended only one part of the program (a game
+  // started from the game library).
+  void ResetQuit() {
+    quit_ = false;
+    exit_code_ = 0;
+  }
   int exit_code() const { return exit_code_; }
 
   // Input from scripts enters here, then goes the same way as the window's input.

@@ -11,8 +11,10 @@
 #include <stdexcept>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
 #include "base/ascii.h"
+#include "base/utf.h"
 
 namespace sw::platform {
 
@@ -103,6 +105,69 @@ struct TextEngine::Impl {
     return file;
   }
 
+  // A font file that has the character, for characters the chosen font lacks (Japanese text
+  // in a Western font): fontconfig's best match for it, "" when no installed font has it.
+  const std::string& FallbackFile(char32_t c) {
+    auto it = fallback_files.find(c);
+    if (it != fallback_files.end()) return it->second;
+    std::string file;
+    FcPattern* pattern = FcPatternCreate();
+    FcCharSet* wanted = FcCharSetCreate();
+    FcCharSetAddChar(wanted, static_cast<FcChar32>(c));
+    FcPatternAddCharSet(pattern, FC_CHARSET, wanted);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(config, pattern, &result);
+    if (match) {
+      FcChar8* path = nullptr;
+      FcCharSet* has = nullptr;
+      if (FcPatternGetCharSet(match, FC_CHARSET, 0, &has) == FcResultMatch && has &&
+          FcCharSetHasChar(has, static_cast<FcChar32>(c)) &&
+          FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path)
+        file = reinterpret_cast<const char*>(path);
+      FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+    FcCharSetDestroy(wanted);
+    return fallback_files.emplace(c, std::move(file)).first->second;
+  }
+
+  // The line cut into runs that one font each draws: the chosen font where it has the
+  // glyph, else a fallback font that has it.
+  std::vector<std::pair<TTF_Font*, std::string>> Runs(const Font& font, std::string_view line) {
+    TTF_Font* main = Open(font);
+    std::vector<std::pair<TTF_Font*, std::string>> runs;
+    size_t i = 0;
+    while (i < line.size()) {
+      size_t start = i;
+      char32_t c = NextUtf8(line, i);
+      TTF_Font* use = main;
+      if (c >= 0x80 && !TTF_GlyphIsProvided32(main, c)) {
+        const std::string& file = FallbackFile(c);
+        if (!file.empty()) use = OpenFile(file, PixelSize(font.size), TTF_GetFontStyle(main));
+      }
+      if (runs.empty() || runs.back().first != use) runs.emplace_back(use, std::string());
+      runs.back().second.append(line.substr(start, i - start));
+    }
+    return runs;
+  }
+
+  TTF_Font* OpenFile(const std::string& file, int px, int style) {
+    FontKey key{file, px, style};
+    auto it = fonts.find(key);
+    if (it != fonts.end()) return it->second;
+    // SDL_ttf sizes are points at 72 dpi, i.e. the em size in pixels.
+    TTF_Font* ttf = TTF_OpenFont(file.c_str(), px);
+    if (!ttf) throw std::runtime_error(std::string("cannot open font: ") + TTF_GetError());
+    TTF_SetFontStyle(ttf, style);
+    fonts.emplace(key, ttf);
+    return ttf;
+  }
+
+  std::map<char32_t, std::string> fallback_files;
+
   TTF_Font* Open(const Font& font) {
     std::string file = Resolve(font);
     int style = (font.underline ? TTF_STYLE_UNDERLINE : 0) |
@@ -113,16 +178,7 @@ struct TextEngine::Impl {
     if (font.italic && lower_file.find("italic") == std::string::npos &&
         lower_file.find("oblique") == std::string::npos)
       style |= TTF_STYLE_ITALIC;
-    int px = PixelSize(font.size);
-    FontKey key{file, px, style};
-    auto it = fonts.find(key);
-    if (it != fonts.end()) return it->second;
-    // SDL_ttf sizes are points at 72 dpi, i.e. the em size in pixels.
-    TTF_Font* ttf = TTF_OpenFont(file.c_str(), px);
-    if (!ttf) throw std::runtime_error(std::string("cannot open font: ") + TTF_GetError());
-    TTF_SetFontStyle(ttf, style);
-    fonts.emplace(key, ttf);
-    return ttf;
+    return OpenFile(file, PixelSize(font.size), style);
   }
 };
 
@@ -139,10 +195,12 @@ int TextEngine::LineHeight(const Font& font) {
 
 int TextEngine::LineWidth(const Font& font, std::string_view line) {
   if (line.empty()) return 0;
-  int w = 0, h = 0;
-  std::string s(line);
-  if (TTF_SizeUTF8(impl_->Open(font), s.c_str(), &w, &h) != 0) return 0;
-  return w;
+  int total = 0;
+  for (const auto& [ttf, text] : impl_->Runs(font, line)) {
+    int w = 0, h = 0;
+    if (TTF_SizeUTF8(ttf, text.c_str(), &w, &h) == 0) total += w;
+  }
+  return total;
 }
 
 std::vector<std::string> TextEngine::Layout(const Font& font, std::string_view text,
@@ -186,25 +244,45 @@ const Pixmap& TextEngine::RenderLine(const Font& font, std::string_view line) {
     return found->second->second;
   }
   SDL_Color white{255, 255, 255, 255};
-  std::string s(line);
-  SDL_Surface* surface = TTF_RenderUTF8_Blended(ttf, s.c_str(), white);
-  Pixmap mask;
-  if (surface) {
+  // Each run drawn by its font, the runs side by side on the chosen font's baseline.
+  struct Piece {
+    SDL_Surface* argb;
+    int top;
+  };
+  std::vector<Piece> pieces;
+  const int ascent = TTF_FontAscent(ttf);
+  int width = 0, height = 0, lift = 0;
+  for (const auto& [run_font, text] : impl_->Runs(font, line)) {
+    SDL_Surface* surface = TTF_RenderUTF8_Blended(run_font, text.c_str(), white);
+    if (!surface) continue;
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(surface);
-    if (argb) {
-      mask = Pixmap(argb->w, argb->h, 0);
-      SDL_LockSurface(argb);
-      for (int y = 0; y < argb->h; ++y) {
+    if (!argb) continue;
+    const int top = ascent - TTF_FontAscent(run_font);
+    lift = std::max(lift, -top);
+    pieces.push_back({argb, top});
+  }
+  for (const Piece& p : pieces) {
+    width += p.argb->w;
+    height = std::max(height, p.top + lift + p.argb->h);
+  }
+  Pixmap mask;
+  if (!pieces.empty()) {
+    mask = Pixmap(width, height, 0);
+    int x = 0;
+    for (const Piece& p : pieces) {
+      SDL_LockSurface(p.argb);
+      for (int y = 0; y < p.argb->h; ++y) {
         const auto* src =
-            reinterpret_cast<const Argb*>(static_cast<const unsigned char*>(argb->pixels) +
-                                          static_cast<std::size_t>(y) * argb->pitch);
-        std::copy_n(src, argb->w, mask.row(y));
+            reinterpret_cast<const Argb*>(static_cast<const unsigned char*>(p.argb->pixels) +
+                                          static_cast<std::size_t>(y) * p.argb->pitch);
+        std::copy_n(src, p.argb->w, mask.row(p.top + lift + y) + x);
       }
-      SDL_UnlockSurface(argb);
-      SDL_FreeSurface(argb);
-      mask.RecomputeOpaque();
+      SDL_UnlockSurface(p.argb);
+      x += p.argb->w;
+      SDL_FreeSurface(p.argb);
     }
+    mask.RecomputeOpaque();
   }
   impl_->lines.emplace_front(key, std::move(mask));
   impl_->line_index[key] = impl_->lines.begin();

@@ -128,6 +128,7 @@ int PictureBoxElement::TextHeight(std::string_view text) {
 }
 
 void PictureBoxElement::Paint(Canvas& canvas) {
+  if (see_through_) return;
   EnsureSurface();
   Point off = client_offset_px();
   canvas.DrawPixmap(surface_, off);

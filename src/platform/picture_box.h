@@ -29,6 +29,14 @@ class PictureBoxElement : public Element {
   int border_style() const { return border_style_; }
   void SetBorderStyle(int style);
 
+  // A see-through box draws neither background nor drawing: only its children show, over
+  // whatever lies below (the container of an animated picture with transparent parts).
+  bool see_through() const { return see_through_; }
+  void SetSeeThrough(bool on) {
+    see_through_ = on;
+    Changed();
+  }
+
   // Drawing, in twips of the client area.
   void Cls();
   // Paints `picture` at (x, y); a width or height below 0 means the picture's own size, so
@@ -74,6 +82,7 @@ class PictureBoxElement : public Element {
   int current_y_ = 0;
   Pixmap surface_;
   bool has_surface_ = false;
+  bool see_through_ = false;
 };
 
 }  // namespace sw::platform

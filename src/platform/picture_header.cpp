@@ -77,6 +77,61 @@ std::optional<PictureHeader> Png(const Bytes& b, size_t at) {
   return header;
 }
 
+// Reads the LZW codes of one GIF image (its data sub-blocks from `at`, the code size byte
+// before them) as a decoder does, and says whether every code is one the decoder has
+// defined at that point: after a clear code (and at the start) a literal pixel value, later
+// at most the next table entry. Codes beyond that make a decoder follow entries left over
+// from before, which can loop for ever and overrun its stack; such images are refused.
+bool LzwCodesAreSound(const Bytes& b, size_t at, uint32_t min_code_size) {
+  if (min_code_size < 1 || min_code_size > 11) return false;
+  constexpr uint32_t kMaxCodes = 1u << 12;
+  const uint32_t clear = 1u << min_code_size, end = clear + 1;
+  uint32_t code_size = min_code_size + 1, next = clear + 2;
+  bool fresh = true;
+  uint64_t bits = 0;  // bits not used yet, lowest first
+  uint32_t count = 0;
+  size_t block_left = 0;
+  auto next_byte = [&](uint32_t& byte) {
+    while (block_left == 0) {
+      if (!b.Has(at, 1)) return false;
+      block_left = b.U8(at++);
+      if (block_left == 0) return false;  // the image data ends
+    }
+    if (!b.Has(at, 1)) return false;
+    byte = b.U8(at++);
+    --block_left;
+    return true;
+  };
+  while (true) {
+    while (count < code_size) {
+      uint32_t byte = 0;
+      if (!next_byte(byte)) return true;  // no whole code left: the image ends here
+      bits |= uint64_t{byte} << count;
+      count += 8;
+    }
+    const uint32_t code = static_cast<uint32_t>(bits & ((1u << code_size) - 1));
+    bits >>= code_size;
+    count -= code_size;
+    if (code == clear) {
+      code_size = min_code_size + 1;
+      next = clear + 2;
+      fresh = true;
+      continue;
+    }
+    if (code == end) return true;
+    if (fresh) {
+      if (code > clear) return false;
+      fresh = false;
+      continue;
+    }
+    if (code > next) return false;
+    if (next < kMaxCodes) {
+      ++next;
+      if (next == (1u << code_size) && code_size < 12) ++code_size;
+    }
+  }
+}
+
 std::optional<PictureHeader> Gif(const Bytes& b) {
   PictureHeader header;
   header.format = PictureFormat::kGif;
@@ -111,11 +166,14 @@ std::optional<PictureHeader> Gif(const Bytes& b) {
       const uint32_t flags = b.U8(at + 9);
       at += 10;
       if (flags & 0x80) at += 3u << ((flags & 7) + 1);  // a local colour table
-      at += 1;                                          // the LZW code size
+      if (!b.Has(at, 1)) break;
+      const uint32_t min_code_size = b.U8(at);
+      at += 1;
       ++header.images;
+      if (!LzwCodesAreSound(b, at, min_code_size)) return std::nullopt;
       if (!skip_sub_blocks(at)) break;
     } else {
-      break;  // damaged: decoders stop here too
+      ++at;  // a stray byte: the decoder skips it and looks for the next block
     }
   }
   if (header.images == 0) header.images = 1;
@@ -169,7 +227,12 @@ std::optional<PictureHeader> Icon(const Bytes& b) {
     // The image itself, a bitmap or a PNG, tells the size its decoder will use.
     std::optional<PictureHeader> inner = Png(b, *offset);
     if (!inner) inner = Dib(b, *offset);
-    if (!inner) continue;  // the decoder fails on it as well
+    if (!inner) {
+      // Nothing at all there fails to decode; a bitmap header cut short still decodes, its
+      // missing bytes read as zeros, to a size no header claims: refused.
+      if (*offset < b.size()) return std::nullopt;
+      continue;
+    }
     header.width = std::max(header.width, inner->width);
     header.height = std::max(header.height, inner->height);
   }
@@ -200,7 +263,7 @@ bool IsDecodable(const PictureHeader& h) {
     return false;
   }
   if (h.width * h.height > kMaxPicturePixels) return false;
-  return h.images >= 1 && h.images <= kMaxAnimationPixels / (h.width * h.height);
+  return h.images >= 1 && h.images <= kMaxAllImagesPixels / (h.width * h.height);
 }
 
 }  // namespace sw::platform

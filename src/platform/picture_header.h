@@ -25,7 +25,7 @@ inline constexpr uint64_t kMaxPictureFileBytes = 64u << 20;
 inline constexpr int64_t kMaxPictureSide = 16384;
 inline constexpr int64_t kMaxPicturePixels = 32 << 20;
 // Largest number of pixels of all frames of an animation together.
-inline constexpr int64_t kMaxAnimationPixels = 128 << 20;
+inline constexpr int64_t kMaxAllImagesPixels = 128 << 20;
 
 // The header of a BMP, GIF, PNG, JPEG, ICO or CUR file; nothing when the bytes are none of
 // these or the header is cut short or inconsistent.
@@ -33,7 +33,7 @@ std::optional<PictureHeader> ReadPictureHeader(std::string_view bytes);
 
 // True when a picture of that header may be decoded: every side between 1 and
 // kMaxPictureSide, width × height within kMaxPicturePixels, and all the images together
-// within kMaxAnimationPixels.
+// within kMaxAllImagesPixels.
 bool IsDecodable(const PictureHeader& header);
 
 }  // namespace sw::platform

@@ -14,7 +14,7 @@ namespace sw::platform {
 
 enum class VideoCodec { kCinepak, kMsVideo1, kMjpeg };
 
-struct VideoFileSpec {
+struct VideoFileContent {
   int width = 160;
   int height = 120;
   int fps = 15;
@@ -33,6 +33,6 @@ struct VideoFileSpec {
 // False when this machine's FFmpeg has no encoder for the codec.
 bool CanEncodeVideo(VideoCodec codec);
 // Writes the AVI file; throws std::runtime_error when it cannot.
-void EncodeVideoFile(const std::filesystem::path& file, const VideoFileSpec& spec);
+void EncodeVideoFile(const std::filesystem::path& file, const VideoFileContent& content);
 
 }  // namespace sw::platform

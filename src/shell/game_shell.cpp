@@ -95,7 +95,7 @@ void GameShell::OnKeyDown(platform::KeyArgs& args) {
     return;
   }
   if (key == platform::keys::kEscape) {
-    if (!runtime_.IsMoviePlaying() && !TransitionRunning()) {
+    if (!runtime_.IsMoviePlaying() && !runtime_.subsystems().transitions->TransitionRunning()) {
       if (menus->Get("mnuExit").visible()) {
         HideMenus();
       } else {

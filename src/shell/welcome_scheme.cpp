@@ -75,7 +75,8 @@ void WelcomeWindow::UseScheme(const std::string& schemeName) {
   };
 
   auto apply = [&] {
-    ValueReader reader = ValueReader::FromFile(runtime_.files().Resolve(file));
+    ValueReader reader =
+        ValueReader::FromFile(runtime_.files().Resolve(file), runtime_.files().codec());
     for (int i = 0; i < 3; ++i) reader.Skip();
     const int16_t count = reader.ReadInteger();
     if (count == 0) return;  // not a scheme: the look stays as it is

@@ -1,12 +1,12 @@
 #include "variables/variable.h"
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "variant/host_object.h"
 
 namespace sw {
 
 int NamedVariable::FindMember(std::string_view name) {
-  const std::string lower = LowerAscii(name);
+  const std::string lower = FoldCase(name);
   if (lower == "value") return kValue;
   if (lower == "name") return kName;
   return kUnknownMember;
@@ -20,7 +20,7 @@ Variant NamedVariable::Invoke(int member, InvokeKind kind, Args args) {
     if (member == kValue) {
       AssignValue(args[0]);
     } else {
-      SetName(args[0].ToString());
+      SetName(args[0].ToStringUtf8());
     }
     return Variant();
   }

@@ -64,7 +64,7 @@ class ClassVariableString final : public NamedVariable {
   void SetValue(std::string value) { value_ = std::move(value); }
   std::string TypeName() const override { return "ClassVariableString"; }
   Variant ValueAsVariant() const override { return Variant(value_); }
-  void AssignValue(const Variant& value) override { value_ = value.ToString(); }
+  void AssignValue(const Variant& value) override { value_ = value.ToStringUtf8(); }
 
  private:
   std::string value_;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "variables/variable.h"
 #include "variant/host_object.h"
 
@@ -66,9 +66,9 @@ class VariableCollection {
   };
 
   std::ptrdiff_t FindKey(const std::string& key) const {
-    const std::string lower = LowerAscii(key);
+    const std::string lower = FoldCase(key);
     for (size_t i = 0; i < items_.size(); ++i) {
-      if (!items_[i].key.empty() && LowerAscii(items_[i].key) == lower) {
+      if (!items_[i].key.empty() && FoldCase(items_[i].key) == lower) {
         return static_cast<std::ptrdiff_t>(i);
       }
     }
@@ -78,7 +78,7 @@ class VariableCollection {
   size_t Locate(const Variant& indexOrKey) const {
     const Variant& v = indexOrKey.Deref();
     if (v.IsString()) {
-      const std::ptrdiff_t at = FindKey(v.AsString());
+      const std::ptrdiff_t at = FindKey(v.ToStringUtf8());
       if (at < 0) throw collection_errors::InvalidArgument();
       return static_cast<size_t>(at);
     }

@@ -31,7 +31,7 @@ nlohmann::json DumpValue(const GameRuntime& runtime, const Variant& v) {
       return v.ToDouble();
     default:
       try {
-        return runtime.ForDisplay(v.ToString());
+        return runtime.ForDisplay(v.ToStringUtf8());
       } catch (const std::exception&) {
         return v.TypeName();
       }
@@ -66,8 +66,9 @@ void VariableStore::LoadVariables() {
   Variables.Clear();
   VariablesVariant.Clear();
   try {
-    ValueReader reader = ValueReader::FromFile(
-        runtime_.files().Resolve(runtime_.folders.ConfigFolder + "Variables"));
+    ValueReader reader =
+        ValueReader::FromFile(runtime_.files().Resolve(runtime_.folders.ConfigFolder + "Variables"),
+                              runtime_.files().codec());
     reader.Skip();
     bool variantPart = false;
     while (!reader.AtEnd()) {
@@ -101,6 +102,16 @@ void VariableStore::ChangeVariableValue(const std::string& name, int16_t newValu
     Variables.ForEach([&](ClassVariable& v) {
       if (v.Name() != name) return;
       v.SetValue(newValue == kToggle ? static_cast<int16_t>(v.Value() ^ 1) : newValue);
+    });
+  } catch (const std::exception&) {
+    ShowChangeError(name);
+  }
+}
+
+void VariableStore::SetVariableValue(const std::string& name, int16_t value) {
+  try {
+    Variables.ForEach([&](ClassVariable& v) {
+      if (v.Name() == name) v.SetValue(value);
     });
   } catch (const std::exception&) {
     ShowChangeError(name);

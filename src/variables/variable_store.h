@@ -35,6 +35,9 @@ class VariableStore {
   void RemoveAll();
   // Sets every integer variable of that exact name; kToggle inverts the lowest bit.
   void ChangeVariableValue(const std::string& name, int16_t newValue);
+  // Sets every integer variable of that exact name to the value, -1 included (a saved game
+  // restores a -1 as it was, where ChangeVariableValue would toggle).
+  void SetVariableValue(const std::string& name, int16_t value);
   // Sets every variant variable of that exact name to a copy of the value.
   void ChangeVariableVariantValue(const std::string& name, const Variant& newValue);
   // The first integer variable of that exact name, or kMissing.

@@ -29,7 +29,7 @@ std::vector<std::string> VariablesStatusLines(const VariableStore& store) {
       "-------------------------- VARIANT VARIABLES: --------------------------             ");
   lines.push_back("");
   store.VariablesVariant.ForEach([&lines](const ClassVariableVariant& variable) {
-    lines.push_back(variable.Name() + " = " + variable.Value().ToString());
+    lines.push_back(variable.Name() + " = " + variable.Value().ToStringUtf8());
   });
   return lines;
 }

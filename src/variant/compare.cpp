@@ -1,5 +1,5 @@
 // Comparison of variants and strings by the language's rules.
-#include "base/cp1252.h"
+#include "base/unicode_case.h"
 #include "variant/variant.h"
 
 namespace sw {
@@ -15,14 +15,10 @@ CmpResult FromInt(int c) {
 
 }  // namespace
 
-int CompareStrings(std::string_view a, std::string_view b, bool textCompare) {
-  size_t n = a.size() < b.size() ? a.size() : b.size();
-  for (size_t i = 0; i < n; ++i) {
-    unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-    if (textCompare) x = FoldCase1252(x), y = FoldCase1252(y);
-    if (x != y) return UnitOf1252(x) < UnitOf1252(y) ? -1 : 1;
-  }
-  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+int CompareStrings(std::u16string_view a, std::u16string_view b, bool textCompare) {
+  if (textCompare) return CompareIgnoringCase(a, b);
+  int c = a.compare(b);
+  return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
 CmpResult Compare(const Variant& a0, const Variant& b0, bool textCompare, unsigned hints) {
@@ -39,8 +35,8 @@ CmpResult Compare(const Variant& a0, const Variant& b0, bool textCompare, unsign
   }
   bool as = ar.IsString(), bs = br.IsString();
   if (as && bs) return FromInt(CompareStrings(ar.AsString(), br.AsString(), textCompare));
-  if (as && br.IsEmpty()) return FromInt(CompareStrings(ar.AsString(), "", textCompare));
-  if (bs && ar.IsEmpty()) return FromInt(CompareStrings("", br.AsString(), textCompare));
+  if (as && br.IsEmpty()) return FromInt(CompareStrings(ar.AsString(), u"", textCompare));
+  if (bs && ar.IsEmpty()) return FromInt(CompareStrings(u"", br.AsString(), textCompare));
   if (!as && !bs) {
     if (ar.type() == VarType::Error || br.type() == VarType::Error)
       throw VbError(vberr::kTypeMismatch);

@@ -44,10 +44,12 @@ const char* const kMonths[] = {"january",   "february", "march",    "april",
 
 double DateSerialOf(int year, int month, int day) {
   // Months and days roll over like DateSerial does.
-  int64_t y = year + (month - 1) / 12;
-  int mm = (month - 1) % 12;
+  // In 64 bits: DateSerial(-2147483648, -2147483648, -2147483648) must not overflow.
+  int64_t months = int64_t{month} - 1;
+  int64_t y = int64_t{year} + months / 12;
+  int mm = static_cast<int>(months % 12);
   if (mm < 0) mm += 12, --y;
-  return static_cast<double>(DaysFromCivil(y, mm + 1, 1) - kSerialEpoch + (day - 1));
+  return static_cast<double>(DaysFromCivil(y, mm + 1, 1) - kSerialEpoch + (int64_t{day} - 1));
 }
 
 DateParts SplitDate(double serial) {

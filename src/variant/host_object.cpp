@@ -1,6 +1,6 @@
 #include "variant/host_object.h"
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 
 namespace sw {
 
@@ -16,12 +16,12 @@ void Dispatch::Put(std::string_view name, Variant value) {
 
 void HostObject::AddProperty(std::string_view name, Getter get, Setter set) {
   members_.push_back({std::string(name), std::move(get), std::move(set), nullptr, -1});
-  ids_[LowerAscii(name)] = static_cast<int>(members_.size());
+  ids_[FoldCase(name)] = static_cast<int>(members_.size());
 }
 
 void HostObject::AddMethod(std::string_view name, Method m, int arity) {
   members_.push_back({std::string(name), nullptr, nullptr, std::move(m), arity});
-  ids_[LowerAscii(name)] = static_cast<int>(members_.size());
+  ids_[FoldCase(name)] = static_cast<int>(members_.size());
 }
 
 void HostObject::SetDefaultMember(std::string_view name) {
@@ -29,7 +29,7 @@ void HostObject::SetDefaultMember(std::string_view name) {
 }
 
 int HostObject::FindMember(std::string_view name) {
-  auto it = ids_.find(LowerAscii(name));
+  auto it = ids_.find(FoldCase(name));
   return it == ids_.end() ? kUnknownMember : it->second;
 }
 

@@ -74,6 +74,26 @@ std::string FormatCurrency(int64_t scaled) {
   return neg ? "-" + out : out;
 }
 
+namespace {
+
+// Number and date texts are ASCII; other characters become a byte no rule accepts.
+std::string Narrow(std::u16string_view t) {
+  std::string r(t.size(), '\x7f');
+  for (size_t i = 0; i < t.size(); ++i)
+    if (t[i] < 0x80) r[i] = static_cast<char>(t[i]);
+  return r;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::u16string_view t) {
+  return ParseNumber(Narrow(t));
+}
+
+std::optional<double> ParseDate(std::u16string_view t) {
+  return ParseDate(Narrow(t));
+}
+
 std::optional<double> ParseNumber(std::string_view t) {
   size_t i = 0, n = t.size();
   while (i < n && IsBlank(t[i])) ++i;

@@ -4,15 +4,19 @@
 #include <limits>
 
 #include "base/ascii.h"
+#include "base/utf.h"
 #include "variant/dispatch.h"
+#include "variant/variant_ops.h"
 #include "variant/vb_array.h"
 
 namespace sw {
 
-Variant::Variant(std::string s) : type_(VarType::String) {
+Variant::Variant(std::u16string s) : type_(VarType::String) {
   u_.i64 = 0;
   u_.str = sw::MakeRef<StringRep>(std::move(s)).Detach();
 }
+
+Variant::Variant(std::string_view utf8) : Variant(Utf8ToUtf16(utf8)) {}
 
 Variant::Variant(Ref<Dispatch> obj) noexcept : type_(VarType::Object) {
   u_.i64 = 0;
@@ -166,9 +170,16 @@ Variant Variant::DefaultValue() const {
   if (type_ == kByRef) return u_.ref->DefaultValue();
   if (type_ != VarType::Object) return *this;
   if (!u_.obj) throw VbError(vberr::kObjectNotSet);
-  Ref<Dispatch> keep(u_.obj);
-  Variant v = keep->Invoke(Dispatch::kDefaultMember, InvokeKind::Get, {});
-  if (v.type_ == VarType::Object) return v.DefaultValue();
+  // A default member may return another object, whose default member is asked in turn; one
+  // that keeps returning objects (a Property Get returning Me) is runaway recursion.
+  constexpr int kMaxChain = 1000;
+  Variant v = *this;
+  for (int hops = 0; v.type_ == VarType::Object; ++hops) {
+    if (!v.u_.obj) throw VbError(vberr::kObjectNotSet);
+    if (hops == kMaxChain) throw VbError(vberr::kOutOfStack);
+    Ref<Dispatch> keep(v.u_.obj);
+    v = keep->Invoke(Dispatch::kDefaultMember, InvokeKind::Get, {});
+  }
   return v;
 }
 
@@ -178,7 +189,7 @@ namespace {
   throw VbError(vberr::kTypeMismatch);
 }
 
-double TextToDouble(const std::string& s) {
+double TextToDouble(std::u16string_view s) {
   auto d = ParseNumber(s);
   if (!d) Mismatch();
   return *d;
@@ -322,12 +333,18 @@ bool Variant::ToBool() const {
     case VarType::Currency:
       return u_.i64 != 0;
     case VarType::String: {
-      std::string_view s = u_.str->s;
-      while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-      while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-      if (EqualsIgnoringAsciiCase(s, "true") || EqualsIgnoringAsciiCase(s, "#true#")) return true;
-      if (EqualsIgnoringAsciiCase(s, "false") || EqualsIgnoringAsciiCase(s, "#false#"))
-        return false;
+      std::u16string_view w = u_.str->s;
+      while (!w.empty() && (w.front() == ' ' || w.front() == '\t')) w.remove_prefix(1);
+      while (!w.empty() && (w.back() == ' ' || w.back() == '\t')) w.remove_suffix(1);
+      if (w.size() <= 7) {
+        std::string s(w.begin(), w.end());
+        bool ascii = true;
+        for (char16_t c : w) ascii = ascii && c < 0x80;
+        if (ascii && (EqualsIgnoringAsciiCase(s, "true") || EqualsIgnoringAsciiCase(s, "#true#")))
+          return true;
+        if (ascii && (EqualsIgnoringAsciiCase(s, "false") || EqualsIgnoringAsciiCase(s, "#false#")))
+          return false;
+      }
       auto d = ParseNumber(u_.str->s);
       if (!d) Mismatch();
       return *d != 0;
@@ -339,33 +356,33 @@ bool Variant::ToBool() const {
   }
 }
 
-std::string Variant::ToString() const {
+std::u16string Variant::ToString() const {
   if (type_ == kByRef) return u_.ref->ToString();
   switch (type_) {
     case VarType::Empty:
-      return std::string();
+      return std::u16string();
     case VarType::Null:
       throw VbError(vberr::kInvalidUseOfNull);
     case VarType::Boolean:
-      return u_.i2 ? "True" : "False";
+      return u_.i2 ? u"True" : u"False";
     case VarType::Integer:
-      return std::to_string(u_.i2);
+      return AsciiToUtf16(std::to_string(u_.i2));
     case VarType::Long:
-      return std::to_string(u_.i4);
+      return AsciiToUtf16(std::to_string(u_.i4));
     case VarType::Byte:
-      return std::to_string(u_.ui1);
+      return AsciiToUtf16(std::to_string(u_.ui1));
     case VarType::Single:
-      return FormatSingle(u_.r4);
+      return AsciiToUtf16(FormatSingle(u_.r4));
     case VarType::Double:
-      return FormatDouble(u_.r8);
+      return AsciiToUtf16(FormatDouble(u_.r8));
     case VarType::Currency:
-      return FormatCurrency(u_.i64);
+      return AsciiToUtf16(FormatCurrency(u_.i64));
     case VarType::Date:
-      return FormatDate(u_.r8);
+      return AsciiToUtf16(FormatDate(u_.r8));
     case VarType::String:
       return u_.str->s;
     case VarType::Error:
-      return "Error " + std::to_string(u_.i4);
+      return AsciiToUtf16("Error " + std::to_string(u_.i4));
     case VarType::Object:
       return DefaultValue().ToString();
     default:
@@ -373,15 +390,49 @@ std::string Variant::ToString() const {
   }
 }
 
-std::string Variant::ToText() const {
+std::u16string Variant::ToText() const {
   const Variant& v = Deref();
-  if (v.IsNull()) return std::string();
+  if (v.IsNull()) return std::u16string();
   return v.ToString();
 }
 
-void Variant::AppendString(std::string_view s) {
+std::string Variant::ToStringUtf8() const {
+  return Utf16ToUtf8(ToString());
+}
+
+std::string Variant::ToUtf8() const {
+  return Utf16ToUtf8(ToText());
+}
+
+Variant Variant::FromBytes(std::string_view bytes) {
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (size_t i = 0; i < units.size(); ++i)
+    units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                     static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+  Variant v(std::move(units));
+  if (bytes.size() % 2) v.u_.str->extra_byte = static_cast<unsigned char>(bytes.back());
+  return v;
+}
+
+std::string Variant::ToBytes() const {
+  const Variant& v = Deref();
+  std::u16string text = v.ToText();
+  std::string out(text.size() * 2, '\0');
+  for (size_t i = 0; i < text.size(); ++i) {
+    out[2 * i] = static_cast<char>(text[i] & 0xFF);
+    out[2 * i + 1] = static_cast<char>(text[i] >> 8);
+  }
+  if (v.HasExtraByte()) out += static_cast<char>(v.u_.str->extra_byte);
+  return out;
+}
+
+void Variant::AppendString(std::u16string_view s) {
+  if (HasExtraByte()) {
+    *this = ops::Concat(*this, Variant(s));
+    return;
+  }
   if (type_ != VarType::String) {
-    *this = Variant(ToString() + std::string(s));
+    *this = Variant(ToString() + std::u16string(s));
     return;
   }
   if (u_.str->ref_count() != 1) {

@@ -1,9 +1,9 @@
 // The VB variant: one tagged value (Empty, Null, numbers, Date, String, Object, arrays ...)
 // with the script language's conversion, formatting and comparison rules.
 //
-// Strings hold text in the game's ANSI code page, one byte per character (Windows-1252 for
-// western games); Len, Mid, Asc and friends count bytes. Conversion to UTF-8 happens only where
-// text is displayed. Strings, arrays and objects are shared by reference count; a variant copy
+// Strings hold UTF-16 code units, as the script language counts them (Len, Mid, AscW ...).
+// The rest of the program keeps text as UTF-8: the narrow constructors and ToUtf8 convert at
+// that boundary. Strings, arrays and objects are shared by reference count; a variant copy
 // is cheap, and arrays are copied on write so that assignment keeps value semantics.
 #pragma once
 
@@ -43,8 +43,11 @@ class Variant;
 
 // Shared, reference-counted string storage of a String variant.
 struct StringRep : RefCounted {
-  explicit StringRep(std::string t) : s(std::move(t)) {}
-  std::string s;
+  explicit StringRep(std::u16string t) : s(std::move(t)) {}
+  std::u16string s;
+  // A byte past the last whole unit (-1: none). Only the byte functions (ChrB, LeftB ...)
+  // make such strings; text functions see the whole units.
+  int extra_byte = -1;
 };
 
 // Result of comparing two variants; Null when either side is Null.
@@ -58,14 +61,20 @@ class Variant {
   Variant(float v) noexcept : type_(VarType::Single) { u_.i64 = 0, u_.r4 = v; }
   Variant(double v) noexcept : type_(VarType::Double) { u_.r8 = v; }
   Variant(bool v) noexcept : type_(VarType::Boolean) { u_.i64 = 0, u_.i2 = v ? -1 : 0; }
-  Variant(std::string s);
-  Variant(std::string_view s) : Variant(std::string(s)) {}
-  Variant(const char* s) : Variant(std::string(s)) {}
+  Variant(std::u16string s);
+  Variant(std::u16string_view s) : Variant(std::u16string(s)) {}
+  Variant(const char16_t* s) : Variant(std::u16string(s)) {}
+  // A String from UTF-8 text.
+  Variant(std::string_view utf8);
+  Variant(const std::string& utf8) : Variant(std::string_view(utf8)) {}
+  Variant(const char* utf8) : Variant(std::string_view(utf8)) {}
   Variant(int64_t) = delete;  // say which subtype: int32_t (Long) or double
   Variant(Ref<Dispatch> obj) noexcept;
   Variant(Ref<VbArray> arr) noexcept;
 
   static Variant Null() noexcept { return Variant(VarType::Null); }
+  // A String from the bytes of UTF-16 LE text; an odd count keeps the last byte apart.
+  static Variant FromBytes(std::string_view bytes);
   static Variant FromByte(uint8_t v) noexcept;
   // Currency from its scaled value (units of 1/10000).
   static Variant FromCurrencyScaled(int64_t scaled) noexcept;
@@ -140,7 +149,7 @@ class Variant {
   int64_t AsCurrencyScaled() const noexcept { return u_.i64; }
   double AsDateSerial() const noexcept { return u_.r8; }
   int32_t AsErrorCode() const noexcept { return u_.i4; }
-  const std::string& AsString() const noexcept { return u_.str->s; }
+  const std::u16string& AsString() const noexcept { return u_.str->s; }
   Dispatch* AsObject() const noexcept { return u_.obj; }
   Ref<Dispatch> ObjectRef() const noexcept;
   VbArray* AsArray() const noexcept { return u_.arr; }
@@ -160,14 +169,21 @@ class Variant {
   int64_t ToCurrencyScaled() const;
   double ToDateSerial() const;
   bool ToBool() const;
-  std::string ToString() const;  // CStr formatting
+  std::u16string ToString() const;  // CStr formatting
   // As ToString, but Null gives "" (used where text is shown or concatenated).
-  std::string ToText() const;
+  std::u16string ToText() const;
+  // ToString and ToText as UTF-8, for the rest of the program.
+  std::string ToStringUtf8() const;
+  std::string ToUtf8() const;
+  // The UTF-16 LE bytes of ToText, with a String's odd byte (see StringRep).
+  std::string ToBytes() const;
+  // True for a String with an odd number of bytes.
+  bool HasExtraByte() const noexcept { return type_ == VarType::String && u_.str->extra_byte >= 0; }
   // The value an object stands for (its default member); other values unchanged.
   Variant DefaultValue() const;
 
   // Appends to a String variant in place when its storage is not shared.
-  void AppendString(std::string_view s);
+  void AppendString(std::u16string_view s);
 
  private:
   static constexpr VarType kByRef = static_cast<VarType>(0x4000);
@@ -199,8 +215,10 @@ std::string FormatDate(double serial);  // "3/15/2026 2:30:45 PM"
 // Reads text as a number the way IsNumeric and the conversions do: surrounding blanks, sign,
 // decimal point, exponent, "&H"/"&O" prefixes. Empty optional when the text is no number.
 std::optional<double> ParseNumber(std::string_view text);
+std::optional<double> ParseNumber(std::u16string_view text);
 // Reads date and/or time text ("1/1/2000", "2000-1-1", "14:30:00", "3:45 PM", "Jan 15, 2024").
 std::optional<double> ParseDate(std::string_view text);
+std::optional<double> ParseDate(std::u16string_view text);
 
 // Serial of a calendar date and time; no range checks.
 double DateSerialOf(int year, int month, int day);
@@ -221,8 +239,9 @@ enum CompareHint : unsigned {
   kRightStringLiteral = 8,
 };
 CmpResult Compare(const Variant& a, const Variant& b, bool textCompare = false, unsigned hints = 0);
-// Binary or case-insensitive string comparison: -1, 0, 1 (by UTF-16 code unit of cp1252).
-int CompareStrings(std::string_view a, std::string_view b, bool textCompare);
+// Binary or case-insensitive string comparison: -1, 0, 1 by UTF-16 code unit (text compare
+// folds case first).
+int CompareStrings(std::u16string_view a, std::u16string_view b, bool textCompare);
 
 }  // namespace sw
 

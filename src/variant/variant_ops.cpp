@@ -295,8 +295,10 @@ Variant Concat(const Variant& a0, const Variant& b0) {
   const Variant& b = b0.Deref();
   if (a.IsNull() && b.IsNull()) return Variant::Null();
   if (a.IsArray() || b.IsArray()) throw VbError(vberr::kTypeMismatch);
+  // Strings are joined byte by byte: a string with an odd byte shifts what follows.
+  if (a.HasExtraByte() || b.HasExtraByte()) return Variant::FromBytes(a.ToBytes() + b.ToBytes());
   if (a.IsString() && b.IsString()) {
-    std::string s;
+    std::u16string s;
     s.reserve(a.AsString().size() + b.AsString().size());
     s.append(a.AsString()).append(b.AsString());
     return Variant(std::move(s));

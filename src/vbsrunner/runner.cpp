@@ -4,7 +4,6 @@
 
 #include "scripting/vbscript/engine.h"
 #include "variant/host_object.h"
-#include "vbsrunner/terminal_text.h"
 
 namespace sw::vbsrunner {
 namespace {
@@ -13,7 +12,7 @@ class PrintingHost : public vbs::ScriptHost {
  public:
   explicit PrintingHost(std::ostream& out) : out_(out) {}
   int MsgBox(const std::string& prompt, int, const std::string&) override {
-    out_ << Cp1252ToUtf8(prompt) << '\n';
+    out_ << prompt << '\n';
     return 1;
   }
 
@@ -26,7 +25,7 @@ Ref<Dispatch> MakeWScript(std::ostream& out) {
   ws->AddMethod("Echo", [&out](Args a) {
     for (size_t i = 0; i < a.size(); ++i) {
       if (i) out << ' ';
-      out << Cp1252ToUtf8(a[i].ToText());
+      out << a[i].ToUtf8();
     }
     out << '\n';
     return Variant();
@@ -51,8 +50,8 @@ int RunScripts(const std::vector<ScriptFile>& files, std::ostream& out, std::ost
     const std::string& where =
         e.unit >= 0 && e.unit < static_cast<int>(files.size()) ? files[e.unit].name : f.name;
     out.flush();
-    err << where << ':' << e.line << ": " << e.source << ' ' << e.number << ": "
-        << Cp1252ToUtf8(e.description) << '\n';
+    err << where << ':' << e.line << ": " << e.source << ' ' << e.number << ": " << e.description
+        << '\n';
     return 1;
   }
   return 0;

@@ -1,4 +1,5 @@
-// Conversion between the scripts' ANSI text (Windows-1252) and UTF-8 for the terminal.
+// Script files as the runner reads them: UTF-8 (with or without a byte-order mark) or, when
+// the bytes are no UTF-8, Windows-1252 as Windows editors saved them.
 #pragma once
 
 #include <string>
@@ -6,9 +7,7 @@
 
 namespace sw::vbsrunner {
 
-std::string Cp1252ToUtf8(std::string_view s);
-// UTF-8 text to Windows-1252; characters it cannot hold become '?'. Text that is not valid
-// UTF-8 is taken to be Windows-1252 already and returned unchanged.
-std::string Utf8ToCp1252(std::string_view s);
+// The file's text as UTF-8.
+std::string ScriptFileText(std::string_view bytes);
 
 }  // namespace sw::vbsrunner

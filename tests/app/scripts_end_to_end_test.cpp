@@ -77,7 +77,7 @@ class ScriptsEndToEndTest : public ::testing::Test {
                                         "dump events.json\n"
                                         "click 50 75\n"
                                         "dialog-press OK\n"
-                                        "wait 100\n"
+                                        "wait 600\n"  // the half-second slide into the hall
                                         "dump hall.json\n"
                                         "click 50 75\n"
                                         "dialog-press OK\n"

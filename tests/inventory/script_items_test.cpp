@@ -56,17 +56,13 @@ TEST_F(ScriptItemsTest, RemoveItemComparesTheStoredNameInLowerCase) {
 }
 
 TEST_F(ScriptItemsTest, RemoveItemLowersAccentedCapitalsToo) {
-  const std::string sword =
-      "\xC9p\xE9"
-      "e";  // "Epee" with accents, in the game's code page
+  const std::string sword = "Épée";
   writer.WriteRaw("Areas/sword.bmp", MakeBmp(32, 32, [](int, int) { return 0x808080u; }));
-  writer.WriteRaw("Areas/\xC3\x89p\xC3\xA9\x65.obj", "\"sword.bmp\"\r\n");
+  writer.WriteRaw("Areas/Épée.obj", "\"sword.bmp\"\r\n");
   Start();
   Hold({sword, "Coin"});
   ASSERT_EQ(Names(), (std::vector<std::string>{sword, "Coin"}));
-  EXPECT_FALSE(
-      Run("RemoveItem \"\xE9p\xE9"
-          "e\", False"));
+  EXPECT_FALSE(Run("RemoveItem \"épée\", False"));
   EXPECT_EQ(Names(), (std::vector<std::string>{"Coin"}));
 }
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "base/vb_error.h"
@@ -77,6 +79,65 @@ TEST(PictureHeader, ReadsTheSizeEveryFormatClaims) {
   EXPECT_FALSE(ReadPictureHeader("GIF89a\x01"));
   EXPECT_FALSE(ReadPictureHeader("not a picture"));
   EXPECT_FALSE(ReadPictureHeader(std::string("\xFF\xD8\xFF\xDA", 4)));
+}
+
+// The header is read as the decoder reads the file: a GIF decoder skips stray bytes between
+// blocks, and an icon's bitmap header cut short decodes with its missing bytes as zeros. A
+// picture never decodes larger than its header said.
+TEST(PictureHeader, FilesTheDecoderReadsPastDamageAreMeasuredAsItReadsThem) {
+  std::string gif = GifHeader(2, 2, 1, 1);
+  gif.erase(gif.find('\x3B'), 1);         // no trailer after the first image, but
+  gif += "\x07\x2C" + Le16(0) + Le16(0);  // a stray byte and a second, wide image
+  gif += Le16(40000) + Le16(3) + std::string(1, '\0') + std::string("\x02\x00", 2);
+  auto g = ReadPictureHeader(gif);
+  ASSERT_TRUE(g);
+  EXPECT_EQ(g->width, 40000);
+  EXPECT_EQ(g->images, 2);
+  // A one-entry icon whose bitmap header holds its size and a width cut to three bytes.
+  std::string ico = std::string("\0\0\1\0", 4) + Le16(1);
+  ico += std::string("\x10\x10\0\0", 4) + Le16(1) + Le16(32) + Le32(40) + Le32(22);
+  const std::string whole = ico + Le32(40) + Le32(16) + Le32(32);
+  ASSERT_TRUE(ReadPictureHeader(whole));
+  EXPECT_EQ(ReadPictureHeader(whole)->width, 16);
+  const std::string cut = ico + Le32(40) + std::string("\xFF\xFF\x00", 3);
+  EXPECT_FALSE(ReadPictureHeader(cut));
+  try {
+    (void)DecodePicture(cut, "cut.ico", true);
+    ADD_FAILURE() << "a cut icon decoded";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), vberr::kInvalidPicture);
+  }
+  // An icon entry pointing past the end is no picture to the decoder either, but the other
+  // entries still count.
+  std::string two = std::string("\0\0\1\0", 4) + Le16(2);
+  two += std::string("\x10\x10\0\0", 4) + Le16(1) + Le16(32) + Le32(40) + Le32(5000);
+  two += std::string("\x20\x20\0\0", 4) + Le16(1) + Le16(32) + Le32(40) + Le32(38);
+  two += Le32(40) + Le32(32) + Le32(64);
+  ASSERT_TRUE(ReadPictureHeader(two));
+  EXPECT_EQ(ReadPictureHeader(two)->height, 64);
+}
+
+// GIF image data whose codes refer to table entries not yet made sends the decoder round
+// entries left over from before, overrunning its stack: such pictures are refused whole.
+TEST(PictureHeader, GifCodesTheDecoderCannotFollowAreRefused) {
+  EXPECT_TRUE(ReadPictureHeader(GifHeader(2, 2, 2, 2))) << "clear, a pixel, end";
+  std::string bad = GifHeader(2, 2, 2, 2);
+  // Code size 2: a clear code (4), then code 6, which nothing has defined yet.
+  bad.replace(bad.find(std::string("\x02\x02\x44\x01", 4)), 4, std::string("\x02\x01\x34", 3));
+  EXPECT_FALSE(ReadPictureHeader(bad));
+  try {
+    (void)DecodePicture(bad, "bad.gif", false);
+    ADD_FAILURE() << "decoded";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), vberr::kInvalidPicture);
+  }
+  // A damaged animation whose data once crashed the decoder.
+  std::ifstream in(std::string(SW_SOURCE_DIR) + "/fuzz/corpus/picture/lzw-stale-entries.gif",
+                   std::ios::binary);
+  const std::string found((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_GT(found.size(), 1000u);
+  EXPECT_FALSE(ReadPictureHeader(found));
+  EXPECT_THROW((void)DecodePicture(found, "found.gif", false), VbError);
 }
 
 TEST(PictureHeader, SizesAreBoundedEachAndTogether) {

@@ -50,6 +50,34 @@ TEST(FontTest, SizesArePointsAt96DpiAndStylesChangeMetrics) {
   EXPECT_EQ(t.LineWidth(twelve, ""), 0);
 }
 
+// True when two rendered lines have the same size and pixels.
+bool SamePixels(const Pixmap& a, const Pixmap& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return false;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
+}
+
+TEST(FontTest, CharactersTheFontLacksComeFromAFontThatHasThem) {
+  Platform platform;
+  TextEngine& t = platform.text();
+  Font arial;
+  arial.name = "Arial";
+  arial.size = 14;
+  // Without a fallback both would be the same empty box of the Latin font.
+  const Pixmap sun = t.RenderLine(arial, "日");
+  const Pixmap book = t.RenderLine(arial, "本");
+  EXPECT_FALSE(SamePixels(sun, book));
+  const Pixmap box1 = t.RenderLine(arial, "\uE000");
+  EXPECT_FALSE(SamePixels(sun, box1));
+  // Latin and Japanese in one line share the baseline and add up their widths.
+  const int mixed = t.LineWidth(arial, "Ab日本");
+  EXPECT_EQ(mixed, t.LineWidth(arial, "Ab") + t.LineWidth(arial, "日本"));
+  EXPECT_GE(t.RenderLine(arial, "Ab日本").width(), mixed - 1);
+  EXPECT_GT(t.LineWidth(arial, "日本"), t.LineWidth(arial, "Ab"));
+}
+
 TEST(FontTest, SplitsLinesAtCrLfAndLoneBreaks) {
   EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitLines("end\r\n"), (std::vector<std::string>{"end", ""}));

@@ -26,16 +26,16 @@ bool Near(Argb a, Argb b) {
 
 std::filesystem::path Write(const sw::TempDir& dir, const char* name, VideoCodec codec,
                             bool sound) {
-  VideoFileSpec spec;
-  spec.width = 48;
-  spec.height = 32;
-  spec.fps = 10;
-  spec.frames = 8;
-  spec.codec = codec;
-  spec.draw = [](int i, Pixmap& p) { p.Fill(kColours[i % 4]); };
-  if (sound) spec.audio.assign(22050 * 8 / 10, 1000);
+  VideoFileContent content;
+  content.width = 48;
+  content.height = 32;
+  content.fps = 10;
+  content.frames = 8;
+  content.codec = codec;
+  content.draw = [](int i, Pixmap& p) { p.Fill(kColours[i % 4]); };
+  if (sound) content.audio.assign(22050 * 8 / 10, 1000);
   const auto file = dir.path() / name;
-  EncodeVideoFile(file, spec);
+  EncodeVideoFile(file, content);
   return file;
 }
 

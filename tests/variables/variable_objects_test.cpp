@@ -22,7 +22,7 @@ TEST(VariableObjects, ValueIsTheDefaultMemberAndAssignmentsConvertLikeTheLanguag
   d.Invoke(Dispatch::kDefaultMember, InvokeKind::Let, Args(&two, 1));
   EXPECT_EQ(door->Value(), 2);
   EXPECT_EQ(d.Get("VALUE").AsInteger(), 2);
-  EXPECT_EQ(d.Get("name").AsString(), "Door");
+  EXPECT_EQ(d.Get("name").ToStringUtf8(), "Door");
   Variant big = Variant(int32_t{40000});
   EXPECT_EQ(ErrorOf([&] { d.Put("Value", big); }), vberr::kOverflow);
   Variant text = Variant(std::string("open"));
@@ -59,7 +59,7 @@ TEST(VariableCollections, PositionsKeysRemovalAndEnumeration) {
   strings.Remove(Variant(int16_t{1}));
   const std::vector<Variant> all = strings.NewEnum();
   ASSERT_EQ(all.size(), 1u);
-  EXPECT_EQ(all[0].AsObject()->Get("Name").AsString(), "c");
+  EXPECT_EQ(all[0].AsObject()->Get("Name").ToStringUtf8(), "c");
   EXPECT_EQ(strings.Count(), 1);
 }
 

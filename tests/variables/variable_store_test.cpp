@@ -88,8 +88,8 @@ TEST_F(VariableStoreTest, VariantValuesAreCopiesForEveryObjectOfTheName) {
   Start();
   VariableStore& store = variables();
   store.ChangeVariableVariantValue("Score", Variant(std::string("ten")));
-  EXPECT_EQ(store.VariablesVariant.At(1).Value().ToString(), "ten");
-  EXPECT_EQ(store.VariablesVariant.At(2).Value().ToString(), "ten");
+  EXPECT_EQ(store.VariablesVariant.At(1).Value().ToStringUtf8(), "ten");
+  EXPECT_EQ(store.VariablesVariant.At(2).Value().ToStringUtf8(), "ten");
   EXPECT_EQ(store.GetVariableValue("Score"), VariableStore::kMissing);  // not an integer one
 }
 
@@ -98,13 +98,13 @@ TEST_F(VariableStoreTest, TheDumpListsVariablesVariantsAndDisappearedHotspots) {
   Start();
   variables().ChangeVariableValue("Door", 1);
   variables().ChangeVariableVariantValue("Score", Variant(int32_t{100000}));
-  variables().ChangeVariableVariantValue("Title", Variant(std::string("Caf\xE9")));
+  variables().ChangeVariableVariantValue("Title", Variant(std::string("Café")));
   variables().AddDisappeared("Hall", 3);
   const nlohmann::json dump = game.platform.state().Collect();
   EXPECT_EQ(dump["variables"], nlohmann::json::parse(R"([{"name":"Door","value":1}])"));
   EXPECT_EQ(dump["variants"][0]["type"], "Long");
   EXPECT_EQ(dump["variants"][0]["value"], 100000);
-  EXPECT_EQ(dump["variants"][1]["value"], "Caf\xC3\xA9");  // shown as UTF-8
+  EXPECT_EQ(dump["variants"][1]["value"], "Café");
   EXPECT_EQ(dump["disappeared"], nlohmann::json::parse(R"([{"frame":"Hall","index":3}])"));
 }
 

@@ -49,9 +49,9 @@ TEST(VariantConversion, WholeNumbersRoundHalfToEven) {
 
 TEST(VariantConversion, NullEmptyAndTextRules) {
   EXPECT_EQ(ErrorOf([] { Variant::Null().ToLong(); }), 94);
-  EXPECT_EQ(ErrorOf([] { Variant::Null().ToString(); }), 94);
+  EXPECT_EQ(ErrorOf([] { (void)Variant::Null().ToString(); }), 94);
   EXPECT_EQ(Variant().ToDouble(), 0);
-  EXPECT_EQ(Variant().ToString(), "");
+  EXPECT_EQ(Variant().ToUtf8(), "");
   EXPECT_EQ(ErrorOf([] { Variant("").ToDouble(); }), 13);
   EXPECT_EQ(ErrorOf([] { Variant("abc").ToLong(); }), 13);
   EXPECT_EQ(ErrorOf([] { Variant("TRUE").ToDouble(); }), 13);
@@ -85,35 +85,35 @@ TEST(VariantConversion, IsNumericStyleParsing) {
 }
 
 TEST(VariantFormatting, DoublesAsCStrShowsThem) {
-  EXPECT_EQ(Variant(0.1 + 0.2).ToString(), "0.3");
-  EXPECT_EQ(Variant(1e16).ToString(), "1E+16");
-  EXPECT_EQ(Variant(1e15).ToString(), "1E+15");
-  EXPECT_EQ(Variant(123456789012345.0).ToString(), "123456789012345");
-  EXPECT_EQ(Variant(1234567890123456789.0).ToString(), "1.23456789012346E+18");
-  EXPECT_EQ(Variant(1.0 / 3).ToString(), "0.333333333333333");
-  EXPECT_EQ(Variant(-0.5).ToString(), "-0.5");
-  EXPECT_EQ(Variant(0.0001).ToString(), "0.0001");
-  EXPECT_EQ(Variant(0.00001).ToString(), "1E-05");
-  EXPECT_EQ(Variant(2.5e-300).ToString(), "2.5E-300");
-  EXPECT_EQ(Variant(100.0).ToString(), "100");
-  EXPECT_EQ(Variant(1.5f).ToString(), "1.5");
-  EXPECT_EQ(Variant(0.1f).ToString(), "0.1");
-  EXPECT_EQ(Variant(1e7f).ToString(), "1E+07");
-  EXPECT_EQ(Variant::FromCurrency(12.5).ToString(), "12.5");
-  EXPECT_EQ(Variant::FromCurrency(-0.0001).ToString(), "-0.0001");
-  EXPECT_EQ(Variant(true).ToString(), "True");
-  EXPECT_EQ(Variant(int16_t{-5}).ToString(), "-5");
+  EXPECT_EQ(Variant(0.1 + 0.2).ToUtf8(), "0.3");
+  EXPECT_EQ(Variant(1e16).ToUtf8(), "1E+16");
+  EXPECT_EQ(Variant(1e15).ToUtf8(), "1E+15");
+  EXPECT_EQ(Variant(123456789012345.0).ToUtf8(), "123456789012345");
+  EXPECT_EQ(Variant(1234567890123456789.0).ToUtf8(), "1.23456789012346E+18");
+  EXPECT_EQ(Variant(1.0 / 3).ToUtf8(), "0.333333333333333");
+  EXPECT_EQ(Variant(-0.5).ToUtf8(), "-0.5");
+  EXPECT_EQ(Variant(0.0001).ToUtf8(), "0.0001");
+  EXPECT_EQ(Variant(0.00001).ToUtf8(), "1E-05");
+  EXPECT_EQ(Variant(2.5e-300).ToUtf8(), "2.5E-300");
+  EXPECT_EQ(Variant(100.0).ToUtf8(), "100");
+  EXPECT_EQ(Variant(1.5f).ToUtf8(), "1.5");
+  EXPECT_EQ(Variant(0.1f).ToUtf8(), "0.1");
+  EXPECT_EQ(Variant(1e7f).ToUtf8(), "1E+07");
+  EXPECT_EQ(Variant::FromCurrency(12.5).ToUtf8(), "12.5");
+  EXPECT_EQ(Variant::FromCurrency(-0.0001).ToUtf8(), "-0.0001");
+  EXPECT_EQ(Variant(true).ToUtf8(), "True");
+  EXPECT_EQ(Variant(int16_t{-5}).ToUtf8(), "-5");
 }
 
 TEST(VariantFormatting, DatesShowOnlyTheirParts) {
-  EXPECT_EQ(Variant::FromDate(0).ToString(), "12:00:00 AM");
-  EXPECT_EQ(Variant::FromDate(1).ToString(), "12/31/1899");
-  EXPECT_EQ(Variant::FromDate(-1).ToString(), "12/29/1899");
+  EXPECT_EQ(Variant::FromDate(0).ToUtf8(), "12:00:00 AM");
+  EXPECT_EQ(Variant::FromDate(1).ToUtf8(), "12/31/1899");
+  EXPECT_EQ(Variant::FromDate(-1).ToUtf8(), "12/29/1899");
   double d = DateSerialOf(2026, 3, 15);
-  EXPECT_EQ(Variant::FromDate(d).ToString(), "3/15/2026");
+  EXPECT_EQ(Variant::FromDate(d).ToUtf8(), "3/15/2026");
   double t = (14 * 3600 + 30 * 60 + 45) / 86400.0;
-  EXPECT_EQ(Variant::FromDate(t).ToString(), "2:30:45 PM");
-  EXPECT_EQ(Variant::FromDate(d + t).ToString(), "3/15/2026 2:30:45 PM");
+  EXPECT_EQ(Variant::FromDate(t).ToUtf8(), "2:30:45 PM");
+  EXPECT_EQ(Variant::FromDate(d + t).ToUtf8(), "3/15/2026 2:30:45 PM");
   EXPECT_EQ(SplitDate(d).weekday, 1);  // a Sunday
 }
 
@@ -139,8 +139,13 @@ TEST(VariantCompare, NumbersStringsEmptyNull) {
   EXPECT_EQ(Compare(Variant::Null(), Variant::Null()), CmpResult::Null);
   EXPECT_EQ(Compare(Variant("abc"), Variant("ABC"), true), CmpResult::Equal);
   EXPECT_EQ(Compare(Variant("abc"), Variant("ABC"), false), CmpResult::Greater);
-  // Euro sign (0x80) sorts as U+20AC, after every Latin-1 letter.
-  EXPECT_EQ(Compare(Variant("\x80"), Variant("\xFF")), CmpResult::Greater);
+  // By UTF-16 unit: the euro sign after every Latin-1 letter; text compare folds Cyrillic,
+  // Greek and accented Latin letters.
+  EXPECT_EQ(Compare(Variant("€"), Variant("ÿ")), CmpResult::Greater);
+  EXPECT_EQ(Compare(Variant("Привет Ωμέγα Éte"), Variant("пРИВЕТ ωΜΈΓΑ éTE"), true),
+            CmpResult::Equal);
+  EXPECT_EQ(Compare(Variant("Я"), Variant("а"), true), CmpResult::Greater);
+  EXPECT_EQ(Compare(Variant(u"\xD800"), Variant(u"\xFFFF")), CmpResult::Less);
   Variant arr(VbArray::FromValues({}));
   EXPECT_EQ(ErrorOf([&] { Compare(arr, Variant::Null()); }), 13);
 }
@@ -162,12 +167,12 @@ TEST(VariantCompare, StringAgainstNumberDependsOnLiterals) {
 TEST(VariantSharing, CopiesShareStringsAndAppendDoesNotLeak) {
   Variant a("abc");
   Variant b = a;
-  b.AppendString("d");
-  EXPECT_EQ(a.AsString(), "abc");
-  EXPECT_EQ(b.AsString(), "abcd");
+  b.AppendString(u"d");
+  EXPECT_EQ(a.ToUtf8(), "abc");
+  EXPECT_EQ(b.ToUtf8(), "abcd");
   Variant c = std::move(b);
   EXPECT_TRUE(b.IsEmpty());
-  EXPECT_EQ(c.AsString(), "abcd");
+  EXPECT_EQ(c.ToUtf8(), "abcd");
 }
 
 class Counter : public HostObject {

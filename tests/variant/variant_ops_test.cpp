@@ -39,7 +39,7 @@ TEST(VariantOps, IntegerOverflowWidensInsteadOfFailing) {
 TEST(VariantOps, EmptyBooleanStringsAndDates) {
   EXPECT_EQ(ops::Add(Variant(), Variant()).type(), VarType::Integer);
   EXPECT_EQ(ops::Add(Variant(true), Variant(true)).AsInteger(), -2);
-  EXPECT_EQ(ops::Add(Variant("ab"), Variant("cd")).AsString(), "abcd");
+  EXPECT_EQ(ops::Add(Variant("ab"), Variant("cd")).ToUtf8(), "abcd");
   Variant mixed = ops::Add(Variant("5"), I2(3));
   EXPECT_EQ(mixed.type(), VarType::Double);
   EXPECT_EQ(mixed.AsDouble(), 8);
@@ -65,10 +65,10 @@ TEST(VariantOps, DivisionRoundsOperandsAndChecksZero) {
 }
 
 TEST(VariantOps, ConcatenationWithNullAndEmpty) {
-  EXPECT_EQ(ops::Concat(Variant("a"), Variant::Null()).AsString(), "a");
-  EXPECT_EQ(ops::Concat(Variant(), I2(5)).AsString(), "5");
+  EXPECT_EQ(ops::Concat(Variant("a"), Variant::Null()).ToUtf8(), "a");
+  EXPECT_EQ(ops::Concat(Variant(), I2(5)).ToUtf8(), "5");
   EXPECT_TRUE(ops::Concat(Variant::Null(), Variant::Null()).IsNull());
-  EXPECT_EQ(ops::Concat(Variant(true), Variant(0.5)).AsString(), "True0.5");
+  EXPECT_EQ(ops::Concat(Variant(true), Variant(0.5)).ToUtf8(), "True0.5");
   EXPECT_EQ(ErrorOf([] { ops::Concat(Variant::Nothing(), Variant("x")); }), 91);
   Variant arr(VbArray::FromValues({}));
   EXPECT_EQ(ErrorOf([&] { ops::Concat(arr, Variant("x")); }), 13);

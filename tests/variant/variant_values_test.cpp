@@ -15,7 +15,7 @@ TEST(ArrayValues, ClonesAreDeepAndIndependent) {
   Ref<VbArray> copy = outer->Clone();
   copy->At1(1) = Variant("changed");
   copy->At1(0).AsArray()->At1(0) = Variant(int16_t{9});
-  EXPECT_EQ(outer->At1(1).AsString(), "s");
+  EXPECT_EQ(outer->At1(1).ToUtf8(), "s");
   EXPECT_EQ(inner->At1(0).AsInteger(), 1);  // nested arrays are copied too
   EXPECT_EQ(copy->At1(0).AsArray()->At1(0).AsInteger(), 9);
 }
@@ -24,7 +24,7 @@ TEST(ArrayValues, PreserveKeepsElementsAndFixedArraysRefuse) {
   auto a = MakeRef<VbArray>(std::vector<VbArray::Bound>{{0, 2}});
   a->At1(1) = Variant("keep");
   a->Redim({{0, 5}}, true);
-  EXPECT_EQ(a->At1(1).AsString(), "keep");
+  EXPECT_EQ(a->At1(1).ToUtf8(), "keep");
   EXPECT_TRUE(a->At1(4).IsEmpty());
   a->Redim({{0, 0}}, false);
   EXPECT_EQ(a->UBound(), -1);
@@ -51,11 +51,11 @@ TEST(ByRefArguments, HostWritesReachTheCallersVariable) {
   Variant caller("old");
   Variant passed[2] = {Variant::MakeRef(&caller), Variant(int16_t{5})};
   Args args(passed, 2);
-  EXPECT_EQ(args[0].AsString(), "old");
+  EXPECT_EQ(args[0].ToUtf8(), "old");
   args.Assign(0, Variant("new"));
   args.Assign(1, Variant("copy only"));
-  EXPECT_EQ(caller.AsString(), "new");
-  EXPECT_EQ(args[1].AsString(), "copy only");
+  EXPECT_EQ(caller.ToUtf8(), "new");
+  EXPECT_EQ(args[1].ToUtf8(), "copy only");
   EXPECT_TRUE(args.IsMissing(2));
   Variant missing = Variant::Missing();
   EXPECT_TRUE(Args(&missing, 1).IsMissing(0));
@@ -74,8 +74,8 @@ TEST(CurrencyValues, FourDecimalsAndOverflow) {
   EXPECT_EQ(Variant::FromCurrency(-1.23454).AsCurrencyScaled(), -12345);
   Variant sum = ops::Add(Variant::FromCurrency(1.5), Variant::FromCurrency(2.25));
   EXPECT_EQ(sum.type(), VarType::Currency);
-  EXPECT_EQ(sum.ToString(), "3.75");
-  EXPECT_EQ(ops::Mul(Variant::FromCurrency(2), Variant(1.5)).ToString(), "3");
+  EXPECT_EQ(sum.ToUtf8(), "3.75");
+  EXPECT_EQ(ops::Mul(Variant::FromCurrency(2), Variant(1.5)).ToUtf8(), "3");
   try {
     Variant::FromCurrency(1e300);
     ADD_FAILURE();
@@ -93,7 +93,7 @@ TEST(Calendar, SerialsRollOverAndTwoDigitYearsWindow) {
   DateParts p = SplitDate(-1.25);  // before the epoch: day toward zero, time positive
   EXPECT_EQ(p.day, 29);
   EXPECT_EQ(p.hour, 6);
-  EXPECT_EQ(Variant::FromDate(DateSerialOf(2024, 2, 29) + 0.75).ToString(), "2/29/2024 6:00:00 PM");
+  EXPECT_EQ(Variant::FromDate(DateSerialOf(2024, 2, 29) + 0.75).ToUtf8(), "2/29/2024 6:00:00 PM");
 }
 
 }  // namespace

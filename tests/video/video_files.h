@@ -43,23 +43,24 @@ struct TestVideo {
 
 inline void WriteTestVideo(const std::filesystem::path& file, const TestVideo& v) {
   std::filesystem::create_directories(file.parent_path());
-  platform::VideoFileSpec spec;
-  spec.width = v.width;
-  spec.height = v.height;
-  spec.fps = v.fps;
-  spec.frames = v.frames;
-  spec.codec = v.codec;
-  spec.loops = v.loops;
-  spec.draw = [](int index, platform::Pixmap& p) { p.Fill(PictureColour(index)); };
+  platform::VideoFileContent content;
+  content.width = v.width;
+  content.height = v.height;
+  content.fps = v.fps;
+  content.frames = v.frames;
+  content.codec = v.codec;
+  content.loops = v.loops;
+  content.draw = [](int index, platform::Pixmap& p) { p.Fill(PictureColour(index)); };
   if (v.sound) {
-    spec.audio_rate = 22050;
-    const std::size_t n = static_cast<std::size_t>(spec.audio_rate) * v.frames * v.loops / v.fps;
-    spec.audio.resize(n);
+    content.audio_rate = 22050;
+    const std::size_t n = static_cast<std::size_t>(content.audio_rate) * v.frames * v.loops / v.fps;
+    content.audio.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
-      spec.audio[i] = static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / 22050));
+      content.audio[i] =
+          static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / 22050));
     }
   }
-  platform::EncodeVideoFile(file, spec);
+  platform::EncodeVideoFile(file, content);
 }
 
 inline std::string ReadBytes(const std::filesystem::path& file) {

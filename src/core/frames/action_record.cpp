@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "base/vb_error.h"
 #include "core/valuefile/record_archive.h"
 #include "core/valuefile/stored_values.h"
-#include "base/vb_error.h"
 
 namespace sw {
 
@@ -19,7 +19,7 @@ double LeadingNumber(const Variant& value) {
   const Variant& v = value.Deref();
   if (v.IsEmpty()) return 0;
   if (!v.IsString()) return v.ToDouble();
-  const std::string& text = v.AsString();
+  const std::string& text = v.ToStringUtf8();
   const char* start = text.c_str();
   while (*start == ' ' || *start == '\t') ++start;
   char* end = nullptr;
@@ -35,7 +35,7 @@ ChannelOrder OrderOf(const ChannelEntry& slots) {
   order.fade = slots[1].ToBool();
   order.repeat = slots[2].ToBool();
   order.volume = slots[3].ToDouble();
-  order.file = slots[4].ToString();
+  order.file = slots[4].ToStringUtf8();
   return order;
 }
 

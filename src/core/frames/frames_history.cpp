@@ -1,6 +1,6 @@
 #include "core/frames/frames_history.h"
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 
 namespace sw {
 
@@ -17,7 +17,7 @@ std::optional<std::string> FramesHistory::TakeLastVisited() {
 }
 
 bool IsLastVisitedFrame(const std::string& target, bool bracketed) {
-  const std::string lower = LowerAscii(target);
+  const std::string lower = FoldCase(target);
   return lower == (bracketed ? "[last visited frame]" : "last visited frame");
 }
 

@@ -18,6 +18,8 @@ class FramesHistory {
   // current frame is dropped and the one before it is returned.
   std::optional<std::string> TakeLastVisited();
 
+  // Appends a name as it is, without the limit (a saved game's list being restored).
+  void Append(const std::string& frameName) { names_.push_back(frameName); }
   void Clear() { names_.clear(); }
   const std::vector<std::string>& names() const { return names_; }
   size_t size() const { return names_.size(); }

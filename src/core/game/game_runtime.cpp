@@ -48,7 +48,7 @@ void GameRuntime::ShowStandardError(const std::string& detail) {
 }
 
 std::string GameRuntime::ForDisplay(const std::string& text) const {
-  return files_.codec().ToUtf8(text);
+  return text;
 }
 
 std::string GameRuntime::SafeDir(const std::string& path) const {

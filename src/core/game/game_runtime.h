@@ -93,7 +93,8 @@ class GameRuntime {
                                       platform::MessageStyle style = {});
   // Entry 30, two line breaks, entry 31 and the detail; critical icon, title entry 29.
   void ShowStandardError(const std::string& detail);
-  // Game text (code page) as UTF-8 for the window and the dump.
+  // Game text as the window and the dump take it: text is decoded to UTF-8 when its file
+  // is read, so this is the text itself, kept as the one place where text goes to display.
   std::string ForDisplay(const std::string& text) const;
 
   // --- Shared file routines ----------------------------------------------------------------

@@ -81,6 +81,14 @@ GameWindow::GameWindow(GameRuntime& runtime)
   Inventory1.SetVisible(false);
   Inventory2.SetVisible(false);
   form_->AddArray<ImageElement>("PickedObject", &Inventory1).SetVisible(false);
+  // Animated hotspot pictures: box k holds picture k; the picture itself takes no mouse
+  // input, so presses and drops reach its box.
+  auto& aniGifBox = form_->AddArray<PictureBoxElement>("AniGifBox", &PictureBox);
+  aniGifBox.SetVisible(false);
+  aniGifBox.SetSeeThrough(true);
+  auto& aniGif = form_->AddArray<ImageElement>("AniGif", &aniGifBox);
+  aniGif.SetVisible(false);
+  aniGif.SetEnabled(false);
   // Element 0 of both timer arrays is part of the design and never fires; scripts create the
   // others (timed events through the Action object, object timers through the window).
   for (const char* array : {"TimedEvent", "TimerObject"}) {

@@ -39,7 +39,8 @@ void GameWindow::LoadFrameHeader(const std::string& name) {
   runtime_.CurrentFrameName = name;
   try {
     ValueReader reader = ValueReader::FromFile(
-        runtime_.files().Resolve(runtime_.folders.FramesFolder + name + ".fme"));
+        runtime_.files().Resolve(runtime_.folders.FramesFolder + name + ".fme"),
+        runtime_.files().codec());
     const FrameHeader header = ReadFrameHeader(reader);
     runtime_.FrameKind = header.FrameKind;
     runtime_.FrameBackground = header.FrameBackground;
@@ -170,8 +171,8 @@ void GameWindow::OpenFrame(const std::string& name, std::optional<FrameTransitio
     if (stopped()) return;   // 9
     FrameFile frame;
     {
-      ValueReader reader =
-          ValueReader::FromFile(rt.files().Resolve(folders.FramesFolder + name + ".fme"));
+      ValueReader reader = ValueReader::FromFile(
+          rt.files().Resolve(folders.FramesFolder + name + ".fme"), rt.files().codec());
       frame = ReadFrameFile(reader);
     }
     bool anyFade = false;
@@ -233,7 +234,7 @@ void GameWindow::OpenFrame(const std::string& name, std::optional<FrameTransitio
     sub.hotspots->LoadAreas(name);
     if (stopped()) return;  // 22
     sub.scripts->ResetActionModule();
-    const std::string script = frame.ScriptText.IsEmpty() ? "" : frame.ScriptText.ToString();
+    const std::string script = frame.ScriptText.IsEmpty() ? "" : frame.ScriptText.ToStringUtf8();
     if (!script.empty() && frame.ScriptEnabled) {  // 23
       sub.scripts->SetActionHotspotNumber(0);
       sub.scripts->ExecuteVBScript(UnescapeScriptText(script), true);
@@ -251,7 +252,7 @@ void GameWindow::OpenFrame(const std::string& name, std::optional<FrameTransitio
           folders, [&rt](const std::string& p) { return rt.FileExists(p); }, rt.CurrentFrameName,
           ".chn");
       if (rt.FileExists(chn)) {
-        ValueReader reader = ValueReader::FromFile(rt.files().Resolve(chn));
+        ValueReader reader = ValueReader::FromFile(rt.files().Resolve(chn), rt.files().codec());
         sub.sound->PlaySoundChannels(reader);
       }
     }

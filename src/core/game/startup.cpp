@@ -75,7 +75,7 @@ void Startup::LoadInterfaceTexts() {
   const std::string path = rt.folders.ConfigFolder + "Texts";
   if (!rt.FileExists(path)) return;
   try {
-    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path));
+    ValueReader reader = ValueReader::FromFile(rt.files().Resolve(path), rt.files().codec());
     rt.texts.Load(reader);
   } catch (const std::exception&) {
     platform::MessageStyle style;
@@ -89,8 +89,8 @@ void Startup::LoadProjectInfo() {
   GameRuntime& rt = runtime_;
   ResetProjectInfo(rt.info);
   try {
-    ValueReader reader =
-        ValueReader::FromFile(rt.files().Resolve(rt.folders.ConfigFolder + "General"));
+    ValueReader reader = ValueReader::FromFile(
+        rt.files().Resolve(rt.folders.ConfigFolder + "General"), rt.files().codec());
     ReadProjectInfo(reader, rt.info);
     if (!IsPlayableFrameSize(rt.info.FrameWidth, rt.info.FrameHeight)) {
       // A damaged file's frame size would make every picture of the window gigabytes large.

@@ -44,6 +44,18 @@ struct VariableService {
   virtual std::vector<std::pair<std::string, Ref<Dispatch>>> ScriptObjects() { return {}; }
   // The names of every integer and variant variable.
   virtual std::vector<std::string> Names() { return {}; }
+  // What a saved game holds of them, in collection order: the integer variables, the
+  // hotspots that disappeared (frame and hotspot number) and the variant variables.
+  virtual std::vector<std::pair<std::string, int16_t>> IntegerValues() { return {}; }
+  virtual std::vector<std::pair<std::string, int16_t>> DisappearedHotspots() { return {}; }
+  virtual std::vector<std::pair<std::string, Variant>> VariantValues() { return {}; }
+  // Restoring them: every integer (variant) variable of that exact name gets the value, a
+  // name that is no variable changes nothing; a disappeared hotspot is appended.
+  virtual void SetIntegerValue(const std::string& name, int16_t value) { (void)name, (void)value; }
+  virtual void ChangeVariableVariantValue(const std::string& name, const Variant& value) {
+    (void)name, (void)value;
+  }
+  virtual void AddDisappeared(const std::string& frame, int16_t index) { (void)frame, (void)index; }
 };
 
 // Where the last hotspot click landed, in pixels; scripts read it through the Action object.
@@ -139,6 +151,8 @@ struct TransitionService {
   virtual void TransitionStep1(int number) { (void)number; }
   // Draws the transition from the captured frame to the new one.
   virtual void TransitionStep2(int number, double seconds) { (void)number, (void)seconds; }
+  // True while a transition animates (the window's Esc key waits for it).
+  virtual bool TransitionRunning() { return false; }
 };
 
 struct RipplingWaterService {
@@ -177,7 +191,10 @@ struct TimedEventService {
 // The saved-games dialogs as scripts open them.
 struct SavedGamesService {
   virtual ~SavedGamesService() = default;
+  // The save dialog, shown modally; the caller pauses what must wait for it.
   virtual void ShowSaveDialog() {}
+  // The load dialog during a game; with `abortIfATimerIsEnabled` nothing is shown while an
+  // object timer runs.
   virtual void ShowLoadGameWindow(bool abortIfATimerIsEnabled) { (void)abortIfATimerIsEnabled; }
 };
 
@@ -224,13 +241,15 @@ struct InventoryService {
   // that is an item to pick up, and the item being dragged (0 = none).
   virtual void RemovePickedObject(int index) { (void)index; }
   virtual void AddPickedObject(const std::string& name, bool silent) { (void)name, (void)silent; }
+  // The names of the items held, in order.
+  virtual std::vector<std::string> ItemNames() { return {}; }
   virtual void PickOrNotPickObject(int areaIndex) { (void)areaIndex; }
   virtual int DraggedItem() { return 0; }
   // The pointer moved over the frame: the bar may slide in when it is enabled and at rest.
   virtual void PointerOverFrame() {}
 };
 
-// Animated hotspot pictures (AniGif and AniGifBox): k = 1, 2 ... per animated hotspot.
+// Animated hotspot pictures (AniGif and AniGifBox): k is the index of the animated hotspot.
 struct AnimationService {
   virtual ~AnimationService() = default;
   // Starts the animation of hotspot `hotspot` at (left, top) twips; returns its index k, or

@@ -132,7 +132,7 @@ void InterfaceTexts::Load(ValueReader& reader) {
     const int16_t count = reader.ReadInteger();
     if (count > kCount - 1) throw VbError(vberr::kSubscriptOutOfRange);
     for (int k = 1; k <= count; ++k)
-      entries_[static_cast<size_t>(k)] = reader.ReadVariant().ToString();
+      entries_[static_cast<size_t>(k)] = reader.ReadVariant().ToStringUtf8();
   }
 }
 

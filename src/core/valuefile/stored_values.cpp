@@ -1,7 +1,7 @@
 #include "core/valuefile/stored_values.h"
 
-#include "core/valuefile/value_reader.h"
 #include "base/vb_error.h"
+#include "core/valuefile/value_reader.h"
 
 namespace sw {
 
@@ -24,7 +24,7 @@ double NumberOf(const Variant& value) {
   const Variant& v = value.Deref();
   if (v.IsEmpty()) return 0;
   if (v.IsString()) {
-    const auto number = ParseNumber(v.AsString());
+    const auto number = ParseNumber(v.ToStringUtf8());
     if (!number) throw VbError(vberr::kTypeMismatch);
     return *number;
   }

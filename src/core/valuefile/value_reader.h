@@ -1,6 +1,7 @@
 // Reader of the project value files: comma- and line-separated values as the original's
 // sequential output wrote them, read one at a time into typed variables, failing the way the
-// original's reads failed. Bytes are kept as they are (the game's code page).
+// original's reads failed. Files are decoded from the game's code page when read; the text
+// here is UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/code_page.h"
 #include "variant/variant.h"
 
 namespace sw {
@@ -17,11 +19,14 @@ class ValueReader {
   // The value that ends records in several project files.
   static constexpr std::string_view kSeparator = "----- SEPARATOR -----";
 
-  explicit ValueReader(std::string bytes);
-  // Reads a whole file (a path already resolved) of at most kMaxProjectFileBytes. VbError
-  // 53 when it is missing, 70 when it cannot be read, 75 when it is no regular file (a
-  // folder, a device, a pipe), 7 when it is too large.
-  static ValueReader FromFile(const std::filesystem::path& resolved);
+  explicit ValueReader(std::string utf8);
+  // Reads a whole file (a path already resolved) of at most kMaxProjectFileBytes and decodes
+  // it. VbError 53 when it is missing or a folder, 70 when it cannot be read, 75 when it is
+  // no regular file (a device, a pipe), 7 when it is too large.
+  static ValueReader FromFile(const std::filesystem::path& resolved, const CodePage& page);
+  // The file's bytes as they are, for files that are decoded later (scrambled procedures);
+  // the same checks and errors.
+  static ValueReader FromFileBytes(const std::filesystem::path& resolved);
 
   // True when no more value can be read (like EOF on the open file).
   bool AtEnd() const;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/utf.h"
 #include "base/vb_error.h"
 #include "platform/system/file_io.h"
 #include "platform/system/path_resolver.h"
@@ -115,7 +116,7 @@ ValueWriter& ValueWriter::Value(const Variant& value) {
       bytes_ += DateText(v.AsDateSerial());
       return *this;
     case VarType::String:
-      return String(v.AsString());
+      return String(v.ToStringUtf8());
     case VarType::Boolean:
       return Boolean(v.AsBool());
     case VarType::Error:
@@ -138,12 +139,12 @@ ValueWriter& ValueWriter::EndLine() {
   return *this;
 }
 
-void ValueWriter::SaveTo(const std::filesystem::path& resolved) const {
-  WriteFileAtomically(resolved, bytes_);
+void ValueWriter::SaveTo(const std::filesystem::path& resolved, const CodePage& page) const {
+  WriteFileAtomically(resolved, page.FromUtf8(bytes_));
 }
 
 void ValueWriter::SaveTo(const std::filesystem::path& resolved, PathResolver& resolver) const {
-  WriteFileAtomically(resolved, bytes_);
+  WriteFileAtomically(resolved, resolver.codec().FromUtf8(bytes_));
   resolver.NoteWritten(resolved);
 }
 

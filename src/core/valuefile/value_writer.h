@@ -1,5 +1,6 @@
 // Writer of the project value files (saved games, the authoring library): the same format
-// the reader takes, values of a line separated by commas, lines ending in CR LF.
+// the reader takes, values of a line separated by commas, lines ending in CR LF. Text is
+// UTF-8 here and encoded into the game's code page when the file is saved.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/code_page.h"
 #include "variant/variant.h"
 
 namespace sw {
@@ -15,7 +17,7 @@ class PathResolver;
 
 class ValueWriter {
  public:
-  // Text in double quotes, bytes as they are. The format has no escape: text holding a
+  // Text in double quotes. The format has no escape: text holding a
   // double quote cannot be read back whole (project files store script quotes as "|").
   ValueWriter& String(std::string_view text);
   ValueWriter& Integer(int16_t value);
@@ -27,10 +29,12 @@ class ValueWriter {
   ValueWriter& Value(const Variant& value);
   ValueWriter& EndLine();
 
+  // The text so far (UTF-8).
   const std::string& bytes() const { return bytes_; }
-  // Writes the file atomically. Throws VbError (76, 70, 61 ...) when it cannot.
-  void SaveTo(const std::filesystem::path& resolved) const;
-  // The same, and tells the resolver that the folder changed.
+  // Writes the file atomically in the code page. Throws VbError (76, 70, 61 ...) when it
+  // cannot.
+  void SaveTo(const std::filesystem::path& resolved, const CodePage& page = Windows1252()) const;
+  // The same in the resolver's code page, and tells the resolver that the folder changed.
   void SaveTo(const std::filesystem::path& resolved, PathResolver& resolver) const;
 
  private:

@@ -1,8 +1,7 @@
-// Case-insensitive comparison of names written in the game's ANSI code page, the way Windows
-// compares file, section and key names: ASCII letters and the code page's own letters.
+// Case-insensitive comparison of names (UTF-8), the way Windows compares file, section and key
+// names: every letter by its simple upper-case mapping.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -10,10 +9,7 @@ namespace sw {
 
 class CaseFolder {
  public:
-  // Folds ASCII letters and, for single-byte code pages that iconv knows, their other letters
-  // too. Multi-byte code pages (CP932 ...) fold ASCII letters only, never the second byte of a
-  // two-byte character; unknown names fold ASCII letters only.
-  explicit CaseFolder(std::string_view code_page = "WINDOWS-1252");
+  CaseFolder() = default;
 
   // The upper-case form of the text.
   std::string Fold(std::string_view text) const;
@@ -25,11 +21,6 @@ class CaseFolder {
   bool Matches(std::string_view pattern, std::string_view name) const;
   // The same match of a pattern and a name that are both folded already.
   static bool MatchesFolded(std::string_view folded_pattern, std::string_view folded_name);
-
- private:
-  std::array<unsigned char, 256> table_;
-  std::array<bool, 256> lead_{};  // first bytes of two-byte characters
-  bool multibyte_ = false;
 };
 
 }  // namespace sw

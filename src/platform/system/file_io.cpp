@@ -163,6 +163,18 @@ void WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
   temp.Commit();
 }
 
+bool CanWriteInFolder(const std::filesystem::path& dir) {
+  struct stat info;
+  if (stat(dir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  return access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
+bool IsReadOnlyFile(const std::filesystem::path& file) {
+  struct stat info;
+  if (stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  return access(file.c_str(), W_OK) != 0;
+}
+
 std::optional<std::chrono::system_clock::time_point> ModificationTime(
     const std::filesystem::path& path) {
   struct stat info;

@@ -38,6 +38,12 @@ void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 // found, 70 Permission denied, 61 Disk full, 75 Path/File access error.
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
+// True when this program may create and replace files in the folder (it exists, and neither
+// its permissions nor a read-only file system forbid it).
+bool CanWriteInFolder(const std::filesystem::path& dir);
+// True when the file exists and may not be written (read-only for this user).
+bool IsReadOnlyFile(const std::filesystem::path& file);
+
 // Time of the last change of a file or folder; nothing when it does not exist.
 std::optional<std::chrono::system_clock::time_point> ModificationTime(
     const std::filesystem::path& path);

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "base/utf.h"
 #include "platform/system/file_io.h"
 
 namespace sw {
@@ -56,7 +57,7 @@ struct PathResolver::Cache {
 };
 
 PathResolver::PathResolver(std::string_view code_page)
-    : codec_(code_page), folder_(code_page), cache_(std::make_unique<Cache>()) {}
+    : codec_(code_page), cache_(std::make_unique<Cache>()) {}
 PathResolver::~PathResolver() = default;
 PathResolver::PathResolver(PathResolver&&) noexcept = default;
 PathResolver& PathResolver::operator=(PathResolver&&) noexcept = default;
@@ -84,9 +85,10 @@ const PathResolver::Listing* PathResolver::GetListing(const fs::path& dir, bool 
   for (fs::directory_iterator next(key, ec), end; !ec && next != end; next.increment(ec)) {
     std::error_code type_ec;
     Listing::Entry entry{next->path().filename().string(), {}, next->is_directory(type_ec), {}};
+    // A name that is no UTF-8 was written in the game's code page (copied from Windows).
     entry.game = entry.disk;
-    if (!IsAscii(entry.disk)) {
-      if (auto game = codec_.TryFromUtf8(entry.disk)) entry.game = std::move(*game);
+    if (!IsAscii(entry.disk) && Utf8ToUtf16(entry.disk).find(u'\xFFFD') != std::u16string::npos) {
+      if (auto game = codec_.TryToUtf8(entry.disk)) entry.game = std::move(*game);
     }
     entry.folded = folder_.Fold(entry.game);
     listing.entries.push_back(std::move(entry));
@@ -133,8 +135,7 @@ std::optional<size_t> PathResolver::FindIn(const fs::path& dir, std::string_view
 }
 
 std::string PathResolver::DiskNameForNew(std::string_view name) const {
-  if (IsAscii(name)) return std::string(name);
-  return codec_.TryToUtf8(name).value_or(std::string(name));
+  return std::string(name);
 }
 
 fs::path PathResolver::Resolve(std::string_view path) const {

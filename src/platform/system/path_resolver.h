@@ -29,9 +29,9 @@ inline constexpr int kDirectory = 16;
 // NoteWritten or Invalidate so that its own changes are seen at once. Not thread-safe.
 class PathResolver {
  public:
-  // Names inside game files are in this code page; names on disk are taken as UTF-8 where
-  // they are valid UTF-8, so "Café.sav" in Windows-1252 finds the file that Linux named
-  // in UTF-8. New names are created in UTF-8.
+  // Names are UTF-8, as the game's text is once read. Names on disk are taken as UTF-8 where
+  // they are valid UTF-8, else as bytes of this code page (files copied from Windows as they
+  // were). New names are created in UTF-8. The codec is the game's code page for its files.
   explicit PathResolver(std::string_view code_page = TextCodec::kDefaultCodePage);
   ~PathResolver();
   PathResolver(PathResolver&&) noexcept;
@@ -51,7 +51,6 @@ class PathResolver {
   // The directory lookup of the original (Dir with no attributes): the name of the normal
   // file the path names, or the first match when its last component has '*' or '?'; a path
   // ending in a separator lists that folder. Empty when nothing matches or on any error.
-  // Names come back in the game's code page.
   std::string Lookup(std::string_view path) const;
 
   // Every name that matches the last component of the path (wildcards '*' and '?') with the

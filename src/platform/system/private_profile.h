@@ -1,7 +1,10 @@
 // Reading and writing values of INI (private-profile) files on disk, found through the path
-// resolver; each write replaces the file atomically and keeps every other line.
+// resolver; each write replaces the file atomically and keeps every other line. Files are in
+// the game's code page; names and values here are UTF-8.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +31,9 @@ class PrivateProfile {
   std::vector<std::string> Keys(std::string_view file, std::string_view section) const;
 
  private:
+  // The file's text as UTF-8; nothing when it cannot be read.
+  std::optional<std::string> ReadText(const std::filesystem::path& resolved) const;
+
   PathResolver& resolver_;
 };
 

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "base/utf.h"
+
 namespace sw {
 namespace {
 
@@ -101,9 +103,29 @@ struct TextCodec::Handles {
 };
 
 TextCodec::TextCodec(std::string_view code_page)
-    : code_page_(code_page), handles_(std::make_unique<Handles>(code_page_)) {}
+    : code_page_(code_page), handles_(std::make_unique<Handles>(code_page_)) {
+  // A lead byte is no character alone but starts one with a following byte.
+  for (int b = 0x80; b < 0x100; ++b) {
+    std::string one(1, static_cast<char>(b));
+    if (TryToUtf8(one)) continue;
+    for (int trail : {0x40, 0x80, 0xA1}) {
+      if (TryToUtf8(one + static_cast<char>(trail))) {
+        lead_[static_cast<size_t>(b)] = true;
+        break;
+      }
+    }
+  }
+}
 
 TextCodec::TextCodec(const TextCodec& other) : TextCodec(other.code_page_) {}
+
+std::u16string TextCodec::Decode(std::string_view bytes) const {
+  return Utf8ToUtf16(ToUtf8(bytes));
+}
+
+std::string TextCodec::Encode(std::u16string_view text) const {
+  return FromUtf8(Utf16ToUtf8(text));
+}
 
 TextCodec& TextCodec::operator=(const TextCodec& other) {
   if (this != &other) *this = TextCodec(other);

@@ -62,8 +62,7 @@ std::filesystem::path UserSettings::DefaultFile() {
   return UserConfigDir() / "settings.conf";
 }
 
-UserSettings::UserSettings(std::filesystem::path file, std::string_view code_page)
-    : file_(std::move(file)), folder_(code_page) {}
+UserSettings::UserSettings(std::filesystem::path file) : file_(std::move(file)) {}
 
 void UserSettings::Reload() const {
   loaded_ = true;

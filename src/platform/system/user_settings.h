@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "platform/system/case_folder.h"
-#include "platform/system/text_codec.h"
 
 namespace sw {
 
@@ -22,10 +21,9 @@ class UserSettings {
   // settings.conf in UserConfigDir().
   static std::filesystem::path DefaultFile();
 
-  // Values and names are bytes in the game's code page. Nothing is read or created yet;
+  // Values and names are UTF-8 text, and so is the file. Nothing is read or created yet;
   // a missing file is an empty store.
-  explicit UserSettings(std::filesystem::path file,
-                        std::string_view code_page = TextCodec::kDefaultCodePage);
+  explicit UserSettings(std::filesystem::path file);
 
   // The stored value, or the default when there is none. Sees changes other processes made.
   std::string Get(std::string_view app, std::string_view section, std::string_view key,

@@ -1,7 +1,7 @@
 #include "scripting/host/action_object.h"
 
 #include "base/ascii.h"
-#include "base/cp1252.h"
+#include "base/unicode_case.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
@@ -24,7 +24,7 @@ Variant NoResult() {
 }
 
 std::string Arg(Args a, size_t i) {
-  return a.IsMissing(i) ? std::string() : a[i].ToString();
+  return a.IsMissing(i) ? std::string() : a[i].ToStringUtf8();
 }
 
 bool FlagArg(Args a, size_t i) {
@@ -352,7 +352,7 @@ Variant RemoveItem(ActionObject& self, Args a) {
     // as given.
     for (int i = form.UBound("PickedObject"); i >= 1; --i) {
       platform::Element* item = form.Find("PickedObject", i);
-      if (item == nullptr || FoldCase1252(item->tag()) != name) continue;
+      if (item == nullptr || FoldCase(item->tag()) != name) continue;
       rt.subsystems().inventory->RemovePickedObject(i);
       if (!duplicates) break;
     }
@@ -453,8 +453,8 @@ Variant ChangeDefaultCursor(ActionObject& self, Args a) {
         if (platform::Element* area = form.Find("Area", i)) rt.ApplyDefaultPointer(*area);
       }
       AnimationService& animations = *rt.subsystems().animations;
-      for (int k = 1; platform::Element* box = animations.AniGifBox(k); ++k) {
-        rt.ApplyDefaultPointer(*box);
+      for (int k : form.Indices("AniGifBox")) {
+        if (platform::Element* box = animations.AniGifBox(k)) rt.ApplyDefaultPointer(*box);
       }
     }
   } catch (const std::exception& e) {
@@ -576,7 +576,7 @@ std::string ActionObject::ExistingMediaFile(const std::string& folder, const std
 void ActionObject::AddFields() {
   AddProperty(
       "sFrameToLoad", [this](Args) { return Variant(sFrameToLoad); },
-      [this](Args, const Variant& v) { sFrameToLoad = v.ToString(); });
+      [this](Args, const Variant& v) { sFrameToLoad = v.ToStringUtf8(); });
   AddProperty(
       "iHotspotNumber", [this](Args) { return Variant(iHotspotNumber); },
       [this](Args, const Variant& v) { iHotspotNumber = v.ToInteger(); });

@@ -3,7 +3,6 @@
 #include "core/game/game_runtime.h"
 #include "core/game/step_errors.h"
 #include "platform/message_box.h"
-#include "platform/system/text_codec.h"
 #include "scripting/host/after_script.h"
 
 namespace sw {
@@ -26,11 +25,10 @@ void ExecuteVBScriptCommand(GameRuntime& runtime) {
       "Enter the VBScript code you want to execute and then click OK.\r\n\r\n"
       "For example, to retrieve the value of a variable, use the following code:\r\n\r\n"
       "                MsgBox VARIABLE_NAME\r\n\r\n";
-  const TextCodec& codec = runtime.files().codec();
   const std::optional<std::string> answer = platform::ShowInputBox(
-      runtime.platform(), codec.ToUtf8(prompt), "Execute VBScript Code (for advanced users)",
-      codec.ToUtf8(remembered));  // 2
-  const std::string code = answer ? codec.FromUtf8(*answer) : std::string();
+      runtime.platform(), prompt, "Execute VBScript Code (for advanced users)",
+      remembered);  // 2
+  const std::string code = answer ? *answer : std::string();
   if (code.empty()) return;  // 3
   try {
     // 4: the Action object is not reset, so requests left in it take effect again.

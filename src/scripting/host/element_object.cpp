@@ -38,10 +38,10 @@ class ElementObject : public HostObject {
     // Tags hold game text as it is (frame names, for instance), not display text.
     AddProperty(
         "Tag", [&e](Args) { return Variant(e.tag()); },
-        [&e](Args, const Variant& v) { e.SetTag(v.ToString()); });
+        [&e](Args, const Variant& v) { e.SetTag(v.ToStringUtf8()); });
     AddProperty(
         "ToolTipText", [&e](Args) { return Variant(e.tool_tip_text()); },
-        [&e](Args, const Variant& v) { e.SetToolTipText(v.ToString()); });
+        [&e](Args, const Variant& v) { e.SetToolTipText(v.ToStringUtf8()); });
     AddProperty(
         "MousePointer", [&e](Args) { return Variant(static_cast<int16_t>(e.mouse_pointer())); },
         [&e](Args, const Variant& v) {
@@ -119,8 +119,8 @@ class ElementObject : public HostObject {
 
   void AddLabelMembers(platform::LabelElement& l) {
     AddProperty(
-        "Caption", [this, &l](Args) { return Variant(codec_.FromUtf8(l.caption())); },
-        [this, &l](Args, const Variant& v) { l.SetCaption(codec_.ToUtf8(v.ToString())); });
+        "Caption", [&l](Args) { return Variant(l.caption()); },
+        [&l](Args, const Variant& v) { l.SetCaption(v.ToStringUtf8()); });
     SetDefaultMember("Caption");
     AddProperty(
         "ForeColor", [&l](Args) { return Variant(static_cast<int32_t>(l.fore_color())); },
@@ -142,7 +142,7 @@ class ElementObject : public HostObject {
     AddProperty(
         "FontName", [&l](Args) { return Variant(l.font().name); },
         [font](Args, const Variant& v) {
-          font([&](platform::Font& f) { f.name = v.ToString(); });
+          font([&](platform::Font& f) { f.name = v.ToStringUtf8(); });
         });
     AddProperty(
         "FontSize", [&l](Args) { return Variant(l.font().size); },

@@ -150,6 +150,10 @@ bool GameScriptHost::ExecuteVBScript(const std::string& text, bool resetLastClic
   return true;
 }
 
+const CodePage& GameScriptHost::code_page() const {
+  return runtime_.files().codec();
+}
+
 int GameScriptHost::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
   const std::string caption = title.empty() ? runtime_.info.Title : title;
   const auto answer = runtime_.ShowMessage(prompt, caption, platform::MessageStyleFromVb(buttons));
@@ -161,12 +165,9 @@ std::optional<std::string> GameScriptHost::InputBox(const std::string& prompt,
                                                     const std::string& title,
                                                     const std::string& defaultText) {
   const std::string caption = title.empty() ? runtime_.info.Title : title;
-  const TextCodec& codec = runtime_.files().codec();
-  auto answer = platform::ShowInputBox(runtime_.platform(), codec.ToUtf8(prompt),
-                                       codec.ToUtf8(caption), codec.ToUtf8(defaultText));
+  auto answer = platform::ShowInputBox(runtime_.platform(), prompt, caption, defaultText);
   StopScriptsWhenQuitting();
-  if (!answer) return std::nullopt;
-  return codec.FromUtf8(*answer);
+  return answer;
 }
 
 }  // namespace sw

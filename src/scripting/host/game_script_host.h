@@ -47,6 +47,8 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
   std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) override;
   const vbs::FileAccess* file_access() const override { return &files_; }
+  // The game's code page for Asc, Chr and ANSI text files.
+  const CodePage& code_page() const override;
   void AddObjects(vbs::Engine& engine);
   // The engine for an execution that starts while `depth` others are still running (a timer
   // firing behind a script's dialog): each level has its own, so a script that waits keeps

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "platform/desktop.h"
@@ -32,8 +33,8 @@ class WindowObject final : public Dispatch {
     platform::Form& f = *form_;
     fixed_.AddProperty("Name", [&f](Args) { return Variant(f.name()); });
     fixed_.AddProperty(
-        "Caption", [this, &f](Args) { return Variant(codec_.FromUtf8(f.caption())); },
-        [this, &f](Args, const Variant& v) { f.SetCaption(codec_.ToUtf8(v.ToString())); });
+        "Caption", [&f](Args) { return Variant(f.caption()); },
+        [&f](Args, const Variant& v) { f.SetCaption(v.ToStringUtf8()); });
     fixed_.AddProperty("Left", [](Args) { return Long(0); });
     fixed_.AddProperty("Top", [](Args) { return Long(0); });
     fixed_.AddProperty("Width", [&f](Args) { return Long(f.width()); });
@@ -62,10 +63,10 @@ class WindowObject final : public Dispatch {
     const int id = fixed_.FindMember(name);
     if (id != kUnknownMember) return id;
     // Controls are found by name at each lookup: arrays grow and shrink while the game runs.
-    const std::string key = LowerAscii(name);
+    const std::string key = FoldCase(name);
     if (auto known = controlIds_.find(key); known != controlIds_.end()) return known->second;
     for (const auto& element : form_->elements()) {
-      if (LowerAscii(element->name()) != key) continue;
+      if (FoldCase(element->name()) != key) continue;
       controls_.push_back(element->name());
       const int newId = kFirstControlId + static_cast<int>(controls_.size()) - 1;
       controlIds_.emplace(key, newId);

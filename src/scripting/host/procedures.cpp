@@ -51,7 +51,9 @@ std::string ProceduresFromBytes(const std::string& bytes, bool scrambled, int16_
 }
 
 std::string LoadProcedures(GameRuntime& runtime) {
-  const int16_t nameSum = ProjectNameSum(runtime.info.SettingsSection);
+  const TextCodec& codec = runtime.files().codec();
+  // Unscrambling works on the code page's bytes; the text is decoded afterwards.
+  const int16_t nameSum = ProjectNameSum(codec.FromUtf8(runtime.info.SettingsSection));
   const std::string more = runtime.folders.ConfigFolder + "More";
   const bool scrambled = ValOf(runtime.profiles().Read(more, "General", "ProcEncr", "")) == 1;
   const std::string path = runtime.folders.ConfigFolder + "Procedures";
@@ -61,7 +63,7 @@ std::string LoadProcedures(GameRuntime& runtime) {
     if (!in) throw VbError(vberr::kFileNotFound);
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    return ProceduresFromBytes(bytes.str(), scrambled, nameSum);
+    return codec.ToUtf8(ProceduresFromBytes(bytes.str(), scrambled, nameSum));
   } catch (const std::exception&) {
     platform::MessageStyle style;
     style.icon = platform::MessageIcon::kCritical;

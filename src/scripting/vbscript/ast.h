@@ -10,6 +10,7 @@
 
 #include "variant/dispatch.h"
 #include "variant/variant.h"
+#include "variant/vb_array.h"
 
 namespace sw::vbs {
 
@@ -55,7 +56,8 @@ struct Expr {
   int line = 0;
   int col = 0;
   ExprTag tag = ExprTag::kGeneric;
-  int slot = -1;  // kLocal
+  uint16_t height = 0;  // levels of sub-expressions below this one
+  int slot = -1;        // kLocal
   virtual ~Expr() = default;
   virtual Variant Eval(Frame& f) const = 0;
   // `expr(args)`: call, index or default member with arguments.
@@ -300,5 +302,7 @@ struct NopStmt : Stmt {
 
 // Creates a fixed array with the given element counts per dimension.
 Variant MakeFixedArray(const std::vector<int32_t>& counts, bool fixed);
+// Refuses arrays too large to make with "Out of memory".
+void CheckArraySize(const std::vector<VbArray::Bound>& bounds);
 
 }  // namespace sw::vbs

@@ -1,11 +1,11 @@
 #include "scripting/vbscript/builtins.h"
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 
 namespace sw::vbs {
 
 void BuiltinTable::AddFunction(std::string_view name, int min_args, int max_args, BuiltinFn fn) {
-  BuiltinDef& d = table_[LowerAscii(name)];
+  BuiltinDef& d = table_[FoldCase(name)];
   d.name = std::string(name);
   d.fn = fn;
   d.min_args = min_args;
@@ -13,14 +13,14 @@ void BuiltinTable::AddFunction(std::string_view name, int min_args, int max_args
 }
 
 void BuiltinTable::AddConstant(std::string_view name, Variant value) {
-  BuiltinDef& d = table_[LowerAscii(name)];
+  BuiltinDef& d = table_[FoldCase(name)];
   d.name = std::string(name);
   d.is_constant = true;
   d.constant = std::move(value);
 }
 
 void BuiltinTable::AddClass(std::string_view name, BuiltinClassFn make) {
-  BuiltinDef& d = table_[LowerAscii(name)];
+  BuiltinDef& d = table_[FoldCase(name)];
   if (d.name.empty()) d.name = std::string(name);
   d.make_object = make;
 }

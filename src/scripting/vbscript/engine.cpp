@@ -1,6 +1,6 @@
 #include "scripting/vbscript/engine.h"
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/compile_error.h"
 #include "scripting/vbscript/err_object.h"
 #include "scripting/vbscript/lib_register.h"
@@ -76,6 +76,7 @@ ScriptError Engine::Internal(int number, std::string description) {
 
 template <typename F>
 Result Engine::Guarded(F&& body) {
+  rt_->ArmStack();
   if (nesting_ == 0) rt_->StartClock(timeout_ms_);
   ++nesting_;
   struct Depth {
@@ -123,16 +124,20 @@ std::vector<std::shared_ptr<Unit>> Engine::Compile(std::string_view text) {
   std::string key(text);
   if (auto it = cache_.find(key); it != cache_.end()) return it->second;
   std::vector<std::shared_ptr<Unit>> units;
+  rt_->ArmStack();
+  CompileOptions whole_opt;
+  whole_opt.stack = &rt_->stack();
   // A text that repeats the previous one up to its last procedure (the host's procedures
   // followed by a new wrapper) compiles only the part after that prefix.
   if (prefix_unit_ && text.size() > prefix_text_.size() && text.starts_with(prefix_text_)) {
     CompileOptions o;
     o.first_line = prefix_lines_;
     o.inherit_explicit = prefix_unit_->explicit_vars;
+    o.stack = &rt_->stack();
     auto rest = CompileUnit(text.substr(prefix_text_.size()), o);
     units = {prefix_unit_, rest};
   } else {
-    auto whole = CompileUnit(text);
+    auto whole = CompileUnit(text, whole_opt);
     units = {whole};
     if (whole->reusable_prefix > 0) {
       int lines = static_cast<int>(whole->reusable_prefix);
@@ -143,7 +148,7 @@ std::vector<std::shared_ptr<Unit>> Engine::Compile(std::string_view text) {
       prefix_unit_.reset();
       if (!continues) {
         try {
-          prefix_unit_ = CompileUnit(prefix);
+          prefix_unit_ = CompileUnit(prefix, whole_opt);
           prefix_text_ = std::move(prefix);
           prefix_lines_ = lines;
         } catch (const CompileError&) {
@@ -163,8 +168,9 @@ Result Engine::AddCode(std::string_view text) {
     units = Compile(text);
   } catch (const CompileError& ce) {
     ScriptError err;
-    err.number = ce.number;
-    err.description = CompileErrorDescription(ce.number);
+    // A text compiled with the native stack nearly used up counts as nested too deeply.
+    err.number = ce.number == vberr::kOutOfStack ? cerr::kOutOfMemory : ce.number;
+    err.description = CompileErrorDescription(err.number);
     err.source = kCompileSource;
     err.line = ce.line + 1;
     err.column = ce.column + 1;
@@ -196,7 +202,7 @@ Result Engine::AddObject(std::string_view name, Ref<Dispatch> obj, bool add_memb
 
 Result Engine::Run(std::string_view procedure, std::vector<Variant> args) {
   return Guarded([&] {
-    GlobalEntry* e = rt_->Find(LowerAscii(procedure));
+    GlobalEntry* e = rt_->Find(FoldCase(procedure));
     if (!e || e->kind != GlobalEntry::kProc)
       throw NamedError(vberr::kSubNotDefined, std::string(procedure));
     return rt_->CallProc(e->proc, nullptr, Args(args.data(), args.size()));

@@ -1,6 +1,6 @@
 #include "scripting/vbscript/err_object.h"
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 
 namespace sw::vbs {
 namespace {
@@ -82,7 +82,7 @@ int32_t MapErrorNumber(int32_t n) {
 }
 
 int ErrObject::FindMember(std::string_view name) {
-  std::string l = LowerAscii(name);
+  std::string l = FoldCase(name);
   if (l == "number") return kNumber;
   if (l == "description") return kDescription;
   if (l == "source") return kSource;
@@ -122,17 +122,17 @@ void ErrObject::Raise(Args a) {
   int32_t mapped = MapErrorNumber(n);
   // Left-out arguments keep the current values; after a Clear they take the defaults.
   bool keep = number != 0;
-  std::string src = a.size() > 1 && !a.IsMissing(1) ? a[1].ToText()
+  std::string src = a.size() > 1 && !a.IsMissing(1) ? a[1].ToUtf8()
                     : keep                          ? source
                                                     : std::string(kRuntimeSource);
   std::string desc;
   if (a.size() > 2 && !a.IsMissing(2))
-    desc = a[2].ToText();
+    desc = a[2].ToUtf8();
   else if (keep)
     desc = description;
   else
     desc = mapped > 0 && mapped < 65536 ? VbErrorDescription(mapped) : "Unknown runtime error";
-  std::string hf = a.size() > 3 && !a.IsMissing(3) ? a[3].ToText() : (keep ? helpfile : "");
+  std::string hf = a.size() > 3 && !a.IsMissing(3) ? a[3].ToUtf8() : (keep ? helpfile : "");
   int32_t hc = a.size() > 4 && !a.IsMissing(4) ? a[4].ToLong() : (keep ? helpcontext : 0);
   number = mapped;
   description = desc;
@@ -152,13 +152,13 @@ Variant ErrObject::Invoke(int member, InvokeKind kind, Args args) {
       if (put) number = MapErrorNumber(args[0].ToLong());
       return Variant(number);
     case kDescription:
-      if (put) description = args[0].ToText();
+      if (put) description = args[0].ToUtf8();
       return Variant(description);
     case kSource:
-      if (put) source = args[0].ToText();
+      if (put) source = args[0].ToUtf8();
       return Variant(source);
     case kHelpFile:
-      if (put) helpfile = args[0].ToText();
+      if (put) helpfile = args[0].ToUtf8();
       return Variant(helpfile);
     case kHelpContext:
       if (put) helpcontext = args[0].ToLong();

@@ -1,6 +1,9 @@
 // Execution of names, member accesses and calls: reading, calling, indexing, assigning and
 // passing by reference.
+#include <typeinfo>
+
 #include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/runtime.h"
 
 namespace sw::vbs {
@@ -300,7 +303,10 @@ void NameExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) con
 // ---------------- MemberExpr ----------------
 
 Variant MemberExpr::Target(Frame& f) const {
-  if (obj) return obj->Eval(f);
+  if (obj) {
+    f.rt->CheckStack(StackPosition());
+    return obj->Eval(f);
+  }
   if (f.withs.empty()) throw VbError(vberr::kInvalidReference);
   return f.withs.back();
 }
@@ -323,7 +329,7 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
   Variant t = Target(f);
   Dispatch* d = NeedObject(t);
   if (via_me && f.me == d) {
-    auto it = f.me->cls()->member_index.find(LowerAscii(name));
+    auto it = f.me->cls()->member_index.find(FoldCase(name));
     if (it != f.me->cls()->member_index.end()) {
       ArgBuffer b;
       b.Fill(f, args, true);
@@ -339,7 +345,10 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
   }
   ArgBuffer b;
   b.Fill(f, args, true);
-  return d->Invoke(id, kind, b.args());
+  Variant result = d->Invoke(id, kind, b.args());
+  // Methods of host and library objects (a regular expression at its match limit) may be slow.
+  if (typeid(*d) != typeid(ScriptObject)) f.rt->Tick(Runtime::kHostCallTicks);
+  return result;
 }
 
 void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const {
@@ -347,7 +356,7 @@ void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) c
   Dispatch* d = NeedObject(t);
   InvokeKind kind = is_set ? InvokeKind::Set : InvokeKind::Let;
   if (via_me && f.me == d) {
-    auto it = f.me->cls()->member_index.find(LowerAscii(name));
+    auto it = f.me->cls()->member_index.find(FoldCase(name));
     if (it != f.me->cls()->member_index.end()) {
       ArgBuffer b;
       if (args) b.Fill(f, *args, false);
@@ -367,6 +376,7 @@ void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) c
 // ---------------- CallExpr, Me, New ----------------
 
 Variant CallExpr::Eval(Frame& f) const {
+  f.rt->CheckStack(StackPosition());
   // `a(i)` on a local array: no virtual calls, no copies of the array.
   if (target->tag == ExprTag::kLocal && args.size() == 1 && args[0].e) {
     const Variant& v = f.locals[target->slot].Deref();
@@ -379,6 +389,7 @@ Variant CallExpr::Eval(Frame& f) const {
 }
 
 Variant CallExpr::Invoke(Frame& f, const ArgList& more, InvokeKind kind) const {
+  f.rt->CheckStack(StackPosition());
   Variant v = target->Invoke(f, args, InvokeKind::Get);
   return IndexOrDefault(f, v, more, kind, DisplayName());
 }

@@ -59,6 +59,7 @@ inline bool CmpTrue(Op op, CmpResult r) {
 }  // namespace
 
 Variant UnaryExpr::Eval(Frame& f) const {
+  f.rt->CheckStack(StackPosition());
   Variant v = e->Eval(f);
   switch (op) {
     case Op::Plus:
@@ -71,7 +72,8 @@ Variant UnaryExpr::Eval(Frame& f) const {
   }
 }
 
-// Operand value without a copy for locals and literals.
+// Operand value without a copy for locals and literals; only evaluating a sub-expression
+// goes deeper on the stack.
 #define SW_OPERAND(name, e)                                        \
   Variant name##_tmp;                                              \
   const Variant* name##_p;                                         \
@@ -80,6 +82,7 @@ Variant UnaryExpr::Eval(Frame& f) const {
   } else if ((e)->tag == ExprTag::kLiteral) {                      \
     name##_p = &static_cast<const LiteralExpr*>((e).get())->value; \
   } else {                                                         \
+    f.rt->CheckStack(StackPosition());                             \
     name##_tmp = (e)->Eval(f);                                     \
     name##_p = &name##_tmp;                                        \
   }                                                                \

@@ -1,5 +1,7 @@
 // Execution of statements: blocks with On Error Resume Next, assignments, calls and the
 // control structures.
+#include <new>
+
 #include "scripting/vbscript/err_object.h"
 #include "scripting/vbscript/runtime.h"
 #include "variant/variant_ops.h"
@@ -68,6 +70,14 @@ Flow Block::Exec(Frame& f) const {
         throw;
       }
       f.rt->TrapError(e);
+      ++i;
+    } catch (const std::bad_alloc&) {
+      // Memory ran out in the middle of a statement: the script sees "Out of memory".
+      if (!f.oern) {
+        f.rt->NoteError(f, stmts[i]->line);
+        throw VbError(vberr::kOutOfMemory);
+      }
+      f.rt->TrapError(VbError(vberr::kOutOfMemory));
       ++i;
     }
   }
@@ -355,8 +365,10 @@ Flow ReDimStmt::Exec(Frame& f) const {
           throw VbError(vberr::kInvalidProcedureCall);
         throw;
       }
+      if (ub == INT32_MAX) throw VbError(vberr::kOutOfMemory);
       bounds.push_back({0, ub + 1});
     }
+    CheckArraySize(bounds);
     s = it.target->Storage(f, true);
     if (s->IsArray()) {
       VbArray* a = s->AsArray();

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <unordered_map>
 
-#include "base/ascii.h"
+#include "base/unicode_case.h"
 
 namespace sw::vbs {
 namespace {
@@ -198,7 +198,7 @@ class Lexer {
       Fail(cerr::kInvalidCharacter);
     if (pos_ - start > 255) Fail(cerr::kIdentifierTooLong, start);
     std::string text(s_.substr(start, pos_ - start));
-    std::string lower = LowerAscii(text);
+    std::string lower = FoldCase(text);
     bool after_dot = !out_.empty() && out_.back().type == TokenKind::Dot;
     if (!after_dot && lower == "rem" && AtStatementStart()) return SkipComment();
     Token& t = Push(TokenKind::Name, start);

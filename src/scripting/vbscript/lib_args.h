@@ -43,7 +43,7 @@ inline int32_t LongArg(const Variant& v) {
 }
 
 // Text of an argument: numbers and dates use their CStr form, Empty gives "".
-inline std::string TextArg(const Variant& v) {
+inline std::u16string TextArg(const Variant& v) {
   return NotNull(v).ToString();
 }
 

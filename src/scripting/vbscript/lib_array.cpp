@@ -9,7 +9,7 @@
 namespace sw::vbs::lib {
 namespace {
 
-Variant StringArray(std::vector<std::string> parts) {
+Variant StringArray(std::vector<std::u16string> parts) {
   std::vector<Variant> items;
   items.reserve(parts.size());
   for (auto& p : parts) items.emplace_back(std::move(p));
@@ -25,18 +25,18 @@ Variant ArrayArg(const Variant& v0) {
 }
 
 // Text of an element: Empty gives "", Null and arrays are a type mismatch.
-std::string ElementText(const Variant& e) {
+std::u16string ElementText(const Variant& e) {
   if (e.IsNull() || e.IsArray()) throw VbError(vberr::kTypeMismatch);
   return e.ToString();
 }
 
 Variant Split(CallContext&, Args a) {
-  std::string s = TextArg(a[0]);
-  std::string delim = Has(a, 1) ? TextArg(a[1]) : std::string(" ");
+  std::u16string s = TextArg(a[0]);
+  std::u16string delim = Has(a, 1) ? TextArg(a[1]) : std::u16string(u" ");
   int32_t count = Has(a, 2) ? LongArg(a[2]) : -1;
   if (count < -1) InvalidCall();
   bool text = TextCompareArg(a, 3);
-  std::vector<std::string> parts;
+  std::vector<std::u16string> parts;
   if (s.empty() || count == 0) return StringArray(std::move(parts));
   if (delim.empty()) {
     parts.push_back(s);
@@ -45,7 +45,7 @@ Variant Split(CallContext&, Args a) {
   size_t pos = 0;
   while (count == -1 || static_cast<int32_t>(parts.size()) < count - 1) {
     size_t at = FindText(s, delim, pos, text);
-    if (at == std::string::npos) break;
+    if (at == std::u16string::npos) break;
     parts.push_back(s.substr(pos, at - pos));
     pos = at + delim.size();
   }
@@ -55,8 +55,8 @@ Variant Split(CallContext&, Args a) {
 
 Variant Join(CallContext&, Args a) {
   Variant arr = ArrayArg(a[0]);
-  std::string delim = Has(a, 1) ? TextArg(a[1]) : std::string(" ");
-  std::string out;
+  std::u16string delim = Has(a, 1) ? TextArg(a[1]) : std::u16string(u" ");
+  std::u16string out;
   const std::vector<Variant>& items = arr.AsArray()->data();
   for (size_t i = 0; i < items.size(); ++i) {
     if (i) out += delim;
@@ -67,13 +67,13 @@ Variant Join(CallContext&, Args a) {
 
 Variant Filter(CallContext&, Args a) {
   Variant arr = ArrayArg(a[0]);
-  std::string what = TextArg(a[1]);
+  std::u16string what = TextArg(a[1]);
   bool include = Has(a, 2) ? NotNull(a[2]).ToBool() : true;
   bool text = TextCompareArg(a, 3);
-  std::vector<std::string> kept;
+  std::vector<std::u16string> kept;
   for (const Variant& e : arr.AsArray()->data()) {
-    std::string s = ElementText(e);
-    bool found = FindText(s, what, 0, text) != std::string::npos;
+    std::u16string s = ElementText(e);
+    bool found = FindText(s, what, 0, text) != std::u16string::npos;
     if (found == include) kept.push_back(std::move(s));
   }
   return StringArray(std::move(kept));

@@ -6,7 +6,8 @@
 #include <cmath>
 #include <ctime>
 
-#include "base/cp1252.h"
+#include "base/unicode_case.h"
+#include "base/utf.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_calendar.h"
 #include "scripting/vbscript/lib_register.h"
@@ -165,7 +166,7 @@ enum class Interval {
 };
 
 Interval IntervalArg(const Variant& v) {
-  std::string s = FoldCase1252(TextArg(v));
+  std::string s = FoldCase(Utf16ToUtf8(TextArg(v)));
   if (s == "yyyy") return Interval::kYear;
   if (s == "q") return Interval::kQuarter;
   if (s == "m") return Interval::kMonth;
@@ -266,6 +267,8 @@ Variant DateDiff(CallContext&, Args a) {
       r = m2 - m1;
       break;
   }
+  // The result is a Long: seconds over more than 68 years do not fit.
+  if (r > INT32_MAX || r < INT32_MIN) throw VbError(vberr::kOverflow);
   return Variant(static_cast<int32_t>(r));
 }
 

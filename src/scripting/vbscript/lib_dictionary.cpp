@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "base/cp1252.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/lib_members.h"
 #include "variant/vb_array.h"
 
@@ -31,8 +31,10 @@ std::string Dictionary::HashOf(const Variant& k) const {
       return "e";
     case VarType::Null:
       return "z";
-    case VarType::String:
-      return "s" + (compare_mode_ >= 1 ? FoldCase1252(k.AsString()) : k.AsString());
+    case VarType::String: {
+      std::u16string t = compare_mode_ >= 1 ? FoldCase(k.AsString()) : k.AsString();
+      return "s" + std::string(reinterpret_cast<const char*>(t.data()), t.size() * 2);
+    }
     case VarType::Object: {
       char buf[32];
       std::snprintf(buf, sizeof buf, "o%p", static_cast<void*>(k.AsObject()));

@@ -4,7 +4,8 @@
 #include <sstream>
 #include <system_error>
 
-#include "base/cp1252.h"
+#include "base/code_page.h"
+#include "base/utf.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_members.h"
 
@@ -17,24 +18,23 @@ constexpr int kForReading = 1, kForWriting = 2, kForAppending = 8;
 
 constexpr int kTristateTrue = -1;
 
-// UTF-16LE file bytes (after an optional byte-order mark) as ANSI text.
-std::string FromUtf16(const std::string& bytes) {
+constexpr int kTristateUseDefault = -2;
+
+// UTF-16 LE file bytes (after an optional byte-order mark) as text.
+std::u16string FromUtf16(const std::string& bytes) {
   size_t i = bytes.compare(0, 2, "\xFF\xFE") == 0 ? 2 : 0;
-  std::string out;
+  std::u16string out;
   out.reserve(bytes.size() / 2);
-  for (; i + 1 < bytes.size(); i += 2) {
-    auto unit = static_cast<uint16_t>(static_cast<unsigned char>(bytes[i]) |
-                                      static_cast<unsigned char>(bytes[i + 1]) << 8);
-    out.push_back(ByteOf1252(unit));
-  }
+  for (; i + 1 < bytes.size(); i += 2)
+    out.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                        static_cast<unsigned char>(bytes[i + 1]) << 8));
   return out;
 }
 
-std::string ToUtf16(const std::string& text) {
+std::string ToUtf16(std::u16string_view text) {
   std::string out;
   out.reserve(text.size() * 2);
-  for (char c : text) {
-    uint16_t unit = UnitOf1252(static_cast<unsigned char>(c));
+  for (char16_t unit : text) {
     out.push_back(static_cast<char>(unit & 0xFF));
     out.push_back(static_cast<char>(unit >> 8));
   }
@@ -45,14 +45,15 @@ std::string ToUtf16(const std::string& text) {
 // (Unicode). Reading streams hold the whole file; writing streams write through at once.
 class TextStream : public Dispatch {
  public:
-  static Ref<TextStream> ForReading(const std::string& bytes, bool unicode) {
-    auto t = MakeRef<TextStream>();
+  static Ref<TextStream> ForReading(const std::string& bytes, bool unicode, const CodePage& page) {
+    auto t = MakeRef<TextStream>(page);
     t->reading_ = true;
-    t->content_ = unicode ? FromUtf16(bytes) : bytes;
+    t->content_ = unicode ? FromUtf16(bytes) : page.Decode(bytes);
     return t;
   }
-  static Ref<TextStream> ForWriting(const fs::path& p, bool append, bool unicode) {
-    auto t = MakeRef<TextStream>();
+  static Ref<TextStream> ForWriting(const fs::path& p, bool append, bool unicode,
+                                    const CodePage& page) {
+    auto t = MakeRef<TextStream>(page);
     std::error_code ec;
     bool fresh = !append || !fs::exists(p, ec) || fs::file_size(p, ec) == 0;
     t->out_.open(p, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
@@ -62,6 +63,7 @@ class TextStream : public Dispatch {
     return t;
   }
 
+  explicit TextStream(const CodePage& page) : page_(&page) {}
   std::string TypeName() const override { return "TextStream"; }
   int FindMember(std::string_view name) override {
     return FindMemberIn(
@@ -88,8 +90,8 @@ class TextStream : public Dispatch {
       case 2: {
         ArgCount(a, 0);
         if (pos_ >= content_.size()) throw VbError(vberr::kInputPastEnd);
-        std::string rest = content_.substr(pos_);
-        for (char c : rest) line_ += c == '\n';
+        std::u16string rest = content_.substr(pos_);
+        for (char16_t c : rest) line_ += c == '\n';
         pos_ = content_.size();
         return Variant(std::move(rest));
       }
@@ -98,8 +100,8 @@ class TextStream : public Dispatch {
         int32_t n = LongArg(a[0]);
         if (n < 0) InvalidCall();
         if (pos_ >= content_.size()) throw VbError(vberr::kInputPastEnd);
-        std::string part = content_.substr(pos_, static_cast<size_t>(n));
-        for (char c : part) line_ += c == '\n';
+        std::u16string part = content_.substr(pos_, static_cast<size_t>(n));
+        for (char16_t c : part) line_ += c == '\n';
         pos_ += part.size();
         return Variant(std::move(part));
       }
@@ -122,13 +124,13 @@ class TextStream : public Dispatch {
         return Variant();
       case 9:
         if (a.size() > 1) throw VbError(vberr::kWrongArguments);
-        Put((a.empty() ? std::string() : TextArg(a[0])) + "\r\n");
+        Put((a.empty() ? std::u16string() : TextArg(a[0])) + u"\r\n");
         return Variant();
       case 10: {
         ArgCount(a, 1);
         int32_t n = LongArg(a[0]);
         if (n < 0) InvalidCall();
-        for (int32_t i = 0; i < n; ++i) Put("\r\n");
+        for (int32_t i = 0; i < n; ++i) Put(u"\r\n");
         return Variant();
       }
       default:
@@ -138,11 +140,11 @@ class TextStream : public Dispatch {
 
  private:
   // The next line without its end (CR LF, LF or CR).
-  std::string ReadLine() {
+  std::u16string ReadLine() {
     if (pos_ >= content_.size()) throw VbError(vberr::kInputPastEnd);
-    size_t end = content_.find_first_of("\r\n", pos_);
-    if (end == std::string::npos) end = content_.size();
-    std::string line = content_.substr(pos_, end - pos_);
+    size_t end = content_.find_first_of(u"\r\n", pos_);
+    if (end == std::u16string::npos) end = content_.size();
+    std::u16string line = content_.substr(pos_, end - pos_);
     pos_ = end;
     if (pos_ < content_.size() && content_[pos_] == '\r') ++pos_;
     if (pos_ < content_.size() && content_[pos_] == '\n') ++pos_;
@@ -150,9 +152,10 @@ class TextStream : public Dispatch {
     return line;
   }
 
-  void Put(const std::string& s) {
-    for (char c : s) line_ += c == '\n';
-    out_ << (unicode_ ? ToUtf16(s) : s);
+  // Text goes out as UTF-16 LE for a Unicode file, else in the game's code page.
+  void Put(const std::u16string& s) {
+    for (char16_t c : s) line_ += c == '\n';
+    out_ << (unicode_ ? ToUtf16(s) : page_->Encode(s));
     out_.flush();
     if (!out_) throw VbError(vberr::kDeviceIoError);
   }
@@ -160,7 +163,8 @@ class TextStream : public Dispatch {
   bool reading_ = false;
   bool unicode_ = false;
   bool closed_ = false;
-  std::string content_;
+  const CodePage* page_;
+  std::u16string content_;
   size_t pos_ = 0;
   int32_t line_ = 1;
   std::ofstream out_;
@@ -189,7 +193,8 @@ std::string ParentOf(std::string_view p) {
 
 class FileSystemObject : public Dispatch {
  public:
-  explicit FileSystemObject(const FileAccess* access) : access_(access) {}
+  FileSystemObject(const FileAccess* access, const CodePage& page)
+      : access_(access), page_(&page) {}
   std::string TypeName() const override { return "FileSystemObject"; }
   int FindMember(std::string_view name) override {
     return FindMemberIn(name, {"FileExists", "FolderExists", "CreateTextFile", "OpenTextFile",
@@ -214,7 +219,7 @@ class FileSystemObject : public Dispatch {
         if (fs::exists(p, ec) && !overwrite) throw VbError(vberr::kFileAlreadyExists);
         bool unicode = Has(a, 2) && NotNull(a[2]).ToBool();
         NeedFolder(p);
-        return Variant(Ref<Dispatch>(TextStream::ForWriting(p, false, unicode)));
+        return Variant(Ref<Dispatch>(TextStream::ForWriting(p, false, unicode, *page_)));
       }
       case 4:
         if (a.size() < 1 || a.size() > 4) throw VbError(vberr::kWrongArguments);
@@ -228,21 +233,21 @@ class FileSystemObject : public Dispatch {
       }
       case 6:
         ArgCount(a, 1);
-        return Variant(FileNameOf(TextArg(a[0])));
+        return Variant(FileNameOf(PathText(a[0])));
       case 7: {
         ArgCount(a, 2);
-        std::string base = TextArg(a[0]), name = TextArg(a[1]);
+        std::string base = PathText(a[0]), name = PathText(a[1]);
         if (!base.empty() && base.back() != '\\' && base.back() != '/' && base.back() != ':')
           base += '\\';
         return Variant(base + name);
       }
       case 8:
         ArgCount(a, 1);
-        return Variant(ParentOf(TextArg(a[0])));
+        return Variant(ParentOf(PathText(a[0])));
       case 9:
       case 10: {
         ArgCount(a, 1);
-        std::string name = FileNameOf(TextArg(a[0]));
+        std::string name = FileNameOf(PathText(a[0]));
         size_t dot = name.rfind('.');
         if (member == 9) return Variant(dot == std::string::npos ? name : name.substr(0, dot));
         return Variant(dot == std::string::npos ? std::string() : name.substr(dot + 1));
@@ -261,8 +266,11 @@ class FileSystemObject : public Dispatch {
   }
 
  private:
+  // A script's path as UTF-8 text.
+  static std::string PathText(const Variant& v) { return Utf16ToUtf8(TextArg(v)); }
+
   fs::path Path(const Variant& v) const {
-    std::string s = TextArg(v);
+    std::string s = PathText(v);
     if (s.empty()) throw VbError(vberr::kInvalidProcedureCall);
     return access_->Resolve(s);
   }
@@ -289,7 +297,8 @@ class FileSystemObject : public Dispatch {
     int32_t mode = Has(a, 1) ? LongArg(a[1]) : kForReading;
     if (mode != kForReading && mode != kForWriting && mode != kForAppending) InvalidCall();
     bool create = Has(a, 2) && NotNull(a[2]).ToBool();
-    bool unicode = Has(a, 3) && LongArg(a[3]) == kTristateTrue;
+    int32_t format = Has(a, 3) ? LongArg(a[3]) : 0;
+    bool unicode = format == kTristateTrue;
     std::error_code ec;
     if (mode == kForReading) {
       fs::path p = Readable(a[0]);
@@ -298,24 +307,28 @@ class FileSystemObject : public Dispatch {
       if (!in) throw VbError(vberr::kPermissionDenied);
       std::ostringstream s;
       s << in.rdbuf();
-      return TextStream::ForReading(s.str(), unicode);
+      std::string bytes = s.str();
+      // The system default reads a file with a UTF-16 byte-order mark as Unicode.
+      if (format == kTristateUseDefault && bytes.compare(0, 2, "\xFF\xFE") == 0) unicode = true;
+      return TextStream::ForReading(bytes, unicode, *page_);
     }
     fs::path p = Writable(a[0]);
     if (!fs::exists(p, ec)) {
       if (!create) throw VbError(vberr::kFileNotFound);
       NeedFolder(p);
     }
-    return TextStream::ForWriting(p, mode == kForAppending, unicode);
+    return TextStream::ForWriting(p, mode == kForAppending, unicode, *page_);
   }
 
   const FileAccess* access_;
+  const CodePage* page_;
 };
 
 }  // namespace
 
-Ref<Dispatch> MakeFileSystemObject(const FileAccess* access) {
+Ref<Dispatch> MakeFileSystemObject(const FileAccess* access, const CodePage& page) {
   static const FileAccess kDefault;
-  return MakeRef<FileSystemObject>(access ? access : &kDefault);
+  return MakeRef<FileSystemObject>(access ? access : &kDefault, page);
 }
 
 }  // namespace sw::vbs::lib

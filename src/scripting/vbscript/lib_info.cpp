@@ -1,6 +1,6 @@
 // Engine and locale information: ScriptEngine and its version numbers, GetLocale, SetLocale,
 // and the two functions an embedded player cannot serve (GetObject, LoadPicture).
-#include "base/cp1252.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_register.h"
 
@@ -33,7 +33,7 @@ Variant SetLocale(CallContext&, Args a) {
     const Variant& v = NotNull(a[0]);
     bool ok;
     if (v.IsString() && !ParseNumber(v.AsString()))
-      ok = FoldCase1252(v.AsString()) == "en-us";
+      ok = FoldCase(v.AsString()) == u"en-us";
     else
       ok = v.ToLong() == kEnglishUs || v.ToLong() == 0;
     if (!ok) throw VbError(vberr::kLocaleNotSupported);

@@ -1,6 +1,7 @@
 // Built-ins that reach into the engine: Eval, Execute, ExecuteGlobal, Err, GetRef, MsgBox,
 // InputBox and Randomize.
-#include "base/ascii.h"
+#include "base/unicode_case.h"
+#include "base/utf.h"
 #include "scripting/vbscript/err_object.h"
 #include "scripting/vbscript/lib_register.h"
 #include "scripting/vbscript/runtime.h"
@@ -13,17 +14,17 @@ namespace {
 std::string CodeText(const Variant& a) {
   Variant v = a.IsObject() ? a.DefaultValue() : a;
   if (!v.IsString()) throw VbError(vberr::kTypeMismatch);
-  return v.AsString();
+  return Utf16ToUtf8(v.AsString());
 }
 
 Variant Eval(CallContext& c, Args a) {
   const Variant& v = a[0];
   if (v.IsObject()) {
     Variant d = v.DefaultValue();
-    return c.rt.EvalText(c.frame, d.ToText(), true);
+    return c.rt.EvalText(c.frame, d.ToUtf8(), true);
   }
   if (!v.IsString()) return v;
-  return c.rt.EvalText(c.frame, v.AsString(), true);
+  return c.rt.EvalText(c.frame, Utf16ToUtf8(v.AsString()), true);
 }
 
 Variant Execute(CallContext& c, Args a) {
@@ -61,22 +62,22 @@ class ProcRef : public Dispatch {
 Variant GetRef(CallContext& c, Args a) {
   const Variant& v = a[0];
   if (!v.IsString()) throw VbError(vberr::kTypeMismatch);
-  GlobalEntry* e = c.rt.Find(LowerAscii(v.AsString()));
+  GlobalEntry* e = c.rt.Find(FoldCase(Utf16ToUtf8(v.AsString())));
   if (!e || e->kind != GlobalEntry::kProc) throw VbError(vberr::kInvalidProcedureCall);
   return Variant(Ref<Dispatch>(MakeRef<ProcRef>(&c.rt, e->proc, e->owner)));
 }
 
 Variant MsgBox(CallContext& c, Args a) {
-  std::string prompt = a[0].ToText();
+  std::string prompt = a[0].ToUtf8();
   int buttons = a.size() > 1 && !a.IsMissing(1) ? a[1].ToLong() : 0;
-  std::string title = a.size() > 2 && !a.IsMissing(2) ? a[2].ToText() : std::string();
+  std::string title = a.size() > 2 && !a.IsMissing(2) ? a[2].ToUtf8() : std::string();
   return Variant(static_cast<int16_t>(c.rt.host()->MsgBox(prompt, buttons, title)));
 }
 
 Variant InputBox(CallContext& c, Args a) {
-  std::string prompt = a[0].ToText();
-  std::string title = a.size() > 1 && !a.IsMissing(1) ? a[1].ToText() : std::string();
-  std::string def = a.size() > 2 && !a.IsMissing(2) ? a[2].ToText() : std::string();
+  std::string prompt = a[0].ToUtf8();
+  std::string title = a.size() > 1 && !a.IsMissing(1) ? a[1].ToUtf8() : std::string();
+  std::string def = a.size() > 2 && !a.IsMissing(2) ? a[2].ToUtf8() : std::string();
   auto r = c.rt.host()->InputBox(prompt, title, def);
   return Variant(r ? *r : std::string());
 }

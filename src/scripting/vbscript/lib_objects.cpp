@@ -1,6 +1,7 @@
 // Objects scripts create: CreateObject for Scripting.Dictionary, VBScript.RegExp and
 // Scripting.FileSystemObject, and `New RegExp`.
-#include "base/cp1252.h"
+#include "base/unicode_case.h"
+#include "base/utf.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_dictionary.h"
 #include "scripting/vbscript/lib_filesystem.h"
@@ -12,11 +13,11 @@ namespace sw::vbs::lib {
 namespace {
 
 Variant CreateObject(CallContext& c, Args a) {
-  std::string id = FoldCase1252(TextArg(a[0]));
+  std::string id = FoldCase(Utf16ToUtf8(TextArg(a[0])));
   if (id == "scripting.dictionary") return Variant(MakeDictionary());
   if (id == "vbscript.regexp") return Variant(MakeRegExp());
   if (id == "scripting.filesystemobject")
-    return Variant(MakeFileSystemObject(c.rt.host()->file_access()));
+    return Variant(MakeFileSystemObject(c.rt.host()->file_access(), c.rt.host()->code_page()));
   throw VbError(vberr::kCannotCreateObject);
 }
 

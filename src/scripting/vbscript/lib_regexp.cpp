@@ -1,12 +1,11 @@
 #include "scripting/vbscript/lib_regexp.h"
 
-#define PCRE2_CODE_UNIT_WIDTH 8
+#define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
 #include <cstdio>
 #include <vector>
 
-#include "base/cp1252.h"
 #include "scripting/vbscript/lib_members.h"
 
 namespace sw::vbs::lib {
@@ -24,35 +23,19 @@ struct MatchFree {
   void operator()(pcre2_match_data* m) const { pcre2_match_data_free(m); }
 };
 
-int HexValue(const std::string& p, size_t at, size_t n) {
-  if (at + n > p.size()) return -1;
-  int v = 0;
-  for (size_t i = at; i < at + n; ++i) {
-    char c = p[i];
-    int d = c >= '0' && c <= '9'   ? c - '0'
-            : c >= 'a' && c <= 'f' ? c - 'a' + 10
-            : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                   : -1;
-    if (d < 0) return -1;
-    v = v * 16 + d;
-  }
-  return v;
-}
-
-// Script patterns differ from PCRE2's in a few escapes: `\v` is the vertical tab only, and
-// `\uHHHH` names a UTF-16 unit, which the ANSI text holds as its code page byte.
-std::string ToPcre(const std::string& p) {
-  std::string out;
+// Script patterns differ from PCRE2's in a few places: `\v` is the vertical tab only, `[]`
+// matches nothing and `[^]` any character. `\uHHHH` is PCRE2's own with PCRE2_ALT_BSUX.
+std::u16string ToPcre(const std::u16string& p) {
+  std::u16string out;
   out.reserve(p.size());
-  bool in_class = false;  // a unit the code page lacks matches nothing: dropped from a class
+  bool in_class = false;
   for (size_t i = 0; i < p.size(); ++i) {
     if (p[i] == '[' && !in_class) {
-      // As in ECMAScript, `[]` matches nothing and `[^]` any character.
-      if (p.compare(i, 2, "[]") == 0) {
-        out += "(?!)";
+      if (p.compare(i, 2, u"[]") == 0) {
+        out += u"(?!)";
         ++i;
-      } else if (p.compare(i, 3, "[^]") == 0) {
-        out += "[\\s\\S]";
+      } else if (p.compare(i, 3, u"[^]") == 0) {
+        out += u"[\\s\\S]";
         i += 2;
       } else {
         in_class = true;
@@ -63,48 +46,16 @@ std::string ToPcre(const std::string& p) {
       in_class = false;
       out.push_back(p[i]);
     } else if (p[i] == '\\' && i + 1 < p.size()) {
-      int unit = p[i + 1] == 'u' ? HexValue(p, i + 2, 4) : -1;
-      if (p[i + 1] == 'v') {
-        out += "\\x0B";
-      } else if (unit >= 0) {
-        char b = ByteOf1252(static_cast<uint16_t>(unit));
-        char buf[8];
-        std::snprintf(buf, sizeof buf, "\\x%02X", static_cast<unsigned char>(b));
-        if (b != '?' || unit == '?')
-          out += buf;
-        else if (!in_class)
-          out += "(?!)";
-        i += 4;
-      } else {
+      if (p[i + 1] == 'v')
+        out += u"\\x0B";
+      else
         out.append(p, i, 2);
-      }
       ++i;
     } else {
       out.push_back(p[i]);
     }
   }
   return out;
-}
-
-// PCRE2's character tables with the Windows-1252 letters' case pairs added, so that
-// IgnoreCase matches "É" with "é". Character classes (\w, \d, \s) stay ASCII as scripts
-// expect. The layout starts with the lower-case table and the case-flip table.
-const uint8_t* AnsiTables() {
-  static const std::vector<uint8_t> tables = [] {
-    constexpr size_t kTablesLength = 1088;
-    const uint8_t* base = pcre2_maketables(nullptr);
-    std::vector<uint8_t> t(base, base + kTablesLength);
-    pcre2_maketables_free(nullptr, base);
-    for (int c = 0; c < 256; ++c) {
-      int lower = FoldCase1252(static_cast<unsigned char>(c));
-      if (lower == c) continue;
-      t[static_cast<size_t>(c)] = static_cast<uint8_t>(lower);        // lower-case table
-      t[256 + static_cast<size_t>(c)] = static_cast<uint8_t>(lower);  // flip upper -> lower
-      t[256 + static_cast<size_t>(lower)] = static_cast<uint8_t>(c);  // flip lower -> upper
-    }
-    return t;
-  }();
-  return tables.data();
 }
 
 int ScriptErrorOf(int pcre_error) {
@@ -123,7 +74,7 @@ int ScriptErrorOf(int pcre_error) {
   }
 }
 
-Variant Text(const std::string& s) {
+Variant Text(const std::u16string& s) {
   return Variant(s);
 }
 
@@ -199,8 +150,8 @@ Ref<Dispatch> MakeMatchCollection(std::vector<MatchData> found) {
 }
 
 // A replacement value's text: Booleans as numbers (True gives "-1").
-std::string ReplacementText(const Variant& v) {
-  if (v.type() == VarType::Boolean) return v.AsBool() ? "-1" : "0";
+std::u16string ReplacementText(const Variant& v) {
+  if (v.type() == VarType::Boolean) return v.AsBool() ? u"-1" : u"0";
   return v.ToText();
 }
 
@@ -219,15 +170,17 @@ Ref<Dispatch> MakeRegExp() {
 }
 
 void RegExp::Compile() {
-  uint32_t flags = PCRE2_ALT_BSUX | PCRE2_MATCH_UNSET_BACKREF | PCRE2_DOLLAR_ENDONLY;
+  // UTF-16 mode for Unicode letter case under IgnoreCase; \w, \d and \s stay ASCII. Text
+  // with a lone surrogate is still searched: such a unit just matches nothing.
+  uint32_t flags = PCRE2_ALT_BSUX | PCRE2_MATCH_UNSET_BACKREF | PCRE2_DOLLAR_ENDONLY | PCRE2_UTF |
+                   PCRE2_MATCH_INVALID_UTF;
   if (ignore_case) flags |= PCRE2_CASELESS;
   if (multiline) flags |= PCRE2_MULTILINE;
   if (code_ && code_pattern_ == pattern && code_flags_ == flags) return;
   code_.reset();
   std::unique_ptr<pcre2_compile_context, ContextFree> ctx(pcre2_compile_context_create(nullptr));
   pcre2_set_newline(ctx.get(), PCRE2_NEWLINE_LF);
-  pcre2_set_character_tables(ctx.get(), AnsiTables());
-  std::string p = ToPcre(pattern);
+  std::u16string p = ToPcre(pattern);
   int err = 0;
   PCRE2_SIZE at = 0;
   pcre2_code* c =
@@ -241,7 +194,7 @@ void RegExp::Compile() {
   code_flags_ = flags;
 }
 
-std::vector<MatchData> RegExp::Matches(const std::string& text, bool all) {
+std::vector<MatchData> RegExp::Matches(const std::u16string& text, bool all) {
   Compile();
   std::vector<MatchData> out;
   auto subject = reinterpret_cast<PCRE2_SPTR>(text.data());
@@ -266,26 +219,32 @@ std::vector<MatchData> RegExp::Matches(const std::string& text, bool all) {
     size_t end = ov[1];
     out.push_back(std::move(m));
     if (!all) break;
-    // An empty match moves on by one character.
-    start = end == ov[0] ? end + 1 : end;
+    // An empty match moves on by one character (both units of a surrogate pair).
+    if (end == ov[0]) {
+      bool pair = end + 1 < text.size() && text[end] >= 0xD800 && text[end] <= 0xDBFF &&
+                  text[end + 1] >= 0xDC00 && text[end + 1] <= 0xDFFF;
+      start = end + (pair ? 2 : 1);
+    } else {
+      start = end;
+    }
   }
   return out;
 }
 
-std::string RegExp::Replace(const std::string& text, const std::string& with) {
+std::u16string RegExp::Replace(const std::u16string& text, const std::u16string& with) {
   std::vector<MatchData> ms = Matches(text, global);
-  std::string out;
+  std::u16string out;
   size_t last = 0;
   for (const MatchData& m : ms) {
     size_t begin = static_cast<size_t>(m.first_index), end = begin + m.value.size();
     out.append(text, last, begin - last);
     for (size_t i = 0; i < with.size(); ++i) {
-      char c = with[i];
+      char16_t c = with[i];
       if (c != '$' || i + 1 >= with.size()) {
         out.push_back(c);
         continue;
       }
-      char n = with[i + 1];
+      char16_t n = with[i + 1];
       if (n == '$') {
         out.push_back('$');
         ++i;
@@ -296,7 +255,7 @@ std::string RegExp::Replace(const std::string& text, const std::string& with) {
         out.append(text, 0, begin);
         ++i;
       } else if (n == '\'') {
-        out.append(text, end, std::string::npos);
+        out.append(text, end, std::u16string::npos);
         ++i;
       } else if (n >= '0' && n <= '9') {
         size_t count = m.groups.size();
@@ -319,7 +278,7 @@ std::string RegExp::Replace(const std::string& text, const std::string& with) {
     }
     last = end;
   }
-  out.append(text, last, std::string::npos);
+  out.append(text, last, std::u16string::npos);
   return out;
 }
 

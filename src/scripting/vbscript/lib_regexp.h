@@ -1,5 +1,5 @@
 // The RegExp object (`New RegExp`, CreateObject("VBScript.RegExp")) with its Matches, Match
-// and SubMatches results; JavaScript-style patterns run on PCRE2 over the ANSI text.
+// and SubMatches results; JavaScript-style patterns run on PCRE2 over UTF-16 text.
 #pragma once
 
 #include <memory>
@@ -13,7 +13,7 @@ namespace sw::vbs::lib {
 // One match: what it matched, where (0-based), and its groups (Empty when a group did not
 // take part).
 struct MatchData {
-  std::string value;
+  std::u16string value;
   int32_t first_index = 0;
   std::vector<Variant> groups;
 };
@@ -28,10 +28,10 @@ class RegExp : public Dispatch {
 
   // The matches in `text`: at most one unless Global. Fails with E5017..E5021 for a bad
   // pattern.
-  std::vector<MatchData> Matches(const std::string& text, bool all);
-  std::string Replace(const std::string& text, const std::string& with);
+  std::vector<MatchData> Matches(const std::u16string& text, bool all);
+  std::u16string Replace(const std::u16string& text, const std::u16string& with);
 
-  std::string pattern;
+  std::u16string pattern;
   bool ignore_case = false;
   bool global = false;
   bool multiline = false;
@@ -40,7 +40,7 @@ class RegExp : public Dispatch {
   struct Compiled;
   void Compile();
   std::unique_ptr<Compiled> code_;
-  std::string code_pattern_;
+  std::u16string code_pattern_;
   uint32_t code_flags_ = ~0u;
 };
 

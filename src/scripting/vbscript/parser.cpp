@@ -1,9 +1,11 @@
 #include "scripting/vbscript/parser.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/lexer.h"
 
 namespace sw::vbs {
@@ -38,6 +40,10 @@ struct ProcScope {
 class Parser {
  public:
   Parser(std::vector<Token> toks, const CompileOptions& opt) : t_(std::move(toks)), opt_(opt) {
+    if (!opt_.stack) {
+      own_stack_.Arm();
+      opt_.stack = &own_stack_;
+    }
     unit_ = std::make_shared<Unit>();
     unit_->explicit_vars = opt.inherit_explicit;
   }
@@ -161,7 +167,7 @@ class Parser {
   std::unique_ptr<NameExpr> MakeName(const std::string& name) {
     auto n = Node<NameExpr>();
     n->ref.name = name;
-    n->ref.lname = LowerAscii(name);
+    n->ref.lname = FoldCase(name);
     n->ref.explicit_vars = unit_->explicit_vars;
     // Inside a procedure a name may be a variable that `Execute "Dim v"` adds to the call.
     n->ref.frame_dyn = scope_ && (in_proc_ || (scope_ == outer_.get() && opt_.scope));
@@ -177,7 +183,7 @@ class Parser {
     if (!fresh && !(is_proc && it->second)) Fail(cerr::kNameRedefined);
   }
   int DeclareLocal(const std::string& name) {
-    std::string l = LowerAscii(name);
+    std::string l = FoldCase(name);
     if (scope_->slots.count(l) || scope_->consts.count(l)) Fail(cerr::kNameRedefined);
     int slot = scope_->proc->nslots++;
     scope_->proc->slot_names.push_back(l);
@@ -262,8 +268,9 @@ class Parser {
             if (!Is(TokenKind::Number) ||
                 (Cur().value.type() != VarType::Integer && Cur().value.type() != VarType::Long))
               Fail(cerr::kExpectedInteger);
-            int32_t ub = Cur().value.ToLong();
-            counts.push_back((neg ? -ub : ub) + 1);
+            int64_t count = int64_t{Cur().value.ToLong()} * (neg ? -1 : 1) + 1;
+            // Far too many elements either way; making the array fails when the Dim runs.
+            counts.push_back(static_cast<int32_t>(std::min<int64_t>(count, INT32_MAX)));
             Next();
             if (!Is(TokenKind::Comma)) break;
             Next();
@@ -271,7 +278,7 @@ class Parser {
         }
         Expect(TokenKind::RParen, cerr::kExpectedRParen);
       }
-      std::string l = LowerAscii(name);
+      std::string l = FoldCase(name);
       if (cls) {
         if (cls->member_index.count(l)) Fail(cerr::kNameRedefined);
         ClassDef::Field fd{name, is_array, counts};
@@ -348,7 +355,7 @@ class Parser {
       if (!Is(TokenKind::Eq)) Fail(cerr::kExpectedEquals);
       Next();
       Variant v = ParseConstLiteral();
-      std::string l = LowerAscii(name);
+      std::string l = FoldCase(name);
       if (global || !scope_ || !scope_->proc) {
         DeclareGlobalName(l, false);
         GlobalDecl d;
@@ -416,7 +423,7 @@ class Parser {
       if (p->kind == ProcDef::kPropLet || p->kind == ProcDef::kPropSet) Fail(cerr::kDefaultOnlyGet);
     }
     p->name = ExpectName();
-    p->lname = LowerAscii(p->name);
+    p->lname = FoldCase(p->name);
     p->is_public = is_public;
     p->is_default = is_default;
     p->owner = cls;
@@ -490,7 +497,7 @@ class Parser {
     auto c = std::make_unique<ClassDef>();
     c->line = Cur().line;
     c->name = ExpectName();
-    c->lname = LowerAscii(c->name);
+    c->lname = FoldCase(c->name);
     DeclareGlobalName(c->lname, false);
     if (!Is(TokenKind::Eol) && !Is(TokenKind::Colon)) Fail(cerr::kExpectedStatement);
     pending_.clear();
@@ -574,15 +581,28 @@ class Parser {
     --block_depth_;
   }
 
-  // Guards the parser's own recursion against absurdly nested text.
+  // Guards the parser's own recursion against absurdly nested text, and against a native
+  // stack that is nearly used up already (Execute deep inside recursive script code).
   struct Nesting {
     explicit Nesting(Parser& p) : p_(p) {
       if (++p_.nesting_ > kMaxNesting) p_.Fail(cerr::kOutOfMemory);
+      // Execute and Eval turn this into the run-time "Out of stack space".
+      if (p_.opt_.stack->Exhausted(StackPosition())) p_.Fail(vberr::kOutOfStack);
     }
     ~Nesting() { --p_.nesting_; }
     Parser& p_;
   };
   static constexpr int kMaxNesting = 400;
+
+  // Expression trees are evaluated and freed by recursion, so a long operator or member chain
+  // (`1 & 1 & ...`, `d.Item(1).Item(1)...`) is refused beyond this height.
+  static constexpr int kMaxExprHeight = 2000;
+  void Nest(Expr& parent, const Expr* child) {
+    if (!child) return;
+    int h = child->height + 1;
+    if (h > kMaxExprHeight) Fail(cerr::kOutOfMemory);
+    if (h > parent.height) parent.height = static_cast<uint16_t>(h);
+  }
 
   std::unique_ptr<Stmt> ParseStatement() {
     Nesting guard(*this);
@@ -699,6 +719,7 @@ class Parser {
         Next();
         m->name = MemberName();
         m->obj = std::move(e);
+        Nest(*m, m->obj.get());
         e = std::move(m);
       } else if (Is(TokenKind::LParen)) {
         auto c = Node<CallExpr>();
@@ -709,6 +730,8 @@ class Parser {
         if (auto* m = dynamic_cast<MemberExpr*>(e.get()); m && c->args.empty())
           m->empty_parens = true;
         c->target = std::move(e);
+        Nest(*c, c->target.get());
+        for (const Arg& a : c->args) Nest(*c, a.e.get());
         e = std::move(c);
       } else {
         return e;
@@ -1198,10 +1221,12 @@ class Parser {
     if (level == 13) return first ? std::move(first) : ParseUnary();
     if (level == 5) {
       if (!first && Is(Kw::Not)) {
+        Nesting guard(*this);
         auto u = Node<UnaryExpr>();
         Next();
         u->op = Op::Not;
         u->e = ParseLevel(5, nullptr);
+        Nest(*u, u->e.get());
         return u;
       }
       return ParseLevel(6, std::move(first));
@@ -1217,6 +1242,8 @@ class Parser {
       else
         b->r = ParseLevel(level + 1, nullptr);
       b->l = std::move(lhs);
+      Nest(*b, b->l.get());
+      Nest(*b, b->r.get());
       if (level == 6) {
         if (b->l->LiteralKind() == 1) b->hints |= kLeftNumberLiteral;
         if (b->l->LiteralKind() == 2) b->hints |= kLeftStringLiteral;
@@ -1235,6 +1262,7 @@ class Parser {
       u->op = Is(TokenKind::Minus) ? Op::Neg : Op::Plus;
       Next();
       u->e = ParseUnary();
+      Nest(*u, u->e.get());
       return u;
     }
     return ParsePrimary();
@@ -1260,6 +1288,7 @@ class Parser {
         auto p = Node<ParenExpr>();
         Next();
         p->inner = ParseExpr();
+        Nest(*p, p->inner.get());
         Expect(TokenKind::RParen, cerr::kExpectedRParen);
         return ParsePostfixValue(std::move(p));
       }
@@ -1300,7 +1329,7 @@ class Parser {
         auto n = Node<NewExpr>();
         Next();
         n->class_name = ExpectName();
-        n->lname = LowerAscii(n->class_name);
+        n->lname = FoldCase(n->class_name);
         n->explicit_vars = unit_->explicit_vars;
         return n;
       }
@@ -1337,6 +1366,7 @@ class Parser {
   std::unordered_map<std::string, bool> global_names_;  // name -> is a Sub/Function
   std::unordered_map<std::string, int> implicit_;
   int do_depth_ = 0, for_depth_ = 0, while_depth_ = 0, block_depth_ = 0, nesting_ = 0;
+  StackGuard own_stack_;
   ProcDef::Kind proc_kind_ = ProcDef::kSub;
   bool in_proc_ = false;
   bool single_line_if_ = false;

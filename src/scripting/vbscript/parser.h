@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "scripting/vbscript/program.h"
+#include "scripting/vbscript/stack_guard.h"
 
 namespace sw::vbs {
 
@@ -15,6 +16,8 @@ struct CompileOptions {
   const ProcDef* scope = nullptr;
   const ClassDef* cls = nullptr;
   bool inherit_explicit = false;  // continuing a text that had Option Explicit
+  // The running engine's guard; null: the compiler measures the calling thread itself.
+  const StackGuard* stack = nullptr;
 };
 
 std::shared_ptr<Unit> CompileUnit(std::string_view text, const CompileOptions& opt = {});

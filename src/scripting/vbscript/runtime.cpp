@@ -1,6 +1,9 @@
 #include "scripting/vbscript/runtime.h"
 
+#include <algorithm>
+
 #include "base/ascii.h"
+#include "base/unicode_case.h"
 #include "scripting/vbscript/compile_error.h"
 #include "scripting/vbscript/err_object.h"
 #include "scripting/vbscript/parser.h"
@@ -9,9 +12,8 @@ namespace sw::vbs {
 namespace {
 
 constexpr size_t kChunk = 16384;
-constexpr int kMaxDepth = 3000;
-// Script recursion fails with "Out of stack space" before the native stack runs out.
-constexpr ptrdiff_t kMaxNativeStack = 5 * 1024 * 1024;
+// A built-in result at least this long (characters) is worth a clock read.
+constexpr size_t kLongWork = 1 << 16;
 
 }  // namespace
 
@@ -82,7 +84,7 @@ ScriptObject::~ScriptObject() {
 }
 
 int ScriptObject::FindMember(std::string_view name) {
-  auto it = cls_->member_index.find(LowerAscii(name));
+  auto it = cls_->member_index.find(FoldCase(name));
   if (it == cls_->member_index.end() || !cls_->members[it->second].is_public) return kUnknownMember;
   return it->second + 1;
 }
@@ -149,6 +151,8 @@ void Runtime::Destroy(ScriptObject* o) noexcept {
 
 void Runtime::RunTerminate(ScriptObject* o) noexcept {
   ErrorSite saved = site_;
+  // The last reference may go from the host's side, outside any engine call.
+  ArmStack();
   try {
     Frame f{this};
     (void)f;
@@ -160,6 +164,7 @@ void Runtime::RunTerminate(ScriptObject* o) noexcept {
 }
 
 void Runtime::Reset() {
+  ArmStack();
   ClearRetired();
   // Script variables go first, so that objects held only by them terminate normally while
   // named host objects are still reachable from Class_Terminate.
@@ -252,7 +257,7 @@ bool Runtime::ResolveHostMember(GlobalEntry* e) {
 }
 
 void Runtime::AddNamedItem(const std::string& name, Ref<Dispatch> obj, bool add_members) {
-  std::string l = LowerAscii(name);
+  std::string l = FoldCase(name);
   GlobalEntry* e = Lookup(l, name);
   e->kind = GlobalEntry::kNamedItem;
   e->value = Variant(obj);
@@ -338,10 +343,7 @@ Variant* Runtime::PushSlotsSlow(size_t need) {
 template <class FillParams>
 Variant Runtime::RunProc(const ProcDef* p, ScriptObject* me, int nargs, FillParams&& fill) {
   if (nargs != p->nparams) throw VbError(vberr::kWrongArguments);
-  char probe;
-  if (!stack_base_ || depth_ == 0) stack_base_ = &probe;
-  if (depth_ >= kMaxDepth || stack_base_ - &probe > kMaxNativeStack)
-    throw VbError(vberr::kOutOfStack);
+  Level level(*this, StackPosition());
   Tick();
   Ref<Dispatch> keep_me(me);
   size_t mc, mt;
@@ -351,12 +353,8 @@ Variant Runtime::RunProc(const ProcDef* p, ScriptObject* me, int nargs, FillPara
     Variant* loc;
     int n;
     size_t mc, mt;
-    ~Guard() {
-      --rt->depth_;
-      rt->PopSlots(loc, n, mc, mt);
-    }
+    ~Guard() { rt->PopSlots(loc, n, mc, mt); }
   } guard{this, loc, p->nslots, mc, mt};
-  ++depth_;
   fill(loc + 1);
   for (const auto& la : p->arrays)
     loc[la.slot] =
@@ -415,7 +413,11 @@ Variant Runtime::CallBuiltin(const BuiltinDef* b, Frame& f, Args args, bool as_s
   int n = static_cast<int>(args.size());
   if (n < b->min_args || n > b->max_args) throw VbError(vberr::kWrongArguments);
   CallContext ctx{*this, f, as_statement};
-  return b->fn(ctx, args);
+  Variant result = b->fn(ctx, args);
+  // A built-in that made a huge string or array may have worked for long.
+  const Variant& r = result.Deref();
+  if ((r.IsString() && r.AsString().size() >= kLongWork) || r.IsArray()) CheckClock();
+  return result;
 }
 
 Variant Runtime::InvokeMember(ScriptObject* o, int idx, InvokeKind kind, Args args) {
@@ -485,14 +487,31 @@ Variant Runtime::StoreValue(Variant v, bool is_set) {
   return v;
 }
 
+void Runtime::OutOfStack() {
+  throw VbError(vberr::kOutOfStack);
+}
+
 void Runtime::StartClock(int timeout_ms) {
   has_deadline_ = timeout_ms >= 0;
-  deadline_ =
-      std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms < 0 ? 0 : timeout_ms);
+  last_read_ = std::chrono::steady_clock::now();
+  deadline_ = last_read_ + std::chrono::milliseconds(timeout_ms < 0 ? 0 : timeout_ms);
   ticks_ = 0;
 }
 
 void Runtime::CheckClock() {
+  using std::chrono::microseconds;
+  constexpr uint32_t kMaxBudget = 4096;
+  auto now = std::chrono::steady_clock::now();
+  auto since = now - last_read_;
+  last_read_ = now;
+  if (ticks_ >= tick_budget_) {
+    // Read about every millisecond: fewer reads while ticks are quick, one per tick (or
+    // per call of a slow built-in) when they are slow.
+    if (since < microseconds(500) && tick_budget_ < kMaxBudget)
+      tick_budget_ *= 2;
+    else if (since > microseconds(2000))
+      tick_budget_ = std::max<uint32_t>(1, tick_budget_ / 16);
+  }
   ticks_ = 0;
   if (has_deadline_ && std::chrono::steady_clock::now() > deadline_) throw TimeoutError{};
 }
@@ -521,7 +540,9 @@ Ref<Dispatch> Runtime::err_ref() {
 }
 
 void Runtime::ExecuteText(Frame& f, std::string_view text, bool global) {
+  Level level(*this, StackPosition());
   CompileOptions o;
+  o.stack = &stack_;
   if (!global && f.proc) {
     o.scope = f.proc;
     o.cls = f.proc->owner;
@@ -530,6 +551,7 @@ void Runtime::ExecuteText(Frame& f, std::string_view text, bool global) {
   try {
     u = CompileUnit(text, o);
   } catch (const CompileError& ce) {
+    if (ce.number == vberr::kOutOfStack) OutOfStack();
     throw RaisedError(ce.number, CompileErrorDescription(ce.number), kCompileSource, "", 0);
   }
   Define(u);
@@ -557,7 +579,9 @@ void Runtime::ExecuteText(Frame& f, std::string_view text, bool global) {
 }
 
 Variant Runtime::EvalText(Frame& f, std::string_view text, bool any_syntax_error) {
+  Level level(*this, StackPosition());
   CompileOptions o;
+  o.stack = &stack_;
   if (f.proc) {
     o.scope = f.proc;
     o.cls = f.proc->owner;
@@ -567,15 +591,27 @@ Variant Runtime::EvalText(Frame& f, std::string_view text, bool any_syntax_error
   try {
     e = CompileExpression(text, o);
   } catch (const CompileError& ce) {
+    if (ce.number == vberr::kOutOfStack) OutOfStack();
     int n = any_syntax_error ? cerr::kSyntax : ce.number;
     throw RaisedError(n, CompileErrorDescription(n), kCompileSource, "", 0);
   }
   return e->Eval(f);
 }
 
+void CheckArraySize(const std::vector<VbArray::Bound>& bounds) {
+  // Variants are 16 bytes: a gigabyte of elements is as far as a script may go.
+  constexpr int64_t kMaxElements = int64_t{1} << 26;
+  int64_t total = 1;
+  for (const VbArray::Bound& b : bounds) {
+    total *= b.count < 0 ? 0 : b.count;
+    if (total > kMaxElements) throw VbError(vberr::kOutOfMemory);
+  }
+}
+
 Variant MakeFixedArray(const std::vector<int32_t>& counts, bool fixed) {
   std::vector<VbArray::Bound> b;
   for (int32_t c : counts) b.push_back({0, c < 0 ? 0 : c});
+  CheckArraySize(b);
   return Variant(MakeRef<VbArray>(std::move(b), fixed));
 }
 

@@ -14,6 +14,7 @@
 #include "scripting/vbscript/lib_rnd.h"
 #include "scripting/vbscript/program.h"
 #include "scripting/vbscript/script_host.h"
+#include "scripting/vbscript/stack_guard.h"
 #include "variant/vb_array.h"
 
 namespace sw::vbs {
@@ -184,11 +185,18 @@ class Runtime {
   // Values stored into variables: objects through their default member unless Set.
   static Variant StoreValue(Variant v, bool is_set);
 
-  // Time limit (ms, -1 = none), checked on loops and calls.
+  // Time limit (ms, -1 = none). Loops and calls tick; the clock is read every `tick_budget_`
+  // ticks, a number that adapts so that reads come about every millisecond however slow the
+  // ticks are. Built-ins that made huge results read it at once.
   void StartClock(int timeout_ms);
-  void Tick() {
-    if (++ticks_ >= 4096) CheckClock();
+  void Tick(uint32_t weight = 1) {
+    ticks_ += weight;
+    if (ticks_ >= tick_budget_) [[unlikely]]
+      CheckClock();
   }
+  // A host or library method may be slow (a regular expression at its match limit): it
+  // counts as many ticks, so that at most a few of them run between clock reads.
+  static constexpr uint32_t kHostCallTicks = 256;
   void CheckClock();
   // Ends the running code at its next check, as the time limit does.
   void StopNow() {
@@ -210,6 +218,32 @@ class Runtime {
   void set_host(ScriptHost* h) { host_ = h ? h : &default_host_; }
   const BuiltinTable& builtins() const { return *builtins_; }
   int depth() const { return depth_; }
+
+  // The guard of script recursion. Every host entry arms it for the calling thread; nested
+  // expressions check the native stack, and calls, Execute/Eval and terminators also count
+  // levels (a Level each), so that runaway recursion raises "Out of stack space".
+  void ArmStack() { stack_.Arm(); }
+  const StackGuard& stack() const { return stack_; }
+  void CheckStack(const char* position) const {
+    if (stack_.Exhausted(position)) [[unlikely]]
+      OutOfStack();
+  }
+  [[noreturn]] static void OutOfStack();
+  class Level {
+   public:
+    Level(Runtime& rt, const char* position) : rt_(rt) {
+      if (rt.depth_ >= kMaxDepth || rt.stack_.Exhausted(position)) [[unlikely]]
+        OutOfStack();
+      ++rt.depth_;
+    }
+    ~Level() { --rt_.depth_; }
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+
+   private:
+    Runtime& rt_;
+  };
+  static constexpr int kMaxDepth = 3000;
 
   // Compiling at run time (Execute, ExecuteGlobal, Eval).
   void ExecuteText(Frame& f, std::string_view text, bool global);
@@ -271,11 +305,13 @@ class Runtime {
   size_t chunk_ = 0;
   size_t top_ = 0;
   int depth_ = 0;
-  const char* stack_base_ = nullptr;
+  StackGuard stack_;
 
   std::chrono::steady_clock::time_point deadline_;
+  std::chrono::steady_clock::time_point last_read_;
   bool has_deadline_ = false;
   uint32_t ticks_ = 0;
+  uint32_t tick_budget_ = 64;
 
   ErrorSite site_;
   Ref<ErrObject> err_;

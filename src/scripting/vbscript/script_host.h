@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/code_page.h"
+
 namespace sw::vbs {
 
 class FileAccess;  // library: lib_file_access.h
@@ -26,6 +28,8 @@ class ScriptHost {
   // library: where FileSystemObject may read and write; null = the default policy
   // (lib_file_access.h: paths as given, no writes).
   virtual const FileAccess* file_access() const { return nullptr; }
+  // The game's ANSI code page: Asc, Chr and FileSystemObject's ANSI text files use it.
+  virtual const CodePage& code_page() const { return Windows1252(); }
 };
 
 }  // namespace sw::vbs

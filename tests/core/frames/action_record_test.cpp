@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/vb_error.h"
 #include "core/valuefile/value_reader.h"
 #include "core/valuefile/value_writer.h"
-#include "base/vb_error.h"
 
 namespace sw {
 namespace {
@@ -84,16 +84,16 @@ TEST(ActionRecord, EveryGroupRoundTripsWithItsEffectsInFileOrder) {
   EXPECT_EQ(r.LastGroup, 12);
   EXPECT_EQ(r.TargetFrame, "Attic");
   EXPECT_EQ(r.Video.Width, 320);
-  EXPECT_EQ(r.SoundFile.ToString(), "s.wav");
+  EXPECT_EQ(r.SoundFile.ToStringUtf8(), "s.wav");
   EXPECT_EQ(r.ListSetToZero, (std::vector<std::string>{"A", "B"}));
   EXPECT_TRUE(r.ListSetToOne.empty());
   EXPECT_EQ(r.ListToggle, (std::vector<std::string>{"C"}));
   EXPECT_FALSE(r.LoopSound);
   EXPECT_DOUBLE_EQ(r.TransitionDuration, 1250.5);
-  EXPECT_EQ(r.ScriptText.ToString(), "x = |y|");
+  EXPECT_EQ(r.ScriptText.ToStringUtf8(), "x = |y|");
   EXPECT_EQ(r.TransitionNumber, 4);
   ASSERT_EQ(r.Channels.size(), 1u);
-  EXPECT_EQ(r.Channels[0][4].ToString(), "a.wav");
+  EXPECT_EQ(r.Channels[0][4].ToStringUtf8(), "a.wav");
   EXPECT_EQ(r.ItemName, "Lamp");
   EXPECT_EQ(effects.calls,
             (std::vector<std::string>{"Change Door 1", "Disappear", "StopHotspotSound",

@@ -5,16 +5,17 @@
 #include <climits>
 
 #include "authoring/project_writer.h"
+#include "base/vb_error.h"
 #include "core/valuefile/value_reader.h"
 #include "core/valuefile/value_writer.h"
 #include "test_support/temp_dir.h"
-#include "base/vb_error.h"
 
 namespace sw {
 namespace {
 
 FrameFile ReadBack(const TempDir& dir, const std::string& name) {
-  ValueReader reader = ValueReader::FromFile(dir.path() / "Frames" / (name + ".fme"));
+  ValueReader reader =
+      ValueReader::FromFile(dir.path() / "Frames" / (name + ".fme"), Windows1252());
   return ReadFrameFile(reader);
 }
 
@@ -67,7 +68,7 @@ TEST(FrameFile, EveryFieldRoundTrips) {
   EXPECT_FALSE(f.LoopSound);
   EXPECT_EQ(f.TimerTransitionDuration, 1500);
   EXPECT_EQ(f.TimerTransitionNumber, 3);
-  EXPECT_EQ(f.ScriptText.ToString(), "MsgBox |hi|\r\nx = 1");  // line breaks inside the quotes
+  EXPECT_EQ(f.ScriptText.ToStringUtf8(), "MsgBox |hi|\r\nx = 1");  // line breaks inside the quotes
   EXPECT_EQ(f.FadeTime.ToDouble(), 500);
   // Entries numbered above 7 are read (the file goes on) but not kept.
   ASSERT_EQ(f.Channels.size(), 7u);
@@ -143,7 +144,7 @@ TEST(FrameFile, ChannelEntriesCountAsFieldsWhenAFileIsCut) {
 TEST(FrameFile, HeaderReadsFirstThreeValues) {
   TempDir dir;
   ProjectWriter(dir.path()).WriteFrame("Hall", Busy());
-  ValueReader reader = ValueReader::FromFile(dir.path() / "Frames" / "Hall.fme");
+  ValueReader reader = ValueReader::FromFile(dir.path() / "Frames" / "Hall.fme", Windows1252());
   const FrameHeader h = ReadFrameHeader(reader);
   EXPECT_EQ(h.FrameKind, 1);
   EXPECT_EQ(h.FrameBackground, "hall.bmp");

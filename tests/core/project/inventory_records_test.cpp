@@ -84,7 +84,7 @@ TEST(CombinationFile, ReadsInTheOrderTheCombinationActs) {
   EXPECT_EQ(c.RemoveDraggedItem.ToInteger(), 1);
   EXPECT_EQ(c.RemoveTargetItem.ToInteger(), 0);
   ReadCombinationPart(r, CombinationPart::kResult, c);
-  EXPECT_EQ(c.ResultItemName.ToString(), "Lantern");
+  EXPECT_EQ(c.ResultItemName.ToStringUtf8(), "Lantern");
   ASSERT_FALSE(r.AtEnd());
   ReadCombinationPart(r, CombinationPart::kScript, c);
   EXPECT_TRUE(c.ScriptEnabled);
@@ -141,7 +141,7 @@ TEST(InventoryRecords, WrittenRecordsReadBack) {
   const CombinationRecord read = ReadAll(back);
   EXPECT_EQ(read.RemoveDraggedItem.ToInteger(), 1);
   EXPECT_EQ(read.AddResultItem.ToInteger(), 1);
-  EXPECT_EQ(read.ResultItemName.ToString(), "Lantern");
+  EXPECT_EQ(read.ResultItemName.ToStringUtf8(), "Lantern");
   EXPECT_TRUE(read.ScriptEnabled);
   EXPECT_EQ(read.ScriptText, "Action.GoToFrame |Hut|");
   ValueWriter older;

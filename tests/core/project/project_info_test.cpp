@@ -49,7 +49,7 @@ ProjectInfo FullInfo() {
 ProjectInfo ReadBack(const TempDir& dir) {
   ProjectInfo info;
   ResetProjectInfo(info);
-  ValueReader reader = ValueReader::FromFile(dir.path() / "Config" / "General");
+  ValueReader reader = ValueReader::FromFile(dir.path() / "Config" / "General", Windows1252());
   ReadProjectInfo(reader, info);
   return info;
 }
@@ -131,7 +131,7 @@ TEST(ProjectInfo, FileEndingBetweenEndChecksIsAnError) {
   ProjectWriter(dir.path()).WriteGeneral(FullInfo(), 30);
   ProjectInfo info;
   ResetProjectInfo(info);
-  ValueReader reader = ValueReader::FromFile(dir.path() / "Config" / "General");
+  ValueReader reader = ValueReader::FromFile(dir.path() / "Config" / "General", Windows1252());
   try {
     ReadProjectInfo(reader, info);
     FAIL() << "reading past the end must fail";

@@ -7,6 +7,7 @@
 
 #include "base/vb_error.h"
 #include "core/valuefile/value_reader.h"
+#include "platform/system/text_codec.h"
 
 namespace sw {
 namespace {
@@ -134,13 +135,25 @@ TEST(ValueReader, EmptyLinesAndTrailingCommasAreEmptyValues) {
   EXPECT_EQ(ErrorOf([] { ValueReader("").ReadInteger(); }), vberr::kInputPastEnd);
 }
 
+// An error value's number beyond the 32-bit range is 6 Overflow, never a wrapped number.
+TEST(ValueReader, ErrorValuesOutsideTheLongRangeOverflow) {
+  ValueReader r("#ERROR 2147483647#,#ERROR 2147483648#,#ERROR -1E300#,#ERROR 99999999999#");
+  Variant largest = r.ReadVariant();
+  ASSERT_EQ(largest.type(), VarType::Error);
+  EXPECT_EQ(largest.AsErrorCode(), 2147483647);
+  EXPECT_EQ(ErrorOf([&] { r.ReadVariant(); }), vberr::kOverflow);
+  EXPECT_EQ(ErrorOf([&] { r.ReadVariant(); }), vberr::kOverflow);
+  EXPECT_EQ(ErrorOf([&] { r.ReadString(); }), vberr::kOverflow);
+  EXPECT_TRUE(r.AtEnd());
+}
+
 TEST(ValueReader, VariantsKeepTheStoredType) {
   ValueReader r(
       "\"12\",12,-32769,3000000000,2.5,#TRUE#,#FALSE#,,#NULL#,#2024-03-15 14:30:00#,"
       "#ERROR 53#,bare words");
   Variant quoted = r.ReadVariant();
   EXPECT_EQ(quoted.type(), VarType::String);
-  EXPECT_EQ(quoted.AsString(), "12");
+  EXPECT_EQ(quoted.ToStringUtf8(), "12");
   Variant small = r.ReadVariant();
   EXPECT_EQ(small.type(), VarType::Integer);
   EXPECT_EQ(small.AsInteger(), 12);
@@ -170,7 +183,7 @@ TEST(ValueReader, VariantsKeepTheStoredType) {
   EXPECT_EQ(error.AsErrorCode(), 53);
   Variant words = r.ReadVariant();
   EXPECT_EQ(words.type(), VarType::String);
-  EXPECT_EQ(words.AsString(), "bare words");
+  EXPECT_EQ(words.ToStringUtf8(), "bare words");
   EXPECT_TRUE(r.AtEnd());
 }
 
@@ -192,16 +205,22 @@ TEST(ValueReader, NextLineFollowsEveryKindOfLineEnd) {
   EXPECT_EQ(r.NextLine(), 6);
 }
 
-TEST(ValueReader, FromFileReadsBytesAndReportsAMissingFile) {
+TEST(ValueReader, FromFileDecodesTheCodePageAndReportsAMissingFile) {
   auto dir = std::filesystem::temp_directory_path() /
              ("sw-valuefile-reader-test-" + std::to_string(std::random_device()()));
   std::filesystem::create_directories(dir);
   std::ofstream(dir / "General", std::ios::binary) << "\"Title \xE9\",640\r\n";
-  ValueReader r = ValueReader::FromFile(dir / "General");
-  EXPECT_EQ(r.ReadString(), "Title \xE9");
+  ValueReader r = ValueReader::FromFile(dir / "General", Windows1252());
+  EXPECT_EQ(r.ReadString(), "Title é");
   EXPECT_EQ(r.ReadInteger(), 640);
-  EXPECT_EQ(ErrorOf([&] { ValueReader::FromFile(dir / "Missing"); }), vberr::kFileNotFound);
-  EXPECT_EQ(ErrorOf([&] { ValueReader::FromFile(dir); }), vberr::kFileNotFound);
+  // Two-byte characters whose second byte is a backslash or a letter stay whole.
+  std::ofstream(dir / "Texts", std::ios::binary) << "\"\x83\x5C\x83\x74\x83\x67\",\"x\"\r\n";
+  ValueReader japanese = ValueReader::FromFile(dir / "Texts", TextCodec("CP932"));
+  EXPECT_EQ(japanese.ReadString(), "ソフト");
+  EXPECT_EQ(japanese.ReadString(), "x");
+  EXPECT_EQ(ErrorOf([&] { ValueReader::FromFile(dir / "Missing", Windows1252()); }),
+            vberr::kFileNotFound);
+  EXPECT_EQ(ErrorOf([&] { ValueReader::FromFile(dir, Windows1252()); }), vberr::kFileNotFound);
   std::filesystem::remove_all(dir);
 }
 

@@ -111,11 +111,11 @@ TEST(ValueWriter, SavesAtomicallyAndTellsTheResolver) {
   w.SaveTo(dir / "Game1.sav", resolver);
   fs::last_write_time(dir, stamp);  // the change must be seen from the writer's word alone
   EXPECT_EQ(resolver.Lookup(game), "Game1.sav");
-  ValueReader r = ValueReader::FromFile(resolver.Resolve(game));
+  ValueReader r = ValueReader::FromFile(resolver.Resolve(game), Windows1252());
   EXPECT_EQ(r.ReadString(), "Hall");
 
   ValueWriter().String("new").SaveTo(dir / "Game1.sav");
-  EXPECT_EQ(ValueReader::FromFile(dir / "Game1.sav").ReadString(), "new");
+  EXPECT_EQ(ValueReader::FromFile(dir / "Game1.sav", Windows1252()).ReadString(), "new");
   int files = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir)) ++files;
   EXPECT_EQ(files, 1) << "no temporary file is left";

@@ -86,12 +86,13 @@ TEST(IniDocument, KeepsTheFilesLineEnds) {
   EXPECT_EQ(section_only.bytes(), "[A]\r\nk=v\r\n");
 }
 
-TEST(IniDocument, RemovesKeysAndComparesAccentedNames) {
-  IniDocument ini("[Caf\xC9]\r\nN\xC9=1\r\nOther=2\r\n");
-  EXPECT_EQ(ini.Get("caf\xE9", "n\xE9"), "1");
-  EXPECT_TRUE(ini.Remove("CAF\xC9", "n\xE9"));
-  EXPECT_FALSE(ini.Remove("CAF\xC9", "n\xE9"));
-  EXPECT_EQ(ini.bytes(), "[Caf\xC9]\r\nOther=2\r\n");
+TEST(IniDocument, RemovesKeysAndComparesNamesOfEveryScript) {
+  IniDocument ini("[CafÉ]\r\nNÉ=1\r\nКлюч=2\r\nOther=3\r\n");
+  EXPECT_EQ(ini.Get("café", "né"), "1");
+  EXPECT_EQ(ini.Get("CAFÉ", "КЛЮЧ"), "2");
+  EXPECT_TRUE(ini.Remove("CAFÉ", "né"));
+  EXPECT_FALSE(ini.Remove("CAFÉ", "né"));
+  EXPECT_EQ(ini.bytes(), "[CafÉ]\r\nКлюч=2\r\nOther=3\r\n");
 }
 
 TEST(PrivateProfile, MissingFilesAndKeysGiveTheDefault) {

@@ -194,17 +194,19 @@ TEST(PathResolver, ItsOwnWritersAndDeletionsAreSeenAtOnce) {
   EXPECT_TRUE(fs::is_directory(config));
 }
 
-TEST(PathResolver, NamesInTheGameCodePageFindUtf8NamesOnDisk) {
+TEST(PathResolver, FindsNamesOnDiskInUtf8OrInTheGameCodePage) {
   TestDir dir;
-  dir.Put("Saves/Caf\xC3\xA9.sav", "x");  // "Café.sav" as Linux writes it
-  PathResolver resolver;                  // Windows-1252 game
-  EXPECT_EQ(resolver.Resolve(dir.game() + "saves\\CAF\xC9.SAV"),
-            dir.path() / "Saves/Caf\xC3\xA9.sav");
-  EXPECT_EQ(resolver.Lookup(dir.game() + "saves\\caf\xE9.sav"), "Caf\xE9.sav");
-  EXPECT_EQ(resolver.List(dir.game() + "saves\\*.sav"), std::vector<std::string>{"Caf\xE9.sav"});
+  dir.Put("Saves/Caf\xC3\xA9.sav", "x");   // "Café.sav" as Linux writes it
+  dir.Put("Saves/\xCF\xF0\xE8.sav", "y");  // "При.sav" copied from Windows in CP1251
+  PathResolver resolver("CP1251");
+  EXPECT_EQ(resolver.Resolve(dir.game() + "saves\\CAFÉ.SAV"), dir.path() / "Saves/Café.sav");
+  EXPECT_EQ(resolver.Lookup(dir.game() + "saves\\café.sav"), "Café.sav");
+  // Letter case of other scripts is ignored too.
+  EXPECT_EQ(resolver.Resolve(dir.game() + "saves\\пРИ.sav"), dir.path() / "Saves/\xCF\xF0\xE8.sav");
+  EXPECT_EQ(resolver.List(dir.game() + "saves\\*.sav"),
+            (std::vector<std::string>{"Café.sav", "При.sav"}));  // names as the game has them
   // A new name is made in UTF-8.
-  EXPECT_EQ(resolver.Resolve(dir.game() + "saves\\Th\xE9.sav"),
-            dir.path() / "Saves/Th\xC3\xA9.sav");
+  EXPECT_EQ(resolver.Resolve(dir.game() + "saves\\Thé.sav"), dir.path() / "Saves/Thé.sav");
 }
 
 TEST(PathResolver, ModificationTimesComeFromTheFile) {

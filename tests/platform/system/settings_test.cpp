@@ -17,7 +17,7 @@ using sw::testing::TestDir;
 
 constexpr const char* kChildWrite = "SW_TEST_SETTINGS_WRITE";
 constexpr const char* kChildCheck = "SW_TEST_SETTINGS_CHECK";
-constexpr const char* kScript = "MsgBox \"a=b\"\r\nMsgBox [x] | \\ \t\xE9";
+constexpr const char* kScript = "MsgBox \"a=b\"\r\nMsgBox [x] | \\ \té";
 
 // Half of UserSettings.SurviveRestarts, run in a process of its own.
 TEST(SettingsChildProcess, Writes) {

@@ -8,7 +8,7 @@ namespace {
 class ProceduresLoadingTest : public ScriptGameFixture {};
 
 TEST_F(ProceduresLoadingTest, ProcEncrMustBeNumericallyOne) {
-  const std::string source = "Function Twice(x)\r\n  Twice = x * 2 ' {}\t\xe9\r\nEnd Function";
+  const std::string source = "Function Twice(x)\r\n  Twice = x * 2 ' {}\tcafé\r\nEnd Function";
   EXPECT_THROW(writer.WriteProcedures("' ~", true), std::invalid_argument)
       << "'~' cannot be scrambled";
   writer.WriteProcedures(source, true, info.SettingsSection);

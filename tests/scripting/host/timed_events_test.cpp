@@ -202,7 +202,7 @@ TEST_F(TimedEventsTest, AnEventFiringBehindAScriptsDialogRunsOnItsOwn) {
           "Log = Mine & \"|\" & Twice(1) & \"|\" & IsEmpty(Inner) & \"|\" & Counter"));
   game.platform.events().SetInputSource(&ticks);
   EXPECT_GE(variables().GetVariableValue("Ticks"), 3);
-  EXPECT_EQ(variables().VariablesVariant.At(1).Value().ToString(), "42|2|True|7");
+  EXPECT_EQ(variables().VariablesVariant.At(1).Value().ToStringUtf8(), "42|2|True|7");
   ASSERT_EQ(messages().size(), 1u);
 }
 

@@ -2,6 +2,8 @@
 // error reports.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "scripting/vbscript/engine.h"
 #include "variant/host_object.h"
 
@@ -14,7 +16,7 @@ struct Echo {
   Ref<Dispatch> object() {
     auto ws = MakeRef<HostObject>();
     ws->AddMethod("Echo", [this](Args a) {
-      for (size_t i = 0; i < a.size(); ++i) out += (i ? " " : "") + a[i].ToText();
+      for (size_t i = 0; i < a.size(); ++i) out += (i ? " " : "") + a[i].ToUtf8();
       out += "\n";
       return Variant();
     });
@@ -156,6 +158,41 @@ TEST_F(EngineTest, TimeoutStopsEndlessScriptsEvenUnderResumeNext) {
   EXPECT_TRUE(engine.AddCode("Dim i : For i = 1 To 1000 : Next").ok());
 }
 
+// Loop bodies that each take long (huge strings here) are stopped soon after the limit, not
+// after thousands of them.
+TEST_F(EngineTest, TimeoutStopsLoopsWithSlowBodies) {
+  engine.set_timeout(100);
+  Result r = engine.AddCode("n = 0\nDo\n  n = n + 1\n  x = Space(4000000)\nLoop");
+  ASSERT_FALSE(r.ok());
+  EXPECT_TRUE(r.error().timeout);
+  int32_t bodies = engine.Eval("n").value().ToLong();
+  EXPECT_GT(bodies, 0);
+  EXPECT_LT(bodies, 4096);
+  // A single statement that loops inside built-ins: the limit is noticed after the call.
+  r = engine.AddCode("For i = 1 To 100000 : y = Len(String(4000000, \"a\")) : Next");
+  ASSERT_FALSE(r.ok());
+  EXPECT_TRUE(r.error().timeout);
+  EXPECT_LT(engine.Eval("i").value().ToLong(), 4096);
+  // A host method that is slow each time it is called (5 ms here).
+  int calls = 0;
+  auto host = MakeRef<HostObject>();
+  host->AddMethod("Slow", [&calls](Args) {
+    ++calls;
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(5);
+    while (std::chrono::steady_clock::now() < until) {
+    }
+    return Variant();
+  });
+  ASSERT_TRUE(engine.AddObject("Host", host, false).ok());
+  r = engine.AddCode("Do : Host.Slow : Loop");
+  ASSERT_FALSE(r.ok());
+  EXPECT_TRUE(r.error().timeout);
+  EXPECT_LT(calls, 100);
+  // A later call gets its full time again.
+  engine.set_timeout(10000);
+  EXPECT_TRUE(engine.AddCode("For i = 1 To 1000 : Next").ok());
+}
+
 TEST_F(EngineTest, ClassTerminateRunsOnResetEvenInCycles) {
   ASSERT_TRUE(engine
                   .AddCode("Class Node\n Public Other, Name\n"
@@ -201,7 +238,7 @@ TEST_F(EngineTest, ScriptObjectsHandedToTheHostOutliveTheEngineSafely) {
     ASSERT_TRUE(r.ok());
     kept = r.value();
     ASSERT_TRUE(kept.IsObject());
-    EXPECT_EQ(kept.AsObject()->Get("speak").ToText(), "Rex!");
+    EXPECT_EQ(kept.AsObject()->Get("speak").ToUtf8(), "Rex!");
     EXPECT_EQ(kept.TypeName(), "Pet");
   }
   // The engine is gone: the object answers with an error instead of crashing.

@@ -44,7 +44,7 @@ std::string RunGolden(const fs::path& script) {
   engine.set_host(&host);
   auto ws = MakeRef<HostObject>();
   ws->AddMethod("Echo", [&out](Args a) {
-    for (size_t i = 0; i < a.size(); ++i) out += (i ? " " : "") + a[i].ToText();
+    for (size_t i = 0; i < a.size(); ++i) out += (i ? " " : "") + a[i].ToUtf8();
     out += "\n";
     return Variant();
   });

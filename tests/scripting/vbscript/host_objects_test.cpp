@@ -48,7 +48,7 @@ class HostTest : public testing::Test {
     action = MakeRef<HostObject>("VBScriptActionModule");
     action->AddProperty(
         "sFrameToLoad", [this](Args) { return Variant(frame); },
-        [this](Args, const Variant& v) { frame = v.ToText(); });
+        [this](Args, const Variant& v) { frame = v.ToUtf8(); });
     action->AddMethod(
         "Add",
         [this](Args a) {
@@ -66,7 +66,7 @@ class HostTest : public testing::Test {
     action->AddMethod("Fail", [](Args) -> Variant { throw VbError(5); });
     auto ws = MakeRef<HostObject>();
     ws->AddMethod("Echo", [this](Args a) {
-      for (size_t i = 0; i < a.size(); ++i) out += (i ? " " : "") + a[i].ToText();
+      for (size_t i = 0; i < a.size(); ++i) out += (i ? " " : "") + a[i].ToUtf8();
       out += "\n";
       return Variant();
     });
@@ -93,7 +93,7 @@ TEST_F(HostTest, DefaultMemberIsReadAndWrittenThroughTheName) {
   EXPECT_EQ(door.ToLong(), 1);
   EXPECT_EQ(out, "open 2 ClassVariable\n");
   ASSERT_TRUE(Run("door.value = \"x\" & Door").ok());
-  EXPECT_EQ(door.ToText(), "x1");
+  EXPECT_EQ(door.ToUtf8(), "x1");
 }
 
 TEST_F(HostTest, IndexedMembersAndEnumeration) {

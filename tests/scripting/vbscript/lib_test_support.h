@@ -16,7 +16,7 @@ class LibTest : public testing::Test {
   void SetUp() override {
     auto ws = MakeRef<HostObject>();
     ws->AddMethod("Echo", [this](Args a) {
-      for (size_t i = 0; i < a.size(); ++i) out_ += (i ? " " : "") + a[i].ToText();
+      for (size_t i = 0; i < a.size(); ++i) out_ += (i ? " " : "") + a[i].ToUtf8();
       out_ += "\n";
       return Variant();
     });
@@ -32,7 +32,7 @@ class LibTest : public testing::Test {
   // The expression's value as CStr shows it (Null as "Null").
   std::string Str(const std::string& expr) {
     Variant v = Eval(expr);
-    return v.IsNull() ? "Null" : v.ToText();
+    return v.IsNull() ? "Null" : v.ToUtf8();
   }
   // TypeName of the expression's value.
   std::string Type(const std::string& expr) { return Eval(expr).TypeName(); }

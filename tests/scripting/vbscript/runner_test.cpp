@@ -39,15 +39,17 @@ TEST(Runner, CompileErrorsStopBeforeTheFileRuns) {
   EXPECT_EQ(err.str(), "b.vbs:2: Microsoft VBScript compilation error 1038: 'loop' without 'do'\n");
 }
 
-TEST(Runner, TextIsAnsiInsideAndUtf8Outside) {
-  EXPECT_EQ(Utf8ToCp1252("caf\xC3\xA9 \xE2\x82\xAC"), "caf\xE9 \x80");
-  EXPECT_EQ(Cp1252ToUtf8("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");
-  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");         // not in the code page
-  EXPECT_EQ(Utf8ToCp1252("plain \xE9"), "plain \xE9");  // already ANSI: kept
+TEST(Runner, ScriptFilesAreUtf8OrWindows1252) {
+  EXPECT_EQ(ScriptFileText("caf\xC3\xA9 \xE2\x82\xAC"), "caf\xC3\xA9 \xE2\x82\xAC");
+  EXPECT_EQ(ScriptFileText("\xEF\xBB\xBFx"), "x");                        // mark dropped
+  EXPECT_EQ(ScriptFileText("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");  // ANSI file
   std::ostringstream out, err;
-  EXPECT_EQ(
-      RunScripts({{"t.vbs", "WScript.Echo Chr(128), Len(\"\xE9\"), Asc(\"\xE9\")"}}, out, err), 0);
-  EXPECT_EQ(out.str(), "\xE2\x82\xAC 1 233\n");
+  EXPECT_EQ(RunScripts({{"a.vbs", ScriptFileText("WScript.Echo Chr(128), Len(\"\xE9\"), "
+                                                 "Asc(\"\xE9\")")},
+                        {"u.vbs", ScriptFileText("WScript.Echo Len(\"\xE4\xB8\xAD\")")}},
+                       out, err),
+            0);
+  EXPECT_EQ(out.str(), "\xE2\x82\xAC 1 233\n1\n");
 }
 
 }  // namespace

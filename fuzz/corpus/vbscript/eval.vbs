@@ -1,0 +1,1 @@
+s = "Eval(s)" : x = Eval(s)

@@ -1,0 +1,1 @@
+s = "Execute s" : Execute s
