@@ -216,6 +216,10 @@ Result Engine::Eval(std::string_view expression) {
   });
 }
 
+size_t Engine::kept_units() const {
+  return rt_->kept_units();
+}
+
 Result Engine::ExecuteGlobal(std::string_view statements) {
   return Guarded([&] {
     Frame f{rt_.get()};

@@ -78,6 +78,9 @@ class Engine {
   void Stop();
   // The host's MsgBox and InputBox; null restores the default (no UI).
   void set_host(ScriptHost* host);
+  // Compiled texts kept alive until Reset: those added and those run by Execute that
+  // define procedures or classes.
+  size_t kept_units() const;
 
  private:
   template <typename F>
