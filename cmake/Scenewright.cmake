@@ -1,6 +1,12 @@
 # Shared build rules: warnings, sanitizers, and one-call helpers for libraries and tests.
 
 add_compile_options(-Wall -Wextra)
+if(SW_FUZZ)
+  # Every library is instrumented for libFuzzer's coverage; the fuzz programs link it.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
 if(SW_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and playing need (Debian 12, as root).
+# With --fuzz, also clang and its libFuzzer runtime for scripts/fuzz.sh.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,9 @@ packages=(
   xdg-utils
   appstream dpkg-dev man-db
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 
 #include "authoring/effects_writer.h"
 #include "authoring/frame_data_writer.h"
+#include "lighthouse_pointer.h"
 
 namespace sample {
 
@@ -80,6 +81,7 @@ sw::HotspotSpec Area(double left, double top, double width, double height) {
   h.Top = top;
   h.Width = width;
   h.Height = height;
+  h.PointerFile = kHandPointer;
   return h;
 }
 
@@ -155,10 +157,10 @@ void WriteLighthouseEffects(const sw::ProjectWriter& game) {
   sw::WriteHotspots(game, "Cove",
                     {gull, Area(0, 0, 70, kShore), Area(200, 0, 240, 60), Area(310, 236, 20, 64)});
   sw::WriteActions(game, "Cove",
-                   {cry, Path("Cliff", 2, 1200), Path("Sky", 4, 1200), Path("Harbour", 1, 1500)});
+                   {cry, Path("Cliff", 2, 1200), Path("Sky", 4, 1200), Path("Hut", 1, 1500)});
   sw::WriteTexts(game, "Cove",
                  {Caption("The cove. Paths lead left and up;", 150, 70),
-                  Caption("the lighthouse takes you home.", 150, 92)});
+                  Caption("the light below the lighthouse is the keeper's hut.", 150, 92)});
 
   // The cliff path comes in from the left; back to the right.
   PictureFrame(game, "Cliff", "cliff.bmp");

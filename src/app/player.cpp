@@ -1,9 +1,9 @@
 #include "app/player.h"
 
 #include "core/game/subsystems.h"
-#include "effects/install.h"
 #include "discs/multi_cd.h"
 #include "discs/services.h"
+#include "effects/install.h"
 #include "interaction/interaction.h"
 #include "interaction/services.h"
 #include "inventory/inventory.h"
@@ -12,6 +12,8 @@
 #include "media/install.h"
 #include "platform/audio_mixer.h"
 #include "platform/screen_size.h"
+#include "platform/system/file_io.h"
+#include "platform/system/user_dirs.h"
 #include "savegames/saved_games.h"
 #include "scripting/host/debug_commands.h"
 #include "scripting/host/game_script_host.h"
@@ -52,6 +54,24 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime,
   return interaction;
 }
 
+// Temporary files that an interrupted write of an earlier run left behind: in the settings
+// folder, the game folder and the game's folders one level below it (its INI files).
+void RemoveStaleTemporaryFilesOfOurs(const std::filesystem::path& game,
+                                     const std::filesystem::path& settings) {
+  RemoveStaleTemporaryFiles(settings);
+  RemoveStaleTemporaryFiles(UserDataDir());
+  RemoveStaleTemporaryFiles(game);
+  std::error_code ec;
+  int folders = 0;
+  for (std::filesystem::directory_iterator it(game, ec), end; !ec && it != end && folders < 256;
+       it.increment(ec)) {
+    if (it->is_directory(ec) && !it->is_symlink(ec)) {
+      ++folders;
+      RemoveStaleTemporaryFiles(it->path());
+    }
+  }
+}
+
 }  // namespace
 
 Player::Player(platform::Platform& platform, const PlayerOptions& options)
@@ -73,6 +93,7 @@ int Player::Start(std::string& reason) {
                    " (see --help)";
     return kUsageExit;
   }
+  RemoveStaleTemporaryFilesOfOurs(options_.project_dir, settings_.file().parent_path());
   shell::ShellOptions shellOptions;
   const platform::Point desktop = platform::DesktopSizePixels(platform_.headless());
   shellOptions.desktop_width = desktop.x;

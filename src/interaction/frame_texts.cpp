@@ -62,10 +62,8 @@ void FrameTexts::LoadTexts() {
       set([](LabelElement& t) { t.SetAutoSize(true); });
       platform::Font font = text ? text->font() : platform::Font();
       if (read()) set([&](LabelElement& t) { t.SetCaption(rt.ForDisplay(v.ToStringUtf8())); });
-      if (read())
-        set([&](LabelElement& t) { t.SetLeft(static_cast<int>(RoundHalfEven(v.ToSingle()))); });
-      if (read())
-        set([&](LabelElement& t) { t.SetTop(static_cast<int>(RoundHalfEven(v.ToSingle()))); });
+      if (read()) set([&](LabelElement& t) { t.SetLeft(platform::TwipsFromNumber(v.ToSingle())); });
+      if (read()) set([&](LabelElement& t) { t.SetTop(platform::TwipsFromNumber(v.ToSingle())); });
       if (read()) steps.Run([&] { font.bold = v.ToBool(); });
       if (read()) steps.Run([&] { font.italic = v.ToBool(); });
       if (read()) {

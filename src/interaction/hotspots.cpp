@@ -22,8 +22,9 @@ namespace {
 constexpr int kShrink = 30;  // twips: 2 pixels on every side
 constexpr int kAnimatedPlaceholder = 15;
 
+// Stored lengths are Singles: out-of-range values are clamped rather than cast.
 int Twips(double value) {
-  return static_cast<int>(RoundHalfEven(value));
+  return platform::TwipsFromNumber(value);
 }
 
 // The stored size shrunk by 2 pixels on both sides, never below 1 twip.

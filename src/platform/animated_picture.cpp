@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/vb_error.h"
+#include "platform/picture_header.h"
 
 namespace sw::platform {
 
@@ -108,6 +109,8 @@ AnimatedPicture DecodeAnimatedPicture(const std::filesystem::path& path) {
     // Only the images that fit are decoded: the rest is cut off and the trailer put back.
     bytes.resize(extent.end);
     bytes.push_back('\x3B');
+    // Image data the decoder cannot follow safely is refused (see ReadPictureHeader).
+    if (!ReadPictureHeader(bytes)) throw InvalidPicture();
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     std::unique_ptr<IMG_Animation, AnimationDeleter> animation(
         rw ? IMG_LoadAnimationTyped_RW(rw, 1, "GIF") : nullptr);
@@ -125,6 +128,9 @@ AnimatedPicture DecodeAnimatedPicture(const std::filesystem::path& path) {
   }
   // A GIF without one whole image that fits is refused; other files may be still pictures.
   if (bytes.compare(0, 3, "GIF") == 0) throw InvalidPicture();
+  // Any other picture is decoded only when its header claims a size the player allows.
+  const std::optional<PictureHeader> header = ReadPictureHeader(bytes);
+  if (!header || !IsDecodable(*header)) throw InvalidPicture();
   SDL_Surface* surface = IMG_Load(path.c_str());
   if (!surface) throw InvalidPicture();
   AnimationImage image;

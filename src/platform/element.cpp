@@ -33,11 +33,15 @@ void Element::Changed() {
 }
 
 void Element::Move(int left, int top, int width, int height) {
+  left = ClampElementTwips(left);
+  top = ClampElementTwips(top);
+  width = std::max(0, ClampElementTwips(width));
+  height = std::max(0, ClampElementTwips(height));
   bool resized = width != width_ || height != height_;
   left_ = left;
   top_ = top;
-  width_ = std::max(0, width);
-  height_ = std::max(0, height);
+  width_ = width;
+  height_ = height;
   if (resized) GeometryChanged();
   Changed();
 }

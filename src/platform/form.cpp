@@ -1,6 +1,5 @@
 #include "platform/form.h"
 
-#include <strings.h>
 #include <algorithm>
 #include <cctype>
 
@@ -16,8 +15,18 @@
 namespace sw::platform {
 namespace {
 
-bool SameName(const std::string& a, const std::string& b) {
-  return strcasecmp(a.c_str(), b.c_str()) == 0;
+// The key of an element name: names are compared without regard to ASCII case.
+std::string NameKey(const std::string& name) {
+  std::string key(name);
+  for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+}
+
+// Removes one element from a list, looking from the end: arrays are unloaded from their last
+// members, which keeps unloading them all linear.
+void RemoveOne(std::vector<std::shared_ptr<Element>>& list, const std::shared_ptr<Element>& e) {
+  auto it = std::find(list.rbegin(), list.rend(), e);
+  if (it != list.rend()) list.erase(std::next(it).base());
 }
 
 constexpr int kDoubleClickMs = 500;
@@ -117,6 +126,7 @@ void Form::Attach(const std::shared_ptr<Element>& element, std::string name, int
   if (Find(name, index)) throw VbError(vberr::kObjectAlreadyLoaded, "Object already loaded");
   element->name_ = std::move(name);
   element->index_ = index;
+  by_name_[NameKey(element->name_)][index] = element.get();
   element->form_ = this;
   element->parent_ = container;
   container->children_.push_back(element);
@@ -168,11 +178,16 @@ void Form::SetContainer(Element& element, Element& container) {
 void Form::Detach(Element& element) {
   std::shared_ptr<Element> keep = element.shared_from_this();
   while (!element.children_.empty()) Detach(*element.children_.back());
-  if (element.parent_) {
-    auto& siblings = element.parent_->children_;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), keep), siblings.end());
+  if (element.parent_) RemoveOne(element.parent_->children_, keep);
+  if (element.form_ == this) {
+    auto named = by_name_.find(NameKey(element.name_));
+    if (named != by_name_.end()) {
+      auto member = named->second.find(element.index_);
+      if (member != named->second.end() && member->second == &element) named->second.erase(member);
+      if (named->second.empty()) by_name_.erase(named);
+    }
   }
-  elements_.erase(std::remove(elements_.begin(), elements_.end(), keep), elements_.end());
+  RemoveOne(elements_, keep);
   if (capture_ == keep) capture_.reset();
   if (drag_source_ == keep) drag_source_.reset();
   element.form_ = nullptr;
@@ -181,9 +196,10 @@ void Form::Detach(Element& element) {
 }
 
 Element* Form::Find(const std::string& name, int index) const {
-  for (const auto& element : elements_)
-    if (element->index_ == index && SameName(element->name_, name)) return element.get();
-  return nullptr;
+  auto named = by_name_.find(NameKey(name));
+  if (named == by_name_.end()) return nullptr;
+  auto member = named->second.find(index);
+  return member == named->second.end() ? nullptr : member->second;
 }
 
 Element& Form::Require(const std::string& name, int index) const {
@@ -196,15 +212,17 @@ Element& Form::Require(const std::string& name, int index) const {
 
 std::vector<int> Form::Indices(const std::string& name) const {
   std::vector<int> out;
-  for (const auto& element : elements_)
-    if (element->index_ >= 0 && SameName(element->name_, name)) out.push_back(element->index_);
-  std::sort(out.begin(), out.end());
+  auto named = by_name_.find(NameKey(name));
+  if (named == by_name_.end()) return out;
+  for (const auto& [index, element] : named->second)
+    if (index >= 0) out.push_back(index);
   return out;
 }
 
 int Form::UBound(const std::string& name) const {
-  auto indices = Indices(name);
-  return indices.empty() ? -1 : indices.back();
+  auto named = by_name_.find(NameKey(name));
+  if (named == by_name_.end() || named->second.empty()) return -1;
+  return std::max(-1, named->second.rbegin()->first);
 }
 
 std::vector<TimerElement*> Form::timers() const {

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/element.h"
@@ -202,6 +203,9 @@ class Form : public std::enable_shared_from_this<Form> {
   std::unique_ptr<MenuTracker> menu_tracker_;
   bool key_preview_ = false;
   std::vector<std::shared_ptr<Element>> elements_;
+  // Every element by its name (folded to lower case) and index (-1 outside arrays), so that
+  // finding, loading and counting members of large arrays take no scan.
+  std::unordered_map<std::string, std::map<int, Element*>> by_name_;
   bool visible_ = false;
   bool modal_ = false;
   bool closed_ = false;

@@ -11,6 +11,20 @@ namespace sw::platform {
 
 // Every length of the window model is in twips; the screen has 15 twips per pixel.
 inline constexpr int kTwipsPerPixel = 15;
+// Positions and sizes a script may give an element are clamped to plus or minus this many
+// twips (about a million pixels), so that adding positions, sizes and container offsets in
+// pixels never leaves the integer range.
+inline constexpr int kMaxElementTwips = kTwipsPerPixel << 20;
+inline constexpr int ClampElementTwips(int twips) {
+  return std::clamp(twips, -kMaxElementTwips, kMaxElementTwips);
+}
+// A length read as a number (a Single of a game file) in whole twips, halves to the even
+// twip, clamped like element geometry; what is no number gives 0.
+inline int TwipsFromNumber(double twips) {
+  if (std::isnan(twips)) return 0;
+  constexpr double kMax = kMaxElementTwips;
+  return static_cast<int>(std::nearbyint(std::clamp(twips, -kMax, kMax)));
+}
 
 // Twips to pixels, rounded to the nearest pixel (halves up, towards plus infinity; whole
 // twips never fall on a half).

@@ -1,6 +1,8 @@
 // The record of every message box, input box and in-frame banner shown, for the state dump.
+// It is bounded: a game that shows boxes in a loop cannot fill memory with them.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,11 +17,27 @@ struct MessageRecord {
 
 class MessageLog {
  public:
-  void Record(MessageRecord record) { records_.push_back(std::move(record)); }
+  // The first records are kept; later ones are only counted.
+  static constexpr size_t kMaxRecords = 10000;
+  // Longer titles and texts are cut to this many bytes.
+  static constexpr size_t kMaxText = 65536;
+
+  void Record(MessageRecord record) {
+    if (records_.size() >= kMaxRecords) {
+      ++dropped_;
+      return;
+    }
+    if (record.text.size() > kMaxText) record.text.resize(kMaxText);
+    if (record.title.size() > kMaxText) record.title.resize(kMaxText);
+    records_.push_back(std::move(record));
+  }
   const std::vector<MessageRecord>& records() const { return records_; }
+  // How many were shown but not kept.
+  size_t dropped() const { return dropped_; }
 
  private:
   std::vector<MessageRecord> records_;
+  size_t dropped_ = 0;
 };
 
 }  // namespace sw::platform

@@ -8,6 +8,8 @@
 
 #include "base/ascii.h"
 #include "base/vb_error.h"
+#include "platform/picture_header.h"
+#include "platform/system/file_io.h"
 #include "platform/system/path_resolver.h"
 
 namespace sw::platform {
@@ -20,12 +22,11 @@ std::string LowerExtension(const std::filesystem::path& path) {
 }
 
 // Reads the first directory entry of an ICO/CUR file: type 2 (cursor) carries the hot spot.
-Point IconHotSpot(const std::filesystem::path& path, int width, int height) {
-  std::ifstream in(path, std::ios::binary);
-  std::array<unsigned char, 14> head{};
-  if (in.read(reinterpret_cast<char*>(head.data()), head.size())) {
-    int type = head[2] | (head[3] << 8);
-    if (type == 2) return {head[10] | (head[11] << 8), head[12] | (head[13] << 8)};
+Point IconHotSpot(std::string_view bytes, int width, int height) {
+  if (bytes.size() >= 14) {
+    auto byte = [bytes](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    int type = byte(2) | (byte(3) << 8);
+    if (type == 2) return {byte(10) | (byte(11) << 8), byte(12) | (byte(13) << 8)};
   }
   return {width / 2, height / 2};
 }
@@ -59,21 +60,35 @@ const Pixmap& Picture::pixels() const {
 }
 
 Picture DecodePictureFile(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) throw VbError(vberr::kFileNotFound);
   std::string ext = LowerExtension(path);
+  std::string bytes;
+  try {
+    bytes = ReadRegularFile(path, kMaxPictureFileBytes);
+  } catch (const VbError& e) {
+    if (e.number() == vberr::kPathFileAccessError) throw VbError(vberr::kFileNotFound);
+    throw;
+  }
   if (ext == ".wmf" || ext == ".emf") {
     // No library on the target system renders metafiles faithfully: refuse them clearly.
     throw VbError(vberr::kInvalidPicture, "Invalid picture");
   }
-  SDL_Surface* surface = IMG_Load(path.c_str());
+  return DecodePicture(bytes, path.string(), ext == ".cur" || ext == ".ico");
+}
+
+Picture DecodePicture(std::string_view bytes, const std::string& source, bool icon) {
+  // The size the header claims decides before any pixel is allocated.
+  const std::optional<PictureHeader> header = ReadPictureHeader(bytes);
+  if (!header || !IsDecodable(*header)) throw VbError(vberr::kInvalidPicture, "Invalid picture");
+  SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+  if (!rw) throw VbError(vberr::kOutOfMemory);
+  SDL_Surface* surface = IMG_Load_RW(rw, 1);
   if (!surface) throw VbError(vberr::kInvalidPicture, "Invalid picture");
   // Palette pictures with a transparent index (GIF) carry it as a colour key.
   Pixmap pixels = FromSurface(surface);
   SDL_FreeSurface(surface);
   Point hot{};
-  if (ext == ".cur" || ext == ".ico") hot = IconHotSpot(path, pixels.width(), pixels.height());
-  return Picture(std::move(pixels), hot, path.string());
+  if (icon) hot = IconHotSpot(bytes, pixels.width(), pixels.height());
+  return Picture(std::move(pixels), hot, source);
 }
 
 void SavePng(const Pixmap& pixmap, const std::filesystem::path& path) {

@@ -41,9 +41,16 @@ class Picture {
   std::string source_;
 };
 
-// Decodes a picture file. Throws VbError 53 (File not found) for a missing file and 481
-// (Invalid picture) for anything that cannot be decoded, metafiles (WMF, EMF) included.
+// Decodes a picture file (a regular file of at most kMaxPictureFileBytes). Throws VbError 53
+// (File not found) for a missing file or one that is no regular file, 7 for a larger one,
+// and 481 (Invalid picture) for anything that cannot be decoded, metafiles (WMF, EMF)
+// included.
 Picture DecodePictureFile(const std::filesystem::path& path);
+
+// Decodes the bytes of a BMP, GIF (its first frame), PNG, JPEG, ICO or CUR picture whose
+// header claims a decodable size (see picture_header.h); 481 (Invalid picture) otherwise.
+// `icon`: the hot spot is read from a cursor's header. `source` names it for messages.
+Picture DecodePicture(std::string_view bytes, const std::string& source, bool icon);
 
 // Writes a pixmap as a PNG file; throws VbError 75 (Path/File access error) on failure.
 void SavePng(const Pixmap& pixmap, const std::filesystem::path& path);

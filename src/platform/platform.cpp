@@ -49,6 +49,7 @@ Platform::Platform(PlatformOptions options) : options_(options) {
       list.push_back(std::move(entry));
     }
     j["messages"] = std::move(list);
+    j["messagesDropped"] = messages_.dropped();
   }));
   // Until the game window registers its menus, there are none.
   own_dump_parts_.push_back(state_.Add([](nlohmann::json& j) {

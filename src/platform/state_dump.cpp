@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "base/vb_error.h"
+#include "platform/system/file_io.h"
 
 namespace sw::platform {
 
@@ -50,10 +51,8 @@ std::string StateDump::ToString() const {
 }
 
 void StateDump::WriteFile(const std::filesystem::path& path) const {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) throw VbError(vberr::kPathFileAccessError, "Path/File access error");
-  out << ToString() << '\n';
-  if (!out) throw VbError(vberr::kPathFileAccessError, "Path/File access error");
+  // Atomically: a reader never sees half a dump, and a failed write keeps the previous one.
+  WriteFileAtomically(path, ToString() + '\n');
 }
 
 }  // namespace sw::platform

@@ -9,6 +9,7 @@
 #include "core/valuefile/value_reader.h"
 #include "core/valuefile/value_writer.h"
 #include "platform/platform.h"
+#include "platform/system/confined_path.h"
 #include "platform/system/file_io.h"
 #include "platform/timer.h"
 #include "savegames/load_dialog.h"
@@ -83,8 +84,11 @@ std::string SavedGames::ResumeFrame(const SavedGame& game) {
 }
 
 SavedGame SavedGames::ReadGameFile(const std::string& path) {
-  ValueReader reader =
-      ValueReader::FromFile(runtime_.files().Resolve(path), runtime_.files().codec());
+  const std::filesystem::path resolved = runtime_.files().Resolve(path);
+  // A saved game that is a link to a file elsewhere is not read: a game reads only its own
+  // folders and the player's.
+  if (!MayAccess(runtime_.FileRoots(), resolved)) throw VbError(vberr::kPermissionDenied);
+  ValueReader reader = ValueReader::FromFile(resolved, runtime_.files().codec());
   SavedGame game = ReadSavedGame(reader);
   // Everything the loading takes as text must be text.
   for (const auto& item : game.items) AsText(item);

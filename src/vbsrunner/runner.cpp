@@ -37,8 +37,9 @@ Ref<Dispatch> MakeWScript(std::ostream& out) {
 
 int RunScripts(const std::vector<ScriptFile>& files, std::ostream& out, std::ostream& err,
                int timeout_ms) {
-  vbs::Engine engine;
+  // The host outlives the engine: script objects that end with it may still call MsgBox.
   PrintingHost host(out);
+  vbs::Engine engine;
   engine.set_host(&host);
   engine.set_timeout(timeout_ms);
   (void)engine.AddObject("WScript", MakeWScript(out), false);

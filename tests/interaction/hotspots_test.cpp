@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "interaction/play_fixture.h"
+#include "platform/geometry.h"
 #include "platform/image.h"
 
 namespace sw::testing {
@@ -72,6 +73,21 @@ TEST_F(HotspotsTest, RectanglesShrinkByTwoPixelsAndNeverBelowOneTwip) {
   EXPECT_EQ(Area(3)->height(), 15);
   EXPECT_TRUE(wide->visible());
   EXPECT_TRUE(messages().empty());
+}
+
+// Stored Singles far outside the integer range are clamped to the largest element
+// geometry, never cast into wrapped (undefined) integers.
+TEST_F(HotspotsTest, HugeStoredLengthsAreClamped) {
+  WriteHotspots(writer, "Hall", {Box(1e30, -1e30, 3e38, 1e20), Box(-3e38, 2e9, 10, 10)});
+  Start();
+  ASSERT_NE(Area(2), nullptr);
+  EXPECT_EQ(Area(1)->left(), platform::kMaxElementTwips);
+  EXPECT_EQ(Area(1)->top(), -platform::kMaxElementTwips);
+  EXPECT_EQ(Area(1)->width(), platform::kMaxElementTwips);
+  EXPECT_EQ(Area(1)->height(), platform::kMaxElementTwips);
+  EXPECT_EQ(Area(2)->left(), -platform::kMaxElementTwips);
+  EXPECT_EQ(Area(2)->top(), platform::kMaxElementTwips);
+  EXPECT_EQ(Area(2)->width(), 150 - 60);
 }
 
 TEST_F(HotspotsTest, AFrameWithoutHotspotFilesHasNoneAndTheMergedFileWins) {

@@ -2,6 +2,7 @@
 // routing, focus, pointers, and manual drag and drop.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,30 @@ TEST_F(FormTest, WindowedElementsLieAboveWindowlessOnesAndContainersClip) {
   box.SetVisible(false);
   EXPECT_EQ(HitName(260, 260), "Img") << "a hidden container hides its children";
   EXPECT_EQ(inner.surface_rect_px(), (Rect{250, 250, 100, 100}));
+}
+
+// `Text(1).Left = 2147483647` and the like: positions and sizes are clamped, so pixel
+// rectangles, container offsets and hit tests stay in range and in order.
+TEST_F(FormTest, HugePositionsAndSizesAreClampedSoPixelArithmeticStaysInRange) {
+  constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+  auto& box = form_->Add<PictureBoxElement>("Box");
+  auto& inner = form_->Add<ImageElement>("Inner", &box);
+  box.Move(kMax, kMax, kMax, kMax);
+  EXPECT_EQ(box.left(), kMaxElementTwips);
+  EXPECT_EQ(box.width(), kMaxElementTwips);
+  const Rect r = box.rect_px();
+  EXPECT_GT(r.x, 1000000);
+  EXPECT_GT(r.w, 1000000);
+  inner.Move(kMax, kMin, kMax, kMin);
+  EXPECT_EQ(inner.top(), -kMaxElementTwips);
+  EXPECT_EQ(inner.height(), 0);
+  const Rect s = inner.surface_rect_px();
+  EXPECT_GT(s.x, r.x) << "the container's offset and the element's own add up without wrapping";
+  EXPECT_LT(s.y, r.y);
+  EXPECT_EQ(HitName(20, 20), "Game");
+  box.Move(kMin, kMin, 3000, 3000);
+  EXPECT_LT(box.rect_px().x, -1000000);
+  EXPECT_EQ(HitName(20, 20), "Game");
 }
 
 TEST_F(FormTest, MouseEventsCarryButtonShiftAndElementRelativeTwips) {

@@ -7,10 +7,12 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <fstream>
 
 #include <cstdlib>
 #include <deque>
@@ -397,6 +399,27 @@ TEST_F(SavedGamesTest, DamagedSavedGamesLeaveTheRunningGameAsItWas) {
     EXPECT_EQ(Restored(), before) << name;
     EXPECT_TRUE(window().PictureBox.visible());
   }
+  EXPECT_EQ(driver.unexpected, 0);
+}
+
+// A saved game that links to a file outside the game's and the player's folders is not read.
+TEST_F(SavedGamesTest, ASavedGameLinkedToAFileElsewhereIsNotRead) {
+  StartAndPlay();
+  const nlohmann::json before = Restored();
+  const std::filesystem::path project = game.runtime.folders.ProjectFolder;
+  const std::filesystem::path outside =
+      project.parent_path().parent_path() / (project.parent_path().filename().string() + "-out");
+  std::filesystem::create_directories(outside);
+  std::ofstream(outside / "elsewhere.sav", std::ios::binary)
+      << "\"Hall\"\r\n1\r\n\"Door\"\r\n4\r\n0\r\n0\r\n";
+  std::filesystem::create_symlink(outside / "elsewhere.sav", project / "Linked.sav");
+  game.files.InvalidateAll();
+  Load("Linked", {Press("OK"), Press("Cancel")});
+  EXPECT_EQ(
+      messages().back().text,
+      StandardError(" Unable to load '" + game.runtime.folders.ProjectFolder + "Linked.sav'."));
+  EXPECT_EQ(Restored(), before);
+  std::filesystem::remove_all(outside);
   EXPECT_EQ(driver.unexpected, 0);
 }
 

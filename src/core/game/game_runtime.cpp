@@ -1,23 +1,31 @@
 #include "core/game/game_runtime.h"
 
 #include "base/ascii.h"
+#include "base/vb_error.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
 #include "core/project/file_names.h"
 #include "platform/geometry.h"
 #include "platform/platform.h"
+#include "platform/system/command_line.h"
 #include "platform/system/shell.h"
+#include "platform/system/user_dirs.h"
 
 namespace sw {
 
 namespace {
 constexpr const char* kSettingsApp = "Software";
-}
+// The player's answer to whether this game may start the programs in its folder: "1" or "0".
+constexpr const char* kAllowProgramsKey = "AllowPrograms";
+}  // namespace
 
 GameRuntime::GameRuntime(platform::Platform& platform, PathResolver& files, UserSettings& settings)
     : platform_(platform), files_(files), settings_(settings), profiles_(files) {}
 
-GameRuntime::~GameRuntime() = default;
+GameRuntime::~GameRuntime() {
+  // Script objects may call back into every subsystem when they end: end them first.
+  if (subsystems_.scripts) subsystems_.scripts->ShutDown();
+}
 
 GameWindow& GameRuntime::LoadGameWindow() {
   if (!game_) game_ = std::make_unique<GameWindow>(*this);
@@ -81,13 +89,40 @@ platform::Picture GameRuntime::LoadPicture(const std::string& path) {
   return platform_.pictures().Load(files_.Resolve(path));
 }
 
+bool GameRuntime::MayRunPrograms(const std::string& program) {
+  const std::string kept = GetSetting(kAllowProgramsKey, "");
+  if (kept == "1" || kept == "0") return kept == "1";
+  platform::MessageStyle style;
+  style.buttons = platform::MessageButtons::kYesNo;
+  style.icon = platform::MessageIcon::kQuestion;
+  style.default_button = 1;  // No
+  const bool yes = ShowMessage("This game wants to start the program\r\n\r\n" + program +
+                                   "\r\n\r\nDo you allow this game to start the programs in "
+                                   "its folder? The answer is kept for this game.",
+                               info.Title, style) == platform::MessageResult::kYes;
+  // A closed window answers nothing: ask again next time.
+  if (!platform_.events().quit_requested()) SaveSetting(kAllowProgramsKey, yes ? "1" : "0");
+  return yes;
+}
+
 void GameRuntime::RunAndWait(const std::string& command, bool detailed) {
   try {
-    RunProgramAndWait(command, files_.Resolve(folders.ProjectFolder), files_,
-                      [this] { platform_.DoEvents(); });
+    // Only a program file of the game (its folder or its discs), never one found in PATH,
+    // and only once the player has allowed this game to start programs.
+    const CommandLine parsed = ParseWindowsCommandLine(command);
+    if (parsed.program.empty()) throw VbError(vberr::kInvalidProcedureCall);
+    AllowedRoots roots = FileRoots();
+    roots.user_data.clear();
+    const std::filesystem::path program = sw::ConfinedPath(files_, roots, parsed.program);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(program, ec)) throw VbError(vberr::kFileNotFound);
+    if (!MayRunPrograms(parsed.program)) throw VbError(vberr::kPermissionDenied);
+    RunFileAndWait(program, parsed, files_.Resolve(folders.ProjectFolder),
+                   [this] { platform_.DoEvents(); });
   } catch (const std::exception& e) {
     if (detailed) {
-      ShowStandardError(" Error opening the file titled '" + command + "'.\r\n\r\n" +
+      ShowStandardError(" Error opening the file titled '" +
+                        CompleteGamePath(folders.ProjectFolder, command) + "'.\r\n\r\n" +
                         ErrorDescription(e));
     } else {
       platform::MessageStyle style;
@@ -97,6 +132,18 @@ void GameRuntime::RunAndWait(const std::string& command, bool detailed) {
           "Error", style);
     }
   }
+}
+
+AllowedRoots GameRuntime::FileRoots() const {
+  AllowedRoots roots;
+  roots.game_folder = folders.ProjectFolder;
+  if (subsystems_.discs) roots.disc_roots = subsystems_.discs->DiscRoots();
+  roots.user_data = UserDataDir();
+  return roots;
+}
+
+std::filesystem::path GameRuntime::ConfinedPath(const std::string& name) const {
+  return sw::ConfinedPath(files_, FileRoots(), name);
 }
 
 void GameRuntime::ApplyDefaultPointer(platform::Element& element) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/frames/frames_history.h"
 #include "core/game/subsystems.h"
@@ -14,6 +15,7 @@
 #include "core/project/project_info.h"
 #include "platform/message_box.h"
 #include "platform/picture.h"
+#include "platform/system/confined_path.h"
 #include "platform/system/path_resolver.h"
 #include "platform/system/private_profile.h"
 #include "platform/system/user_settings.h"
@@ -107,8 +109,20 @@ class GameRuntime {
   platform::Picture LoadPicture(const std::string& path);
 
   // Starts a program and waits for its end while events go on; a failure to start shows the
-  // detailed standard message or the short one.
+  // detailed standard message or the short one. Only a program file inside the game folder
+  // or its discs starts (a relative name lies in the project folder), and only once the
+  // player allowed this game to start programs.
   void RunAndWait(const std::string& command, bool detailed);
+  // Asks the player once per game (the answer is kept in the game's settings) whether it may
+  // start programs; `program` is named in the question.
+  bool MayRunPrograms(const std::string& program);
+  // --- Where scripts may read and write -------------------------------------------------
+  // The game folder, the disc roots (of the disc service) and the per-user data folder.
+  AllowedRoots FileRoots() const;
+  // The file on disk a script-given name stands for (relative names lie in the project
+  // folder); VbError 70 "Permission denied" when it lies outside the allowed roots.
+  std::filesystem::path ConfinedPath(const std::string& name) const;
+
   // Gives an element the project's default mouse pointer.
   void ApplyDefaultPointer(platform::Element& element);
 

@@ -1,5 +1,6 @@
 #include "core/game/startup.h"
 
+#include "base/vb_error.h"
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "core/game/step_errors.h"
@@ -91,6 +92,12 @@ void Startup::LoadProjectInfo() {
     ValueReader reader = ValueReader::FromFile(
         rt.files().Resolve(rt.folders.ConfigFolder + "General"), rt.files().codec());
     ReadProjectInfo(reader, rt.info);
+    if (!IsPlayableFrameSize(rt.info.FrameWidth, rt.info.FrameHeight)) {
+      // A damaged file's frame size would make every picture of the window gigabytes large.
+      rt.info.FrameWidth = 0;
+      rt.info.FrameHeight = 0;
+      throw VbError(vberr::kOverflow);
+    }
   } catch (const std::exception&) {
     rt.ShowStandardError(" Error loading project information.");
   }

@@ -214,6 +214,9 @@ struct ScriptService {
   virtual void LoadProcedures() {}
   // Seconds from the project's "ScriptTimeOut" setting (never called with 0).
   virtual void SetTimeoutSeconds(int seconds) { (void)seconds; }
+  // Ends every script engine while the game and its subsystems still exist, so that the
+  // terminators of script objects can still call the player; no script runs afterwards.
+  virtual void ShutDown() {}
   // True when the script failed (its message has been shown).
   virtual bool ExecuteVBScript(const std::string& text, bool resetLastClickPosition) {
     (void)text, (void)resetLastClickPosition;
@@ -290,7 +293,6 @@ struct ShellService {
   virtual void StartUnloading() {}
   virtual void FillFrameMenu(const std::vector<std::string>& frames) { (void)frames; }
   virtual void ChangeToProjectResolution(int type) { (void)type; }
-  virtual bool TransitionRunning() { return false; }
 };
 
 // The welcome window as start-up needs it.

@@ -28,6 +28,11 @@ void ResetProjectInfo(ProjectInfo& info) {
   info.SchemeLogoPosition = false;
 }
 
+bool IsPlayableFrameSize(int width, int height) {
+  if (width < 0 || height < 0 || width > kMaxFrameSide || height > kMaxFrameSide) return false;
+  return int64_t{width} * height <= kMaxFramePixels;
+}
+
 namespace {
 
 // The values of "General" in file order. Reading stops quietly at each end check when the file

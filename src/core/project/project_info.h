@@ -57,6 +57,13 @@ void ResetProjectInfo(ProjectInfo& info);
 // the file has ended. Errors propagate as VbError; what was read before the error stays.
 void ReadProjectInfo(ValueReader& reader, ProjectInfo& info);
 
+// Largest frame the player opens: every picture of the game window has the frame's size.
+inline constexpr int kMaxFrameSide = 8192;
+inline constexpr int64_t kMaxFramePixels = 16 << 20;
+// True for a frame size the player can play: no side negative or above kMaxFrameSide, and
+// no more than kMaxFramePixels in all.
+bool IsPlayableFrameSize(int width, int height);
+
 // Writes the values of "General" in the same order, from the same description. `lastField`
 // (1..48) stops after that value, as files of older authoring tools do.
 void WriteProjectInfo(ValueWriter& writer, ProjectInfo info, int lastField = INT_MAX);

@@ -50,11 +50,18 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+double Rounded(double value, double min, double max) {
+  double rounded = RoundHalfEven(value);
+  if (!(rounded >= min && rounded <= max)) throw VbError(vberr::kOverflow);
+  return rounded;
+}
+
+// The number of an "#ERROR n#" value; 6 Overflow beyond the 32-bit range.
 std::optional<int32_t> ErrorCodeOf(std::string_view inner) {
   if (inner.size() < 6 || !EqualsNoCase(inner.substr(0, 6), "ERROR ")) return std::nullopt;
   auto number = ParseNumber(inner.substr(6));
   if (!number) return std::nullopt;
-  return static_cast<int32_t>(*number);
+  return static_cast<int32_t>(Rounded(*number, -2147483648.0, 2147483647.0));
 }
 
 // A number of the file as the script language reads it. Numbers too large for a Double are
@@ -74,24 +81,15 @@ std::optional<double> NumberIn(std::string_view text) {
   return std::nullopt;
 }
 
-double Rounded(double value, double min, double max) {
-  double rounded = RoundHalfEven(value);
-  if (!(rounded >= min && rounded <= max)) throw VbError(vberr::kOverflow);
-  return rounded;
-}
-
 }  // namespace
 
 ValueReader::ValueReader(std::string bytes) : bytes_(std::move(bytes)) {}
 
 ValueReader ValueReader::FromFileBytes(const std::filesystem::path& resolved) {
-  std::optional<std::string> bytes = ReadFileBytes(resolved);
-  if (!bytes) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(resolved, ec)) throw VbError(vberr::kPermissionDenied);
-    throw VbError(vberr::kFileNotFound);
-  }
-  return ValueReader(std::move(*bytes));
+  // A folder where a project file should be counts as a missing file.
+  std::error_code ec;
+  if (std::filesystem::is_directory(resolved, ec)) throw VbError(vberr::kFileNotFound);
+  return ValueReader(ReadRegularFile(resolved, kMaxProjectFileBytes));
 }
 
 ValueReader ValueReader::FromFile(const std::filesystem::path& resolved, const CodePage& page) {

@@ -20,10 +20,12 @@ class ValueReader {
   static constexpr std::string_view kSeparator = "----- SEPARATOR -----";
 
   explicit ValueReader(std::string utf8);
-  // Reads a whole file (a path already resolved) and decodes it. VbError 53 when it is
-  // missing, 70 when it cannot be read.
+  // Reads a whole file (a path already resolved) of at most kMaxProjectFileBytes and decodes
+  // it. VbError 53 when it is missing or a folder, 70 when it cannot be read, 75 when it is
+  // no regular file (a device, a pipe), 7 when it is too large.
   static ValueReader FromFile(const std::filesystem::path& resolved, const CodePage& page);
-  // The file's bytes as they are, for files that are decoded later (scrambled procedures).
+  // The file's bytes as they are, for files that are decoded later (scrambled procedures);
+  // the same checks and errors.
   static ValueReader FromFileBytes(const std::filesystem::path& resolved);
 
   // True when no more value can be read (like EOF on the open file).

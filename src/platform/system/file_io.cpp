@@ -1,6 +1,7 @@
 #include "platform/system/file_io.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,6 +72,14 @@ class TempFile {
     if (close(fd) != 0) throw ErrorFromErrno(errno);
     if (rename(path_.c_str(), target_.c_str()) != 0) throw ErrorFromErrno(errno);
     committed_ = true;
+    // The rename itself lasts only once the folder is on disk.
+    const std::filesystem::path folder =
+        target_.has_parent_path() ? target_.parent_path() : std::filesystem::path(".");
+    int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+      fsync(dir);
+      close(dir);
+    }
   }
 
  private:
@@ -82,28 +91,70 @@ class TempFile {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
-  int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::string bytes;
-  struct stat info;
-  if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-    close(fd);
-    return std::nullopt;
+std::string ReadRegularFile(const std::filesystem::path& file, std::uintmax_t max_bytes) {
+  // O_NONBLOCK: opening a pipe that nobody writes to must not wait for a writer.
+  int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) throw VbError(vberr::kFileNotFound);
+    if (errno == EACCES || errno == EPERM) throw VbError(vberr::kPermissionDenied);
+    throw VbError(vberr::kPathFileAccessError);
   }
+  struct Closer {
+    int fd;
+    ~Closer() { close(fd); }
+  } closer{fd};
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) throw VbError(vberr::kPathFileAccessError);
+  if (static_cast<std::uintmax_t>(info.st_size) > max_bytes) throw VbError(vberr::kOutOfMemory);
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(info.st_size));
   char buffer[65536];
   while (true) {
     ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      close(fd);
-      return std::nullopt;
-    }
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (n < 0) throw VbError(vberr::kPermissionDenied);
     if (n == 0) break;
+    // A file that grows while it is read is still held to the limit.
+    if (bytes.size() + static_cast<size_t>(n) > max_bytes) throw VbError(vberr::kOutOfMemory);
     bytes.append(buffer, static_cast<size_t>(n));
   }
-  close(fd);
   return bytes;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file,
+                                         std::uintmax_t max_bytes) {
+  try {
+    return ReadRegularFile(file, max_bytes);
+  } catch (const VbError&) {
+    return std::nullopt;
+  }
+}
+
+void RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
+  std::error_code ec;
+  std::filesystem::directory_iterator it(folder, ec), end;
+  for (int seen = 0; !ec && it != end && seen < 100000; it.increment(ec), ++seen) {
+    const std::string name = it->path().filename().string();
+    // ".<target>.<pid>.<8 hex digits>.tmp"
+    if (name.size() < 16 || name[0] != '.' || !name.ends_with(".tmp")) continue;
+    const size_t hex = name.rfind('.', name.size() - 5);
+    if (hex == std::string::npos || name.size() - 4 - (hex + 1) != 8) continue;
+    const size_t pid_dot = name.rfind('.', hex - 1);
+    if (pid_dot == std::string::npos || pid_dot == 0) continue;
+    const std::string pid_text = name.substr(pid_dot + 1, hex - pid_dot - 1);
+    const std::string hex_text = name.substr(hex + 1, 8);
+    if (pid_text.empty() || pid_text.size() > 10 ||
+        pid_text.find_first_not_of("0123456789") != std::string::npos ||
+        hex_text.find_first_not_of("0123456789abcdef") != std::string::npos) {
+      continue;
+    }
+    const long pid = std::stol(pid_text);
+    if (pid <= 0 || (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM)) continue;
+    std::error_code ignored;
+    if (it->is_regular_file(ignored) && !it->is_symlink(ignored)) {
+      std::filesystem::remove(it->path(), ignored);
+    }
+  }
 }
 
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,11 +10,31 @@
 
 namespace sw {
 
-// The file's bytes; nothing when it is missing or cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
+// Largest files read, by kind: a damaged or hostile game cannot make the player read a
+// device or a giant file into memory.
+inline constexpr std::uintmax_t kMaxFileBytes = 256u << 20;         // anything else
+inline constexpr std::uintmax_t kMaxProjectFileBytes = 16u << 20;   // value files of a game
+inline constexpr std::uintmax_t kMaxIniFileBytes = 4u << 20;        // INI files
+inline constexpr std::uintmax_t kMaxSettingsFileBytes = 16u << 20;  // the per-user settings
+
+// The bytes of a regular file of at most max_bytes, links followed. Never blocks on a pipe
+// or device. Throws VbError: 53 File not found when missing, 75 Path/File access error when
+// it is no regular file, 7 Out of memory when larger than max_bytes, 70 Permission denied
+// when it cannot be read.
+std::string ReadRegularFile(const std::filesystem::path& file,
+                            std::uintmax_t max_bytes = kMaxFileBytes);
+
+// The same, but nothing in every one of those cases.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file,
+                                         std::uintmax_t max_bytes = kMaxFileBytes);
+
+// Removes temporary files that interrupted writes of this program left in a folder: those
+// named as WriteFileAtomically names them, whose writing process no longer runs.
+void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 
 // Writes a temporary file beside the target and renames it over the target, so readers see
-// either the old or the new content. The folder must exist. Throws VbError: 76 Path not
+// either the old or the new content, even after a crash (the file and then its folder are
+// synced to disk). The folder must exist. Throws VbError: 76 Path not
 // found, 70 Permission denied, 61 Disk full, 75 Path/File access error.
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 

@@ -6,7 +6,7 @@
 namespace sw {
 
 std::optional<std::string> PrivateProfile::ReadText(const std::filesystem::path& resolved) const {
-  std::optional<std::string> bytes = ReadFileBytes(resolved);
+  std::optional<std::string> bytes = ReadFileBytes(resolved, kMaxIniFileBytes);
   if (!bytes) return std::nullopt;
   return resolver_.codec().ToUtf8(*bytes);
 }

@@ -76,6 +76,17 @@ int WaitForExit(pid_t pid, bool block, bool* ended) {
   return -1;
 }
 
+// Waits for the child's end, calling pump after every check.
+int WaitWhilePumping(pid_t pid, const std::function<void()>& pump) {
+  while (true) {
+    bool ended = false;
+    int status = WaitForExit(pid, false, &ended);
+    if (ended) return status;
+    pump();
+    std::this_thread::sleep_for(kPollInterval);
+  }
+}
+
 }  // namespace
 
 void OpenWithDesktop(std::string_view target) {
@@ -117,6 +128,7 @@ int RunProgramAndWait(std::string_view command_line, const std::filesystem::path
   bool found = std::filesystem::is_regular_file(resolved, ec);
   bool search_path = bare && !found;
 
+  if (!search_path) return RunFileAndWait(resolved, command, folder, pump);
   std::vector<std::string> words = {command.program};
   words.insert(words.end(), command.arguments.begin(), command.arguments.end());
   std::vector<char*> argv = ArgvOf(words);
@@ -125,19 +137,27 @@ int RunProgramAndWait(std::string_view command_line, const std::filesystem::path
     posix_spawn_file_actions_addchdir_np(setup.actions(), folder.c_str());
   }
   pid_t pid = 0;
-  int error = search_path ? posix_spawnp(&pid, command.program.c_str(), setup.actions(),
-                                         setup.attributes(), argv.data(), environ)
-                          : posix_spawn(&pid, resolved.c_str(), setup.actions(), setup.attributes(),
-                                        argv.data(), environ);
+  int error = posix_spawnp(&pid, command.program.c_str(), setup.actions(), setup.attributes(),
+                           argv.data(), environ);
   if (error != 0) throw StartError(error, command.program);
+  return WaitWhilePumping(pid, pump);
+}
 
-  while (true) {
-    bool ended = false;
-    int status = WaitForExit(pid, false, &ended);
-    if (ended) return status;
-    pump();
-    std::this_thread::sleep_for(kPollInterval);
+int RunFileAndWait(const std::filesystem::path& file, const CommandLine& command,
+                   const std::filesystem::path& folder, const std::function<void()>& pump) {
+  std::vector<std::string> words = {command.program};
+  words.insert(words.end(), command.arguments.begin(), command.arguments.end());
+  std::vector<char*> argv = ArgvOf(words);
+  SpawnSetup setup;
+  std::error_code ec;
+  if (std::filesystem::is_directory(folder, ec)) {
+    posix_spawn_file_actions_addchdir_np(setup.actions(), folder.c_str());
   }
+  pid_t pid = 0;
+  int error =
+      posix_spawn(&pid, file.c_str(), setup.actions(), setup.attributes(), argv.data(), environ);
+  if (error != 0) throw StartError(error, command.program);
+  return WaitWhilePumping(pid, pump);
 }
 
 }  // namespace sw

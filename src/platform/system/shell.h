@@ -6,6 +6,7 @@
 #include <functional>
 #include <string_view>
 
+#include "platform/system/command_line.h"
 #include "platform/system/path_resolver.h"
 
 namespace sw {
@@ -26,5 +27,10 @@ void OpenWithDesktop(std::string_view target);
 // denied, 5 for an empty command or any other failure; the description says what failed.
 int RunProgramAndWait(std::string_view command_line, const std::filesystem::path& folder,
                       const PathResolver& resolver, const std::function<void()>& pump);
+
+// The same for a program file already found: `file` is started (never searched in PATH)
+// with the command's program name and arguments, in `folder`.
+int RunFileAndWait(const std::filesystem::path& file, const CommandLine& command,
+                   const std::filesystem::path& folder, const std::function<void()>& pump);
 
 }  // namespace sw

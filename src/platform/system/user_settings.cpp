@@ -65,11 +65,12 @@ std::filesystem::path UserSettings::DefaultFile() {
 UserSettings::UserSettings(std::filesystem::path file) : file_(std::move(file)) {}
 
 void UserSettings::Reload() const {
+  loaded_ = true;
   records_.clear();
   stamp_ = ModificationTime(file_);
-  std::optional<std::string> bytes = ReadFileBytes(file_);
+  std::optional<std::string> bytes = ReadFileBytes(file_, kMaxSettingsFileBytes);
   size_ = bytes ? bytes->size() : 0;
-  if (!bytes) return;
+  if (!bytes) bytes.emplace();
   std::string app, section;
   bool in_group = false;
   std::string_view rest(*bytes);
@@ -94,13 +95,15 @@ void UserSettings::Reload() const {
     records_.push_back(
         {app, section, Unescape(line.substr(0, equals)), Unescape(line.substr(equals + 1))});
   }
+  // What this store changed and has not written yet stays changed.
+  for (const Change& change : pending_) Apply(change);
 }
 
 void UserSettings::ReloadIfChanged() const {
   std::error_code ec;
   auto size = std::filesystem::file_size(file_, ec);
   if (ec) size = 0;
-  if (ModificationTime(file_) != stamp_ || size != size_) Reload();
+  if (!loaded_ || ModificationTime(file_) != stamp_ || size != size_) Reload();
 }
 
 std::vector<UserSettings::Record>::iterator UserSettings::Find(std::string_view app,
@@ -119,33 +122,66 @@ std::string UserSettings::Get(std::string_view app, std::string_view section, st
   return it == records_.end() ? std::string(default_value) : it->value;
 }
 
+void UserSettings::Apply(const Change& change) const {
+  auto it = Find(change.app, change.section, change.key);
+  if (change.remove) {
+    if (it != records_.end()) records_.erase(it);
+    return;
+  }
+  if (it != records_.end()) {
+    it->value = change.value;
+    return;
+  }
+  // Keep a group together: after the last value of the same application and section.
+  auto last = std::find_if(records_.rbegin(), records_.rend(), [&](const Record& r) {
+    return folder_.Equal(r.section, change.section) && folder_.Equal(r.app, change.app);
+  });
+  Record record{change.app, change.section, change.key, change.value};
+  if (last == records_.rend()) {
+    records_.push_back(std::move(record));
+  } else {
+    records_.insert(last.base(), std::move(record));
+  }
+}
+
+void UserSettings::Commit(Change change) {
+  ReloadIfChanged();  // another player may have written since
+  Apply(change);
+  pending_.push_back(std::move(change));
+  const auto now = std::chrono::steady_clock::now();
+  if (now - window_start_ >= std::chrono::seconds(1)) {
+    window_start_ = now;
+    writes_in_window_ = 0;
+  }
+  if (writes_in_window_ >= kBurst) return;  // written by a later change or Flush
+  ++writes_in_window_;
+  Flush();
+}
+
 void UserSettings::Set(std::string_view app, std::string_view section, std::string_view key,
                        std::string_view value) {
-  Reload();  // another player may have written since
-  auto it = Find(app, section, key);
-  if (it != records_.end()) {
-    it->value = value;
-  } else {
-    // Keep a group together: after the last value of the same application and section.
-    auto last = std::find_if(records_.rbegin(), records_.rend(), [&](const Record& r) {
-      return folder_.Equal(r.section, section) && folder_.Equal(r.app, app);
-    });
-    Record record{std::string(app), std::string(section), std::string(key), std::string(value)};
-    if (last == records_.rend()) {
-      records_.push_back(std::move(record));
-    } else {
-      records_.insert(last.base(), std::move(record));
-    }
-  }
-  Save();
+  Commit({false, std::string(app), std::string(section), std::string(key), std::string(value)});
 }
 
 void UserSettings::Remove(std::string_view app, std::string_view section, std::string_view key) {
-  Reload();
-  auto it = Find(app, section, key);
-  if (it == records_.end()) return;
-  records_.erase(it);
+  ReloadIfChanged();
+  if (Find(app, section, key) == records_.end()) return;
+  Commit({true, std::string(app), std::string(section), std::string(key), {}});
+}
+
+void UserSettings::Flush() {
+  if (pending_.empty()) return;
+  ReloadIfChanged();  // merges what others wrote with the pending changes
   Save();
+  pending_.clear();
+}
+
+UserSettings::~UserSettings() {
+  try {
+    Flush();
+  } catch (const std::exception&) {
+    // The last changes could not be written; there is nobody left to tell.
+  }
 }
 
 void UserSettings::Save() {

@@ -111,10 +111,11 @@ Variant OpenFile(ActionObject& self, Args a) {
   GameRuntime& rt = self.runtime();
   const std::string title = Arg(a, 0);
   if (title.empty()) return NoResult();
-  const std::string path = CompleteProjectPath(rt, title);
   try {
-    if (!rt.FileExists(path)) throw VbError(vberr::kFileNotFound);
-    OpenWithDesktop(rt.files().Resolve(path).string());
+    const std::filesystem::path file = rt.ConfinedPath(title);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) throw VbError(vberr::kFileNotFound);
+    OpenWithDesktop(file.string());
   } catch (const std::exception& e) {
     self.Fail(" Error opening the file titled '" + title + "'.\r\n\r\n" + ErrorDescription(e));
   }
@@ -129,16 +130,26 @@ Variant OpenExeFileAndWait(ActionObject& self, Args a) {
   const bool timerWasOn = game->Timer1.enabled();
   game->form().client().SetEnabled(false);  // no input reaches the game meanwhile
   game->Timer1.SetEnabled(false);
-  const std::string path = CompleteProjectPath(rt, title);
-  rt.RunAndWait(path, true);
+  // The name is completed where the program is looked for, after the command line is split,
+  // so that a project folder with blanks in its name still works.
+  rt.RunAndWait(title, true);
   game->form().client().SetEnabled(true);
   game->Timer1.SetEnabled(timerWasOn);
   return NoResult();
 }
 
 Variant DDir(ActionObject& self, Args a) {
+  GameRuntime& rt = self.runtime();
   const int attributes = a.IsMissing(1) ? 0 : a[1].ToInteger();
-  return Variant(self.dir().Next(self.runtime().files(), Arg(a, 0), attributes));
+  std::string pattern = Arg(a, 0);
+  if (!pattern.empty()) {
+    // The folder searched must be one the game may read; names come back without it.
+    pattern = CompleteProjectPath(rt, pattern);
+    const size_t slash = pattern.find_last_of("\\/");
+    (void)rt.ConfinedPath(slash == std::string::npos ? std::string()
+                                                     : pattern.substr(0, slash + 1));
+  }
+  return Variant(self.dir().Next(rt.files(), pattern, attributes));
 }
 
 Variant GetPath(ActionObject& self, Args) {
@@ -168,27 +179,23 @@ Variant LoadParameter(ActionObject& self, Args a) {
 Variant ReadINI(ActionObject& self, Args a) {
   GameRuntime& rt = self.runtime();
   const std::string file = Arg(a, 0), section = Arg(a, 1), key = Arg(a, 2);
-  if (file.empty() || section.empty() || key.empty() ||
-      !rt.FileExists(CompleteProjectPath(rt, file))) {
-    return Variant(std::string());
-  }
+  if (file.empty() || section.empty() || key.empty()) return Variant(std::string());
+  const std::filesystem::path path = rt.ConfinedPath(file);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return Variant(std::string());
   // The original read into a 255-character buffer: values are cut at 254 characters.
-  return Variant(
-      rt.profiles().Read(CompleteProjectPath(rt, file), section, key, "").substr(0, 254));
+  return Variant(rt.profiles().Read(path.string(), section, key, "").substr(0, 254));
 }
 
 Variant WriteINI(ActionObject& self, Args a) {
   GameRuntime& rt = self.runtime();
   const std::string file = Arg(a, 0), section = Arg(a, 1), key = Arg(a, 2);
   if (file.empty() || section.empty() || key.empty()) return NoResult();
-  const std::string path = CompleteProjectPath(rt, file);
-  // A game writes settings files inside its own folder only: a downloaded game must not
-  // reach the rest of the user's files.
-  if (!IsInsideFolder(rt.files().Resolve(path), rt.files().Resolve(rt.folders.ProjectFolder))) {
-    return NoResult();
-  }
+  // A game writes only inside its own folders: a downloaded game must not reach the rest of
+  // the user's files (error 70 to the script).
+  const std::filesystem::path path = rt.ConfinedPath(file);
   try {
-    rt.profiles().Write(path, section, key, Arg(a, 3));
+    rt.profiles().Write(path.string(), section, key, Arg(a, 3));
   } catch (const std::exception&) {
     // A failed private-profile write is ignored, as the platform call's result was.
   }

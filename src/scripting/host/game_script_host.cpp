@@ -6,7 +6,6 @@
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "platform/platform.h"
-#include "platform/system/user_dirs.h"
 #include "scripting/host/element_object.h"
 #include "scripting/host/platform_objects.h"
 #include "scripting/host/procedures.h"
@@ -15,12 +14,15 @@
 namespace sw {
 
 std::filesystem::path GameScriptHost::GameFileAccess::Resolve(std::string_view scriptPath) const {
-  return runtime_.files().Resolve(scriptPath);
+  return runtime_.files().Resolve(CompleteProjectPath(runtime_, std::string(scriptPath)));
 }
 
 bool GameScriptHost::GameFileAccess::MayWrite(const std::filesystem::path& resolved) const {
-  const std::filesystem::path project = runtime_.files().Resolve(runtime_.folders.ProjectFolder);
-  return IsInsideFolder(resolved, project) || IsInsideFolder(resolved, UserDataDir());
+  return MayAccess(runtime_.FileRoots(), resolved);
+}
+
+bool GameScriptHost::GameFileAccess::MayRead(const std::filesystem::path& resolved) const {
+  return MayAccess(runtime_.FileRoots(), resolved);
 }
 
 GameScriptHost::GameScriptHost(GameRuntime& runtime)
@@ -32,7 +34,22 @@ GameScriptHost::GameScriptHost(GameRuntime& runtime)
 }
 
 GameScriptHost::~GameScriptHost() {
+  ShutDown();
+}
+
+void GameScriptHost::ShutDown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  // Terminators run now, with this host and the game still there; whatever they start
+  // cannot start a new script.
+  for (auto& engine : engines_) engine->Reset();
   for (auto& engine : engines_) engine->set_host(nullptr);
+  engines_.clear();
+}
+
+void GameScriptHost::StopScriptsWhenQuitting() {
+  if (!runtime_.platform().events().quit_requested()) return;
+  for (auto& engine : engines_) engine->Stop();
 }
 
 vbs::Engine& GameScriptHost::EngineAt(size_t depth) {
@@ -95,7 +112,7 @@ void GameScriptHost::AddObjects(vbs::Engine& engine) {
 }
 
 bool GameScriptHost::ExecuteVBScript(const std::string& text, bool resetLastClickPosition) {
-  if (runtime_.StopRequested) return false;                                            // 1
+  if (runtime_.StopRequested || shutDown_) return false;                               // 1
   if (resetLastClickPosition) runtime_.subsystems().clicks->ResetLastClickPosition();  // 2
   vbs::Engine& engine = EngineAt(depth_);
   struct Depth {
@@ -113,7 +130,15 @@ bool GameScriptHost::ExecuteVBScript(const std::string& text, bool resetLastClic
     AddObjects(engine);                       // 5
     result = engine.Run("StartupProcedure");  // 6
   }
+  // Parameters a script saved in a burst are written together now that it has ended. A
+  // failed write stays pending, and the next SaveParameter reports it.
+  try {
+    runtime_.settings().Flush();
+  } catch (const std::exception&) {
+  }
   if (result) return false;  // 7
+  // A script stopped because the program is quitting has nothing to report.
+  if (result.error().timeout && runtime_.platform().events().quit_requested()) return false;
   platform::MessageStyle style;
   style.icon = platform::MessageIcon::kCritical;
   const InterfaceTexts& t = runtime_.texts;
@@ -131,15 +156,18 @@ const CodePage& GameScriptHost::code_page() const {
 
 int GameScriptHost::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
   const std::string caption = title.empty() ? runtime_.info.Title : title;
-  return static_cast<int>(
-      runtime_.ShowMessage(prompt, caption, platform::MessageStyleFromVb(buttons)));
+  const auto answer = runtime_.ShowMessage(prompt, caption, platform::MessageStyleFromVb(buttons));
+  StopScriptsWhenQuitting();
+  return static_cast<int>(answer);
 }
 
 std::optional<std::string> GameScriptHost::InputBox(const std::string& prompt,
                                                     const std::string& title,
                                                     const std::string& defaultText) {
   const std::string caption = title.empty() ? runtime_.info.Title : title;
-  return platform::ShowInputBox(runtime_.platform(), prompt, caption, defaultText);
+  auto answer = platform::ShowInputBox(runtime_.platform(), prompt, caption, defaultText);
+  StopScriptsWhenQuitting();
+  return answer;
 }
 
 }  // namespace sw

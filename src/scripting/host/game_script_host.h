@@ -25,6 +25,7 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
   void DetermineControlsReferencesMode() override;
   void LoadProcedures() override;
   void SetTimeoutSeconds(int seconds) override;
+  void ShutDown() override;
   bool ExecuteVBScript(const std::string& text, bool resetLastClickPosition) override;
   void ResetActionModule() override { action_->ResetModule(); }
   void SetActionHotspotNumber(int number) override {
@@ -53,14 +54,19 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
   // firing behind a script's dialog): each level has its own, so a script that waits keeps
   // its code and globals.
   vbs::Engine& EngineAt(size_t depth);
+  // Once the program is quitting, a dialog that returns at once must not keep a script's
+  // loop asking: the running scripts are stopped as the time-out stops them.
+  void StopScriptsWhenQuitting();
 
-  // Scripts' files: game paths resolved like every other path of the player; writes only
-  // inside the project folder and the player's per-user data folder.
+  // Scripts' files: relative names lie in the project folder and are resolved like every
+  // other path of the player; reads and writes only inside the game's folders and the
+  // player's per-user data folder, links followed.
   class GameFileAccess final : public vbs::FileAccess {
    public:
     explicit GameFileAccess(GameRuntime& runtime) : runtime_(runtime) {}
     std::filesystem::path Resolve(std::string_view scriptPath) const override;
     bool MayWrite(const std::filesystem::path& resolved) const override;
+    bool MayRead(const std::filesystem::path& resolved) const override;
 
    private:
     GameRuntime& runtime_;
@@ -69,6 +75,7 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
   GameRuntime& runtime_;
   std::vector<std::unique_ptr<vbs::Engine>> engines_;
   size_t depth_ = 0;
+  bool shutDown_ = false;
   int timeoutMs_ = -1;  // -1: the engine's own
   Ref<ActionObject> action_;
   // The screen and the program read the runtime at each access, so one of each serves all runs.

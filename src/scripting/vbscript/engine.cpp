@@ -44,6 +44,10 @@ Engine::Engine() : builtins_(std::make_unique<BuiltinTable>()) {
 
 Engine::~Engine() = default;
 
+void Engine::Stop() {
+  if (nesting_ > 0) rt_->StopNow();
+}
+
 void Engine::Reset() {
   if (nesting_ > 0)
     rt_->ResetWhileRunning();
@@ -210,6 +214,10 @@ Result Engine::Eval(std::string_view expression) {
     Frame f{rt_.get()};
     return rt_->EvalText(f, expression);
   });
+}
+
+size_t Engine::kept_units() const {
+  return rt_->kept_units();
 }
 
 Result Engine::ExecuteGlobal(std::string_view statements) {

@@ -73,8 +73,14 @@ class Engine {
   // Milliseconds a host call may run before it is stopped; -1 = no limit. 10000 at start.
   void set_timeout(int ms) { timeout_ms_ = ms; }
   int timeout() const { return timeout_ms_; }
+  // Stops the code that runs now at its next check, as the time limit does (the host is
+  // ending); the next call from the host runs normally again.
+  void Stop();
   // The host's MsgBox and InputBox; null restores the default (no UI).
   void set_host(ScriptHost* host);
+  // Compiled texts kept alive until Reset: those added and those run by Execute that
+  // define procedures or classes.
+  size_t kept_units() const;
 
  private:
   template <typename F>

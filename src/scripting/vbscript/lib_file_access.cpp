@@ -15,4 +15,8 @@ bool FileAccess::MayWrite(const std::filesystem::path&) const {
   return false;
 }
 
+bool FileAccess::MayRead(const std::filesystem::path&) const {
+  return true;
+}
+
 }  // namespace sw::vbs

@@ -7,7 +7,8 @@
 
 namespace sw::vbs {
 
-// The default policy takes paths as given (with '\' as a separator) and allows no writes.
+// The default policy takes paths as given (with '\' as a separator), allows every read and
+// no writes.
 class FileAccess {
  public:
   virtual ~FileAccess() = default;
@@ -15,6 +16,8 @@ class FileAccess {
   virtual std::filesystem::path Resolve(std::string_view script_path) const;
   // True when scripts may create, change or delete the file at `resolved`.
   virtual bool MayWrite(const std::filesystem::path& resolved) const;
+  // True when scripts may read the file at `resolved` or learn whether it exists.
+  virtual bool MayRead(const std::filesystem::path& resolved) const;
 };
 
 }  // namespace sw::vbs

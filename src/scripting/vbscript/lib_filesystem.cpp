@@ -208,10 +208,10 @@ class FileSystemObject : public Dispatch {
     switch (member) {
       case 1:
         ArgCount(a, 1);
-        return Variant(!TextArg(a[0]).empty() && fs::is_regular_file(Path(a[0]), ec));
+        return Variant(!TextArg(a[0]).empty() && fs::is_regular_file(Readable(a[0]), ec));
       case 2:
         ArgCount(a, 1);
-        return Variant(!TextArg(a[0]).empty() && fs::is_directory(Path(a[0]), ec));
+        return Variant(!TextArg(a[0]).empty() && fs::is_directory(Readable(a[0]), ec));
       case 3: {
         if (a.size() < 1 || a.size() > 3) throw VbError(vberr::kWrongArguments);
         fs::path p = Writable(a[0]);
@@ -275,6 +275,12 @@ class FileSystemObject : public Dispatch {
     return access_->Resolve(s);
   }
 
+  fs::path Readable(const Variant& v) const {
+    fs::path p = Path(v);
+    if (!access_->MayRead(p)) throw VbError(vberr::kPermissionDenied);
+    return p;
+  }
+
   fs::path Writable(const Variant& v) const {
     fs::path p = Path(v);
     if (!access_->MayWrite(p)) throw VbError(vberr::kPermissionDenied);
@@ -295,7 +301,7 @@ class FileSystemObject : public Dispatch {
     bool unicode = format == kTristateTrue;
     std::error_code ec;
     if (mode == kForReading) {
-      fs::path p = Path(a[0]);
+      fs::path p = Readable(a[0]);
       if (!fs::is_regular_file(p, ec)) throw VbError(vberr::kFileNotFound);
       std::ifstream in(p, std::ios::binary);
       if (!in) throw VbError(vberr::kPermissionDenied);

@@ -266,8 +266,8 @@ void Runtime::AddNamedItem(const std::string& name, Ref<Dispatch> obj, bool add_
   ++host_gen_;
 }
 
-void Runtime::Define(const std::shared_ptr<const Unit>& u) {
-  units_.push_back(u);
+void Runtime::Define(const std::shared_ptr<const Unit>& u, bool keep) {
+  if (keep) units_.push_back(u);
   for (const GlobalDecl& d : u->decls) {
     GlobalEntry* e = Lookup(d.lname, d.name);
     switch (d.kind) {
@@ -553,7 +553,10 @@ void Runtime::ExecuteText(Frame& f, std::string_view text, bool global) {
     if (ce.number == vberr::kOutOfStack) OutOfStack();
     throw RaisedError(ce.number, CompileErrorDescription(ce.number), kCompileSource, "", 0);
   }
-  Define(u);
+  // Only texts that define procedures or classes outlive their run (the globals they name
+  // own them too); anything else is freed when it ends, so that `Do : Execute "x = 1" :
+  // Loop` runs in constant memory.
+  Define(u, !u->procs.empty() || !u->classes.empty());
   if (!global && f.proc && !u->frame_dims.empty()) {
     if (!f.dyn) f.dyn = std::make_shared<std::unordered_map<std::string, Variant>>();
     for (const std::string& n : u->frame_dims) {

@@ -181,8 +181,12 @@ class Runtime {
   void AddNamedItem(const std::string& name, Ref<Dispatch> obj, bool add_members);
 
   // Defines a compiled unit's procedures, classes, variables and constants. Throws a
-  // CompileError-like VbError for clashes with existing constants.
-  void Define(const std::shared_ptr<const Unit>& u);
+  // CompileError-like VbError for clashes with existing constants. With `keep`, the unit
+  // stays alive until Reset (a procedure of it may still be running when a later text
+  // redefines it); otherwise its caller holds it for as long as it runs.
+  void Define(const std::shared_ptr<const Unit>& u, bool keep = true);
+  // Compiled units kept alive until Reset.
+  size_t kept_units() const { return units_.size(); }
   void RunBody(const Unit& u);
 
   // Calls.
@@ -210,6 +214,12 @@ class Runtime {
   // counts as many ticks, so that at most a few of them run between clock reads.
   static constexpr uint32_t kHostCallTicks = 256;
   void CheckClock();
+  // Ends the running code at its next check, as the time limit does.
+  void StopNow() {
+    has_deadline_ = true;
+    deadline_ = std::chrono::steady_clock::time_point::min();
+    ticks_ = 4096;
+  }
 
   // Errors.
   void NoteError(const Frame& f, int line);

@@ -135,6 +135,18 @@ TEST(ValueReader, EmptyLinesAndTrailingCommasAreEmptyValues) {
   EXPECT_EQ(ErrorOf([] { ValueReader("").ReadInteger(); }), vberr::kInputPastEnd);
 }
 
+// An error value's number beyond the 32-bit range is 6 Overflow, never a wrapped number.
+TEST(ValueReader, ErrorValuesOutsideTheLongRangeOverflow) {
+  ValueReader r("#ERROR 2147483647#,#ERROR 2147483648#,#ERROR -1E300#,#ERROR 99999999999#");
+  Variant largest = r.ReadVariant();
+  ASSERT_EQ(largest.type(), VarType::Error);
+  EXPECT_EQ(largest.AsErrorCode(), 2147483647);
+  EXPECT_EQ(ErrorOf([&] { r.ReadVariant(); }), vberr::kOverflow);
+  EXPECT_EQ(ErrorOf([&] { r.ReadVariant(); }), vberr::kOverflow);
+  EXPECT_EQ(ErrorOf([&] { r.ReadString(); }), vberr::kOverflow);
+  EXPECT_TRUE(r.AtEnd());
+}
+
 TEST(ValueReader, VariantsKeepTheStoredType) {
   ValueReader r(
       "\"12\",12,-32769,3000000000,2.5,#TRUE#,#FALSE#,,#NULL#,#2024-03-15 14:30:00#,"

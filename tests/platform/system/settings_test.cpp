@@ -120,3 +120,32 @@ TEST(UserDirs, FollowTheXdgVariables) {
 
 }  // namespace
 }  // namespace sw
+
+namespace sw {
+namespace {
+
+TEST(UserSettings, ABurstOfChangesIsWrittenTogetherAndNothingIsLost) {
+  TestDir dir;
+  const fs::path file = dir.path() / "settings.conf";
+  {
+    UserSettings settings(file);
+    for (int i = 0; i < 2000; ++i) settings.Set("Software", "Game", "_P", std::to_string(i));
+    EXPECT_EQ(settings.Get("Software", "Game", "_P"), "1999");
+    // Another player writes meanwhile; its value and ours both survive the next write.
+    UserSettings(file).Set("Software", "Other", "Key", "theirs");
+    settings.Set("Software", "Game", "_Q", "mine");
+    settings.Flush();
+    EXPECT_EQ(UserSettings(file).Get("Software", "Game", "_P"), "1999");
+    EXPECT_EQ(UserSettings(file).Get("Software", "Other", "Key"), "theirs");
+    for (int i = 0; i < 20; ++i) settings.Remove("Software", "Game", "_Q");
+    settings.Set("Software", "Game", "_R", "last");
+  }
+  // What was still gathered is written when the store ends.
+  UserSettings later(file);
+  EXPECT_EQ(later.Get("Software", "Game", "_R"), "last");
+  EXPECT_EQ(later.Get("Software", "Game", "_Q", "gone"), "gone");
+  EXPECT_EQ(later.Get("Software", "Game", "_P"), "1999");
+}
+
+}  // namespace
+}  // namespace sw

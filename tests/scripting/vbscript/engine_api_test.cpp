@@ -300,6 +300,27 @@ TEST_F(EngineTest, EvalAndExecuteGlobalAtHostLevel) {
   EXPECT_EQ(bad.error().number, 1023);
 }
 
+// A script that runs Execute in a loop keeps only the compiled texts that define something:
+// the others are freed when they end, so memory stays flat until the time-out. What they
+// did stays, and procedures and classes they define keep working after later texts.
+TEST_F(EngineTest, ExecuteInALoopKeepsOnlyTextsThatDefineSomething) {
+  const size_t before = engine.kept_units();
+  EXPECT_EQ(Run("x = 0 : n = 0\n"
+                "For i = 1 To 5000 : Execute \"x = x + 1\" : ExecuteGlobal \"y = \" & i : Next\n"
+                "Sub Count(k) : Execute \"Dim t : t = k : n = n + t\" : End Sub\n"
+                "For i = 1 To 2000 : Count 1 : Next\n"
+                "ExecuteGlobal \"Function Thrice(v) : Thrice = v * 3 : End Function\"\n"
+                "ExecuteGlobal \"Class Box : Public V : End Class\"\n"
+                "Set b = New Box : b.V = Thrice(x)\n"
+                "WScript.Echo x, y, n, b.V"),
+            "5000 5000 2000 15000\n");
+  // The added text and the two that define a procedure and a class.
+  EXPECT_EQ(engine.kept_units(), before + 3);
+  Result r = engine.Eval("Thrice(2) + 1");
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.value().ToLong(), 7);
+}
+
 class RecordingHost : public ScriptHost {
  public:
   int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {

@@ -54,3 +54,20 @@ TEST(Runner, ScriptFilesAreUtf8OrWindows1252) {
 
 }  // namespace
 }  // namespace sw::vbsrunner
+
+namespace sw::vbsrunner {
+namespace {
+
+TEST(Runner, ObjectsEndingWithTheRunStillReachTheHost) {
+  std::ostringstream out, err;
+  EXPECT_EQ(
+      RunScripts({{"t.vbs",
+                   "Class Bye\n  Sub Class_Terminate\n    MsgBox \"bye\"\n  End Sub\nEnd Class\n"
+                   "Dim keep : Set keep = New Bye\nWScript.Echo \"ran\""}},
+                 out, err),
+      0);
+  EXPECT_EQ(out.str(), "ran\nbye\n");
+}
+
+}  // namespace
+}  // namespace sw::vbsrunner
