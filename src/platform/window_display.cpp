@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/display.h"
@@ -157,13 +158,21 @@ class WindowDisplay final : public Display {
   }
 
   void Poll(std::vector<InputEvent>& out) override {
+    if (waited_) {
+      Translate(*waited_, out);
+      waited_.reset();
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) Translate(e, out);
   }
 
+  // The event that ends the wait is kept for the next Poll rather than pushed back into SDL's
+  // queue: pushed back, the quit event of an interrupt (SIGTERM) never reached Poll, the
+  // program did not end and every later wait returned at once, spinning a core.
   void Wait(int timeout_ms) override {
+    if (waited_) return;
     SDL_Event e;
-    if (SDL_WaitEventTimeout(&e, timeout_ms)) SDL_PushEvent(&e);
+    if (SDL_WaitEventTimeout(&e, timeout_ms)) waited_ = e;
   }
 
   void SetFullscreen(bool on) override {
@@ -461,6 +470,7 @@ class WindowDisplay final : public Display {
   bool fullscreen_ = false;
   bool always_on_top_ = false;
   bool dragging_ = false;
+  std::optional<SDL_Event> waited_;
   Point drag_pointer_;
   Point drag_window_;
   std::string title_ = "Scenewright";
