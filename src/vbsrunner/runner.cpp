@@ -36,8 +36,9 @@ Ref<Dispatch> MakeWScript(std::ostream& out) {
 }  // namespace
 
 int RunScripts(const std::vector<ScriptFile>& files, std::ostream& out, std::ostream& err,
-               int timeout_ms) {
+               int timeout_ms, int32_t lcid) {
   vbs::Engine engine;
+  (void)engine.set_locale(lcid);
   PrintingHost host(out);
   engine.set_host(&host);
   engine.set_timeout(timeout_ms);
