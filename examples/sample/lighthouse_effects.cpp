@@ -6,6 +6,7 @@
 
 #include "authoring/effects_writer.h"
 #include "authoring/frame_data_writer.h"
+#include "lighthouse_pointer.h"
 
 namespace sample {
 
@@ -40,7 +41,7 @@ uint32_t Cove(int x, int y) {
   if (std::abs(x - 320) < 4 + depth / 12) return Rgb(250, 215, 120 + depth / 3);
   // Glints of the sky on the waves.
   const uint32_t h =
-      static_cast<uint32_t>((x / 9) * 73856093) ^ static_cast<uint32_t>((depth / 5) * 19349663);
+      static_cast<uint32_t>(x / 9) * 73856093u ^ static_cast<uint32_t>(depth / 5) * 19349663u;
   if (h % 7 == 0 && x % 9 < 5) return Rgb(170, 190, 210);
   // Wavy bands across the water, so that the ripples show.
   const int band = ((depth + static_cast<int>(4 * std::sin(x / 14.0))) / 6) % 2;
@@ -60,7 +61,7 @@ uint32_t CliffPath(int x, int y) {
 }
 
 uint32_t NightSky(int x, int y) {
-  const uint32_t h = static_cast<uint32_t>(x * 73856093) ^ static_cast<uint32_t>(y * 19349663);
+  const uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
   if (h % 397 == 0) return Rgb(255, 255, 230);  // a star
   return Rgb(5, 10, 30 + y / 12);
 }
@@ -80,6 +81,7 @@ sw::HotspotSpec Area(double left, double top, double width, double height) {
   h.Top = top;
   h.Width = width;
   h.Height = height;
+  h.PointerFile = kHandPointer;
   return h;
 }
 
@@ -155,10 +157,10 @@ void WriteLighthouseEffects(const sw::ProjectWriter& game) {
   sw::WriteHotspots(game, "Cove",
                     {gull, Area(0, 0, 70, kShore), Area(200, 0, 240, 60), Area(310, 236, 20, 64)});
   sw::WriteActions(game, "Cove",
-                   {cry, Path("Cliff", 2, 1200), Path("Sky", 4, 1200), Path("Harbour", 1, 1500)});
+                   {cry, Path("Cliff", 2, 1200), Path("Sky", 4, 1200), Path("Hut", 1, 1500)});
   sw::WriteTexts(game, "Cove",
                  {Caption("The cove. Paths lead left and up;", 150, 70),
-                  Caption("the lighthouse takes you home.", 150, 92)});
+                  Caption("the light below the lighthouse is the keeper's hut.", 150, 92)});
 
   // The cliff path comes in from the left; back to the right.
   PictureFrame(game, "Cliff", "cliff.bmp");

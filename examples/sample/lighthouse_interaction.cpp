@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "authoring/frame_data_writer.h"
+#include "lighthouse_pointer.h"
 
 namespace sample {
 
@@ -15,6 +16,7 @@ sw::HotspotSpec Rect(double left, double top, double width, double height) {
   h.Top = top;
   h.Width = width;
   h.Height = height;
+  h.PointerFile = kHandPointer;  // the hand shows what can be clicked
   return h;
 }
 
@@ -105,7 +107,9 @@ void WriteLighthouseInteraction(const sw::ProjectWriter& game) {
   sw::WriteTexts(game, "Harbour",
                  {Caption("The Lighthouse", 40, 30, 24),
                   Caption("Click the boat to sail, or the sign to read it.", 40, 80, 11),
-                  Caption("", 40, 110, 11)});
+                  Caption("", 40, 110, 11),
+                  Caption("Your goal: light the keeper's hut, so that his boat finds its way home.",
+                          40, 150, 11)});
 
   // Sea: the lamp toggles LampLit; the tower door shows only while the lamp is lit; a
   // bottle floats by until it is taken.

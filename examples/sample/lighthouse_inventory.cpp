@@ -5,6 +5,7 @@
 
 #include "authoring/frame_data_writer.h"
 #include "authoring/inventory_writer.h"
+#include "lighthouse_pointer.h"
 
 namespace sample {
 
@@ -100,6 +101,7 @@ sw::HotspotSpec Spot(double left, double top, double width, double height,
   h.Height = height;
   h.HasPicture = true;
   h.PictureFile = picture;
+  h.PointerFile = kHandPointer;
   return h;
 }
 
@@ -151,12 +153,19 @@ void WriteLighthouseInventory(const sw::ProjectWriter& game) {
   oil.HotspotDisappears = true;
   sw::ActionSpec wick = Banner("You take a lamp wick from the shelf.");
   wick.HotspotDisappears = true;
+  // The door opens on the cove below; the harbour and its storm lie behind the player.
   sw::ActionSpec door;
   door.GoToFrame = true;
-  door.TargetFrame = "Harbour";
-  sw::WriteActions(
-      game, "Hut",
-      {oil, wick, Banner("An iron hook hangs from the beam."), door, sw::ActionSpec{}});
+  door.TargetFrame = "Cove";
+  // Once the lantern shines, the night passes: the ending.
+  sw::ActionSpec dawn;
+  dawn.GoToFrame = true;
+  dawn.TargetFrame = "Dawn";
+  dawn.Transition = true;
+  dawn.TransitionNumber = 1;
+  dawn.TransitionDurationMs = 2000;
+  sw::WriteActions(game, "Hut",
+                   {oil, wick, Banner("An iron hook hangs from the beam."), door, dawn});
   sw::WritePickUps(game, "Hut", {{1, true, "Oil"}, {2, true, "Wick"}});
 
   // Hanging the lantern on the hook lights the hut and uses the lantern up.
@@ -168,6 +177,9 @@ void WriteLighthouseInventory(const sw::ProjectWriter& game) {
   hang.Action.VariableToChange = "HutLit";
   hang.Action.SetToOne = true;
   hang.Action.HotspotDisappears = true;
+  hang.Action.ScriptEnabled = true;
+  hang.Action.ScriptText =
+      "Text(2).Caption = |Its light shines out to sea. Click the lantern to keep watch.|";
   sw::WriteItemActions(game, "Hut", {hang});
 
   sw::WriteItem(game, "Oil", "oil_icon.bmp");

@@ -6,8 +6,10 @@
 
 #include "authoring/project_writer.h"
 #include "sample/lighthouse_effects.h"
+#include "sample/lighthouse_ending.h"
 #include "sample/lighthouse_interaction.h"
 #include "sample/lighthouse_inventory.h"
+#include "sample/lighthouse_pointer.h"
 #include "sample/lighthouse_sounds.h"
 #include "sample/lighthouse_video.h"
 
@@ -97,6 +99,8 @@ int main(int argc, char** argv) {
     sample::WriteLighthouseInventory(game);
     sample::WriteLighthouseEffects(game);
     sample::WriteLighthouseVideo(game);
+    sample::WriteLighthousePointer(game);
+    sample::WriteLighthouseEnding(game);
 
     game.WriteRaw("Frames/seaview.bmp", sw::MakeBmp(kWidth / 2, kHeight / 2, [](int x, int y) {
                     return SeaView(x * 2, y * 2);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/audio_player.h"
+#include "platform/ffmpeg_handles.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -16,22 +17,6 @@ extern "C" {
 namespace sw::platform {
 
 namespace {
-
-struct FormatCloser {
-  void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
-};
-struct CodecFreer {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct FrameFreer {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFreer {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct ResamplerFreer {
-  void operator()(SwrContext* s) const { swr_free(&s); }
-};
 
 [[noreturn]] void Fail(const std::filesystem::path& file, const std::string& why) {
   throw AudioError(file.filename().string() + ": " + why);
@@ -46,7 +31,7 @@ class Decoder {
     AVFormatContext* raw = nullptr;
     if (avformat_open_input(&raw, file_.c_str(), nullptr, nullptr) < 0)
       Fail(file_, "not a media file");
-    std::unique_ptr<AVFormatContext, FormatCloser> input(raw);
+    InputPtr input(raw);
     if (avformat_find_stream_info(input.get(), nullptr) < 0) Fail(file_, "unreadable media file");
     const AVCodec* codec = nullptr;
     const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
@@ -72,7 +57,7 @@ class Decoder {
     }
     resampler_.reset(swr);
 
-    std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
+    PacketPtr packet(av_packet_alloc());
     frame_.reset(av_frame_alloc());
     // Damaged packets are skipped: what decodes plays.
     while (av_read_frame(input.get(), packet.get()) >= 0) {
@@ -112,9 +97,9 @@ class Decoder {
   std::filesystem::path file_;
   PcmFormat format_;
   std::size_t maxBytes_;
-  std::unique_ptr<AVCodecContext, CodecFreer> codec_;
-  std::unique_ptr<AVFrame, FrameFreer> frame_;
-  std::unique_ptr<SwrContext, ResamplerFreer> resampler_;
+  CodecPtr codec_;
+  FramePtr frame_;
+  ResamplerPtr resampler_;
   std::vector<std::uint8_t> pcm_;
 };
 

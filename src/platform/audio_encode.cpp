@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/audio_player.h"
+#include "platform/ffmpeg_handles.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -23,22 +24,6 @@ const char* FormatName(AudioFileKind kind) {
   return kind == AudioFileKind::kMp3 ? "mp3" : "asf";
 }
 
-struct OutputCloser {
-  void operator()(AVFormatContext* c) const {
-    if (c->pb != nullptr) avio_closep(&c->pb);
-    avformat_free_context(c);
-  }
-};
-struct CodecFreer {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct FrameFreer {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFreer {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-
 void Check(int result, const char* what) {
   if (result < 0) throw AudioError(std::string("cannot encode audio: ") + what);
 }
@@ -55,8 +40,8 @@ void EncodeAudioFile(const std::filesystem::path& file, AudioFileKind kind,
   if (codec == nullptr) throw AudioError(std::string("no encoder ") + EncoderName(kind));
   AVFormatContext* raw = nullptr;
   Check(avformat_alloc_output_context2(&raw, nullptr, FormatName(kind), file.c_str()), "format");
-  std::unique_ptr<AVFormatContext, OutputCloser> out(raw);
-  std::unique_ptr<AVCodecContext, CodecFreer> enc(avcodec_alloc_context3(codec));
+  OutputPtr out(raw);
+  CodecPtr enc(avcodec_alloc_context3(codec));
   enc->sample_rate = rate;
   av_channel_layout_default(&enc->ch_layout, 1);
   // Both encoders take planar samples: 16-bit for MP3, float for WMA.
@@ -72,7 +57,7 @@ void EncodeAudioFile(const std::filesystem::path& file, AudioFileKind kind,
   Check(avio_open(&out->pb, file.c_str(), AVIO_FLAG_WRITE), "file");
   Check(avformat_write_header(out.get(), nullptr), "header");
 
-  std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
+  PacketPtr packet(av_packet_alloc());
   auto drain = [&] {
     while (avcodec_receive_packet(enc.get(), packet.get()) >= 0) {
       av_packet_rescale_ts(packet.get(), enc->time_base, stream->time_base);
@@ -81,7 +66,7 @@ void EncodeAudioFile(const std::filesystem::path& file, AudioFileKind kind,
     }
   };
   const int frameSize = enc->frame_size > 0 ? enc->frame_size : 1152;
-  std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
+  FramePtr frame(av_frame_alloc());
   int64_t pts = 0;
   for (size_t at = 0; at < samples.size(); at += static_cast<size_t>(frameSize)) {
     const int n = static_cast<int>(std::min<size_t>(frameSize, samples.size() - at));

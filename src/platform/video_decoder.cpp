@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/audio_stream.h"
+#include "platform/ffmpeg_handles.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -20,32 +21,13 @@ namespace sw::platform {
 
 namespace {
 
-struct FormatCloser {
-  void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
-};
-struct CodecFreer {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct FrameFreer {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFreer {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct ScalerFreer {
-  void operator()(SwsContext* s) const { sws_freeContext(s); }
-};
-struct ResamplerFreer {
-  void operator()(SwrContext* s) const { swr_free(&s); }
-};
-
 // More pictures than this never wait, whatever the sound needs: the oldest is dropped.
 constexpr std::size_t kHardPictureFactor = 4;
 
-std::unique_ptr<AVCodecContext, CodecFreer> OpenDecoder(AVStream& stream) {
+CodecPtr OpenDecoder(AVStream& stream) {
   const AVCodec* codec = avcodec_find_decoder(stream.codecpar->codec_id);
   if (codec == nullptr) return nullptr;
-  std::unique_ptr<AVCodecContext, CodecFreer> ctx(avcodec_alloc_context3(codec));
+  CodecPtr ctx(avcodec_alloc_context3(codec));
   if (!ctx || avcodec_parameters_to_context(ctx.get(), stream.codecpar) < 0) return nullptr;
   ctx->thread_count = 1;
   if (avcodec_open2(ctx.get(), codec, nullptr) < 0) return nullptr;
@@ -55,13 +37,13 @@ std::unique_ptr<AVCodecContext, CodecFreer> OpenDecoder(AVStream& stream) {
 }  // namespace
 
 struct VideoDecoder::Codecs {
-  std::unique_ptr<AVFormatContext, FormatCloser> input;
+  InputPtr input;
   int videoIndex = -1;
   int audioIndex = -1;
-  std::unique_ptr<AVCodecContext, CodecFreer> video;
-  std::unique_ptr<AVCodecContext, CodecFreer> audio;
-  std::unique_ptr<SwsContext, ScalerFreer> scaler;
-  std::unique_ptr<SwrContext, ResamplerFreer> resampler;
+  CodecPtr video;
+  CodecPtr audio;
+  ScalerPtr scaler;
+  ResamplerPtr resampler;
   AVRational videoBase{1, 1};
   std::int64_t videoStart = 0;  // the first timestamp, in videoBase units
   std::int64_t decodedPictures = 0;
@@ -188,8 +170,8 @@ void VideoDecoder::FeedSound(const std::int16_t* samples, std::size_t frames) {
 
 void VideoDecoder::Run() {
   Codecs& c = *codecs_;
-  std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
-  std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
+  PacketPtr packet(av_packet_alloc());
+  FramePtr frame(av_frame_alloc());
   auto stopping = [this] {
     std::lock_guard<std::mutex> lock(mutex_);
     return stop_;

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/ffmpeg_handles.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -29,40 +31,20 @@ const char* EncoderName(VideoCodec codec) {
   return "";
 }
 
-struct OutputCloser {
-  void operator()(AVFormatContext* c) const {
-    if (c->pb != nullptr) avio_closep(&c->pb);
-    avformat_free_context(c);
-  }
-};
-struct CodecFreer {
-  void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
-};
-struct FrameFreer {
-  void operator()(AVFrame* f) const { av_frame_free(&f); }
-};
-struct PacketFreer {
-  void operator()(AVPacket* p) const { av_packet_free(&p); }
-};
-struct ScalerFreer {
-  void operator()(SwsContext* s) const { sws_freeContext(s); }
-};
-using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;
-
 void Check(int result, const char* what) {
   if (result < 0) throw std::runtime_error(std::string("cannot write the video: ") + what);
 }
 
 // Every picture encoded once, as packets in encoding order.
 std::vector<PacketPtr> EncodePictures(AVCodecContext& enc, const VideoFileContent& content) {
-  std::unique_ptr<AVFrame, FrameFreer> frame(av_frame_alloc());
+  FramePtr frame(av_frame_alloc());
   frame->format = enc.pix_fmt;
   frame->width = content.width;
   frame->height = content.height;
   Check(av_frame_get_buffer(frame.get(), 0), "picture buffer");
-  std::unique_ptr<SwsContext, ScalerFreer> scaler(
-      sws_getContext(content.width, content.height, AV_PIX_FMT_BGRA, content.width, content.height,
-                     enc.pix_fmt, SWS_POINT, nullptr, nullptr, nullptr));
+  ScalerPtr scaler(sws_getContext(content.width, content.height, AV_PIX_FMT_BGRA, content.width,
+                                  content.height, enc.pix_fmt, SWS_POINT, nullptr, nullptr,
+                                  nullptr));
   if (!scaler) throw std::runtime_error("cannot write the video: picture conversion");
   std::vector<PacketPtr> packets;
   auto drain = [&] {
@@ -104,9 +86,9 @@ void EncodeVideoFile(const std::filesystem::path& file, const VideoFileContent& 
   av_log_set_level(AV_LOG_QUIET);
   AVFormatContext* raw = nullptr;
   Check(avformat_alloc_output_context2(&raw, nullptr, "avi", file.c_str()), "format");
-  std::unique_ptr<AVFormatContext, OutputCloser> out(raw);
+  OutputPtr out(raw);
 
-  std::unique_ptr<AVCodecContext, CodecFreer> venc(avcodec_alloc_context3(codec));
+  CodecPtr venc(avcodec_alloc_context3(codec));
   venc->width = content.width;
   venc->height = content.height;
   venc->time_base = AVRational{1, content.fps};
@@ -127,7 +109,7 @@ void EncodeVideoFile(const std::filesystem::path& file, const VideoFileContent& 
   vstream->time_base = venc->time_base;
   vstream->avg_frame_rate = venc->framerate;
 
-  std::unique_ptr<AVCodecContext, CodecFreer> aenc;
+  CodecPtr aenc;
   AVStream* astream = nullptr;
   if (!content.audio.empty()) {
     const AVCodec* pcm = avcodec_find_encoder(AV_CODEC_ID_PCM_S16LE);
@@ -151,7 +133,7 @@ void EncodeVideoFile(const std::filesystem::path& file, const VideoFileContent& 
   const std::size_t samplesPerPicture =
       std::max<std::size_t>(1, static_cast<std::size_t>(content.audio_rate / content.fps));
   std::size_t audioDone = 0;
-  std::unique_ptr<AVFrame, FrameFreer> sound(av_frame_alloc());
+  FramePtr sound(av_frame_alloc());
   PacketPtr audioPacket(av_packet_alloc());
   auto writeSound = [&](std::size_t upTo) {
     if (!aenc) return;

@@ -1,12 +1,20 @@
 #include "shell/game_shell.h"
 
+#include <ctime>
+#include <nlohmann/json.hpp>
+
 #include "core/game/game_runtime.h"
 #include "core/game/game_window.h"
 #include "platform/menu_dump.h"
 #include "platform/platform.h"
+#include "shell/screenshot_files.h"
 #include "shell/welcome_window.h"
 
 namespace sw::shell {
+
+namespace {
+constexpr int kScreenshotKey = platform::keys::kF1 + 11;  // F12
+}  // namespace
 
 GameShell::GameShell(GameRuntime& runtime, const ShellHooks& hooks, WelcomeWindow& welcome)
     : runtime_(runtime), hooks_(hooks), welcome_(welcome), modes_(runtime) {}
@@ -42,6 +50,40 @@ void GameShell::Attach() {
   game->TimerUnloadMe.on.timer = [this](platform::Element&) { UnloadGameWindow(); };
   AttachMenus(*form);
   menuDump_ = platform::RegisterMenuDump(runtime_.platform().state(), form, "mnuExit", "mnuDebug");
+  notice_ = std::make_unique<ScreenshotNotice>(*game);
+  noticeDump_ = runtime_.platform().state().Add([this](nlohmann::json& j) {
+    j["notice"] = {{"visible", notice_->visible()}, {"text", notice_->text()}};
+    // The pointer shape where the pointer is: its kind's number (99 a picture of the game's,
+    // 0 the usual arrow) and the picture's size.
+    const platform::PointerShape pointer = runtime_.platform().desktop().CurrentPointer();
+    j["pointer"] = {{"kind", static_cast<int>(pointer.kind)},
+                    {"width", pointer.icon.empty() ? 0 : pointer.icon.width()},
+                    {"height", pointer.icon.empty() ? 0 : pointer.icon.height()}};
+  });
+}
+
+void GameShell::SaveScreenshot() {
+  if (!runtime_.game()) return;
+  Attach();
+  namespace fs = std::filesystem;
+  const std::time_t now = std::time(nullptr);
+  const std::tm local = *std::localtime(&now);
+  // The picture shows the game only, not the notice of an earlier press.
+  notice_->Hide();
+  fs::path folder;
+  std::string text;
+  try {
+    folder = ScreenshotFolder(ProcessEnvironment);
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    const fs::path file =
+        UnusedPath(folder, ScreenshotFileName(runtime_.ForDisplay(runtime_.info.Title), local));
+    runtime_.platform().SaveScreenshot(file);
+    text = "Screenshot saved: " + file.filename().string();
+  } catch (const std::exception&) {
+    text = "The screenshot could not be saved in " + folder.string();
+  }
+  notice_->Show(text);
 }
 
 void GameShell::PlaceWindow() {
@@ -92,6 +134,11 @@ void GameShell::OnKeyDown(platform::KeyArgs& args) {
   if (key == platform::keys::kReturn && args.shift == platform::kAltMask) {
     args.key_code = 0;
     runtime_.platform().SetFullscreen(!runtime_.platform().fullscreen());
+    return;
+  }
+  if (key == kScreenshotKey && args.shift == 0) {
+    args.key_code = 0;  // the player's key: the game does not see it
+    SaveScreenshot();
     return;
   }
   if (key == platform::keys::kEscape) {

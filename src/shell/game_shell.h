@@ -12,6 +12,7 @@
 #include "platform/state_dump.h"
 #include "shell/debug_keys.h"
 #include "shell/display_mode.h"
+#include "shell/screenshot_notice.h"
 #include "shell/shell_hooks.h"
 
 namespace sw {
@@ -51,6 +52,9 @@ class GameShell final : public ShellService {
   // Frees the game window left behind by the last unloading. Call it only from the welcome
   // window's own events (no game code can be running then).
   void ReleaseUnloadedGame();
+  // The screenshot key: saves the game window's picture among the user's pictures and says
+  // where in the banner area.
+  void SaveScreenshot();
   // How many times the game window has been unloaded.
   int unload_count() const { return unloadCount_; }
   DisplayModes& display_modes() { return modes_; }
@@ -73,6 +77,8 @@ class GameShell final : public ShellService {
   DebugKeySequence debugKeys_;
   std::weak_ptr<platform::Form> attached_;
   platform::StateDump::Registration menuDump_;
+  std::unique_ptr<ScreenshotNotice> notice_;
+  platform::StateDump::Registration noticeDump_;
   bool placed_ = false;
   bool fullscreenBeforeGame_ = false;
   bool unloadedGamePending_ = false;

@@ -1,5 +1,6 @@
 // The player started without a game opens the game library: a game is added through the
-// folder chooser, played, quit back to the library, and found first at the next start.
+// folder chooser, played to its end, left back to the library, and found first at the next
+// start.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -40,7 +41,7 @@ class LauncherTest : public ::testing::Test {
   fs::path config_ = dir_.path() / "config";
 };
 
-TEST_F(LauncherTest, AddPlayQuitBackToTheLibraryAndFindTheGameFirstNextTime) {
+TEST_F(LauncherTest, AddPlayToTheEndBackToTheLibraryAndFindTheGameFirstNextTime) {
   auto first =
       Run("wait 100\n"
           "dump empty.json\n"
@@ -58,12 +59,28 @@ TEST_F(LauncherTest, AddPlayQuitBackToTheLibraryAndFindTheGameFirstNextTime) {
           "wait 200\n"
           "dump welcome.json\n"
           "click 160 80\n"  // "Start New Game"
-          "wait 300\n"
+          "wait 200\n"
           "dump game.json\n"
-          "key Q ctrl\n"
-          "wait 100\n"
-          "dialog-press Yes\n"
+          // The walkthrough: into the hut, take the oil and the wick, make a lantern of them,
+          // hang it on the hook, and watch from the lit hut until dawn.
+          "click 390 245\n"
           "wait 300\n"
+          "click 275 410\n"
+          "wait 3000\n"
+          "click 490 232\n"
+          "wait 3000\n"
+          "move 5 5\n"
+          "wait 500\n"
+          "drag 26 26 68 26\n"
+          "wait 300\n"
+          "drag 26 26 334 130\n"
+          "wait 3000\n"
+          "click 334 178\n"
+          "wait 2500\n"
+          "dump won.json\n"
+          "click 320 300\n"  // the end of the game: back to the welcome window
+          "wait 500\n"
+          "dump ended.json\n"
           "key Escape\n"  // leaves the welcome window
           "wait 200\n"
           "dump back.json\n"
@@ -84,6 +101,10 @@ TEST_F(LauncherTest, AddPlayQuitBackToTheLibraryAndFindTheGameFirstNextTime) {
   const auto game = Dump("game.json");
   EXPECT_EQ(game["window"], "game");
   EXPECT_EQ(game["frame"], "Harbour");
+  const auto won = Dump("won.json");
+  EXPECT_EQ(won["frame"], "Dawn");
+  EXPECT_EQ(won["texts"][0]["caption"], "You have won!");
+  EXPECT_EQ(Dump("ended.json")["window"], "welcome");
   EXPECT_EQ(Dump("back.json")["window"], "library");
   EXPECT_EQ(ReadFile(config_ / "scenewright" / "games"), game_.string() + "\n");
 

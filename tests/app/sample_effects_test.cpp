@@ -58,7 +58,13 @@ TEST_F(SampleEffectsTest, TheCoveFadesInRipplesAndSlidesToItsPaths) {
                                       "dump sky.json\n"
                                       "click 300 440\n"  // down to the cove
                                       "wait 2000\n"
-                                      "dump back.json\n";
+                                      "dump back.json\n"
+                                      "click 320 260\n"  // the lighthouse's path to the hut
+                                      "wait 2000\n"
+                                      "dump hut.json\n"
+                                      "click 70 280\n"  // the hut's door opens on the cove
+                                      "wait 300\n"
+                                      "dump out.json\n";
   const auto r = RunPlayer(dir_, "--headless --script walk.txt '" + game_.string() + "'");
   ASSERT_EQ(r.status, 0) << r.err;
 
@@ -92,6 +98,11 @@ TEST_F(SampleEffectsTest, TheCoveFadesInRipplesAndSlidesToItsPaths) {
   EXPECT_EQ(back["transition"]["lastKind"], 5);
   EXPECT_EQ(back["ripple"]["active"], true);
   EXPECT_EQ(back["history"].back(), "Cove");
+  // The cove is where the player comes back to: the hut and the cove lead to each other.
+  const auto hut = Dump("hut.json");
+  EXPECT_EQ(hut["frame"], "Hut");
+  EXPECT_EQ(hut["transition"]["lastKind"], 1);
+  EXPECT_EQ(Dump("out.json")["frame"], "Cove");
 }
 
 }  // namespace

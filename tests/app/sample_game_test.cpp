@@ -1,5 +1,5 @@
-// The bundled sample game played from start to the end by an automation script, as a person
-// would: the welcome window, Start, a frame timer, a hotspot, the menu bar, quitting back.
+// The bundled sample game played by automation scripts, as a person would: the welcome window,
+// Start, a frame timer, a hotspot, the menu bar, quitting back; and its walkthrough to the end.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -29,6 +29,13 @@ class SampleGameTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
 
   nlohmann::json Dump(const char* name) { return nlohmann::json::parse(ReadFile(dir_ / name)); }
+
+  // True when one of the media players of the dump plays the file.
+  static bool Playing(const nlohmann::json& dump, const std::string& file) {
+    for (const auto& p : dump["players"])
+      if (p["file"] == file && p["playing"] == true) return true;
+    return false;
+  }
 };
 
 TEST_F(SampleGameTest, WelcomeStartPlayMenusAndQuitBackToWelcome) {
@@ -90,10 +97,14 @@ TEST_F(SampleGameTest, WelcomeStartPlayMenusAndQuitBackToWelcome) {
   EXPECT_EQ(messages.back()["title"], "The Lighthouse");
 }
 
-TEST_F(SampleGameTest, PickTwoItemsCombineThemAndHangTheResultOnAHook) {
+TEST_F(SampleGameTest, WalkthroughCombineTwoItemsHangTheLanternAndWin) {
   std::ofstream(dir_ / "hut.txt") << "wait 100\n"
                                      "click 160 80\n"  // "Start New Game"
                                      "wait 200\n"
+                                     "move 300 440\n"  // the harbour's water
+                                     "dump water.json\n"
+                                     "move 120 400\n"  // over the boat
+                                     "dump boat.json\n"
                                      "click 390 245\n"  // the hut on the quay
                                      "wait 300\n"
                                      "click 275 410\n"  // the oil can: picked up, the bar pops open
@@ -110,9 +121,26 @@ TEST_F(SampleGameTest, PickTwoItemsCombineThemAndHangTheResultOnAHook) {
                                      "dump combined.json\n"
                                      "drag 26 26 334 130\n"  // the lantern on the hook
                                      "wait 3000\n"
-                                     "dump end.json\n";
+                                     "dump end.json\n"
+                                     "click 334 178\n"  // the lit lantern: the night passes
+                                     "wait 2500\n"
+                                     "dump dawn.json\n"
+                                     "screenshot dawn.png\n"
+                                     "click 320 300\n"  // anywhere ends the game
+                                     "wait 500\n"
+                                     "dump over.json\n";
   const auto r = RunPlayer(dir_, "--headless --script hut.txt '" + game_.string() + "'");
   ASSERT_EQ(r.status, 0) << r.err;
+
+  // The goal is stated at the start; the hand pointer shows what can be clicked.
+  const auto water = Dump("water.json");
+  EXPECT_EQ(water["texts"][3]["caption"],
+            "Your goal: light the keeper's hut, so that his boat finds its way home.");
+  EXPECT_EQ(water["pointer"], nlohmann::json({{"kind", 0}, {"width", 0}, {"height", 0}}));
+  EXPECT_EQ(Dump("boat.json")["pointer"],
+            nlohmann::json({{"kind", 99}, {"width", 32}, {"height", 32}}));
+  // The harbour's music.
+  EXPECT_TRUE(Playing(water, "Frames/shanty.mid")) << water["players"];
 
   const auto oil = Dump("oil.json");
   EXPECT_EQ(oil["frame"], "Hut");
@@ -146,7 +174,23 @@ TEST_F(SampleGameTest, PickTwoItemsCombineThemAndHangTheResultOnAHook) {
   EXPECT_EQ(end["inventoryBar"]["open"], false);
   EXPECT_EQ(end["inventoryBar"]["handleVisible"], false);
   EXPECT_EQ(end["messages"].back()["text"], "The lantern hangs from the hook and lights the hut.");
-  for (const auto& m : end["messages"]) EXPECT_NE(m["icon"], "critical") << m["text"];
+  EXPECT_EQ(end["texts"][1]["caption"],
+            "Its light shines out to sea. Click the lantern to keep watch.");
+
+  // The ending says the game is won, with music of its own.
+  const auto dawn = Dump("dawn.json");
+  EXPECT_EQ(dawn["frame"], "Dawn");
+  EXPECT_EQ(dawn["texts"][0]["caption"], "You have won!");
+  EXPECT_EQ(dawn["texts"][2]["caption"], "Click to end the game.");
+  EXPECT_TRUE(Playing(dawn, "Frames/fanfare.mid")) << dawn["players"];
+  EXPECT_FALSE(Playing(dawn, "Frames/shanty.mid"));
+  EXPECT_EQ(dawn["pointer"]["kind"], 99);
+  const sw::platform::Picture shot = sw::platform::DecodePictureFile(dir_ / "dawn.png");
+  EXPECT_EQ(shot.pixels().Pixel(160, 280), 0xFFFFE28Cu) << "the rising sun";
+  for (const auto& m : dawn["messages"]) EXPECT_NE(m["icon"], "critical") << m["text"];
+
+  const auto over = Dump("over.json");
+  EXPECT_EQ(over["window"], "welcome");
 }
 
 }  // namespace

@@ -97,6 +97,24 @@ TEST_F(GameCheckTest, MissingAndUndecodablePictures) {
   EXPECT_TRUE(HasErrors(findings_));
 }
 
+TEST_F(GameCheckTest, AMissingPointerIsNamedAtEachHotspotAndTheEndingWithoutItsMusic) {
+  fs::remove(game_ / "Icons" / "hand.cur");
+  fs::remove(game_ / "Frames" / "fanfare.mid");
+  const auto lines = Lines();
+  // Every hotspot of the sample shows the hand: each one is named.
+  EXPECT_THAT(lines, Contains(At("FramesData/Dawn.fm2", "hand.cur") +
+                              ": error: missing pointer 'Icons/hand.cur'"));
+  EXPECT_THAT(lines, Contains(At("FramesData/Harbour.fm2", "hand.cur") +
+                              ": error: missing pointer 'Icons/hand.cur'"));
+  EXPECT_THAT(lines, Contains(At("Frames/Dawn.fme", "fanfare.mid") + ": error: missing music "
+                                                                     "'Frames/fanfare.mid'"));
+  int pointers = 0;
+  for (const std::string& line : lines) pointers += line.find("missing pointer") != line.npos;
+  EXPECT_EQ(pointers, static_cast<int>(lines.size()) - 1);
+  EXPECT_GE(pointers, 15);
+  EXPECT_TRUE(HasErrors(findings_));
+}
+
 TEST_F(GameCheckTest, MissingAndUnplayableSounds) {
   fs::remove(game_ / "Areas" / "surf.wav");
   WriteAll(game_ / "Frames" / "shanty.mid", "RIFF0000WAVEnothing here");

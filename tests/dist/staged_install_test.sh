@@ -41,6 +41,8 @@ grep -qx "Icon=$app" "$desktop" || fail "the desktop entry names another icon"
 man -l "$usr/share/man/man6/scenewright.6.gz" 2>/dev/null | grep -q -- "--check DIR" || fail "the man page lacks --check"
 man -l "$usr/share/man/man6/scenewright.6.gz" 2>/dev/null | grep -q 'EXIT STATUS' ||
   fail "the man page does not render"
+man -l "$usr/share/man/man6/scenewright.6.gz" 2>/dev/null | grep -q 'F12' ||
+  fail "the man page lacks the screenshot key"
 
 # The menu entry's command, given the installed sample game, plays it headless.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
@@ -51,6 +53,13 @@ printf 'wait 100\nclick 160 80\nwait 200\ndump %s\n' "$stage/dump.json" >"$stage
 PATH="$usr/bin:$PATH" $command --headless --script "$stage/script.txt" ||
   fail "the desktop entry's command failed"
 grep -q '"frame": *"Harbour"' "$stage/dump.json" || fail "the sample game did not start"
+
+# Started from the menu without a file, the entry opens the game library.
+command="${exec_line/\%f/}"
+printf 'wait 100\ndump %s\ndialog-press Quit\n' "$stage/library.json" >"$stage/library.txt"
+(cd "$stage" && XDG_CONFIG_HOME="$stage/config" PATH="$usr/bin:$PATH" \
+  $command --headless --script "$stage/library.txt") || fail "the desktop entry's command without a file failed"
+grep -q '"window": *"library"' "$stage/library.json" || fail "the game library did not open"
 
 "$usr/bin/scenewright" --check "$sample" || fail "the installed sample game does not check clean"
 echo "staged install ok"

@@ -12,22 +12,9 @@
 #include "interaction/install.h"
 #include "interaction/interaction.h"
 #include "interaction/recording_services.h"
-#include "test_support/headless_game.h"
+#include "test_support/game_input.h"
 
 namespace sw::testing {
-
-// Presses Enter in any open dialog; otherwise lets 10 ms pass.
-class DialogsAndTicks : public platform::InputSource {
- public:
-  bool Poll(platform::Platform& platform) override {
-    if (platform.desktop().top_modal() != nullptr) return answers_.Poll(platform);
-    platform.virtual_clock()->Advance(10);
-    return true;
-  }
-
- private:
-  AnswerDialogsWithEnter answers_;
-};
 
 class PlayFixture : public ::testing::Test {
  protected:
@@ -41,18 +28,13 @@ class PlayFixture : public ::testing::Test {
     info.RunInWindow = true;
     interaction = InstallInteraction(game.runtime);
     GameSubsystems& sub = game.runtime.subsystems();
-    auto install = [](auto& slot, auto service) {
-      auto* raw = service.get();
-      slot = std::move(service);
-      return raw;
-    };
-    sound = install(sub.sound, std::make_unique<RecordingSound>(log));
-    scripts = install(sub.scripts, std::make_unique<RecordingScripts>(log));
-    inventory = install(sub.inventory, std::make_unique<RecordingInventory>(log));
-    shell = install(sub.shell, std::make_unique<RecordingShell>(log));
-    install(sub.timedEvents, std::make_unique<RecordingTimedEvents>(log));
-    install(sub.video, std::make_unique<RecordingVideo>(log));
-    install(sub.transitions, std::make_unique<RecordingTransitions>(log));
+    sound = Install(sub.sound, std::make_unique<RecordingSound>(log));
+    scripts = Install(sub.scripts, std::make_unique<RecordingScripts>(log));
+    inventory = Install(sub.inventory, std::make_unique<RecordingInventory>(log));
+    shell = Install(sub.shell, std::make_unique<RecordingShell>(log));
+    Install(sub.timedEvents, std::make_unique<RecordingTimedEvents>(log));
+    Install(sub.video, std::make_unique<RecordingVideo>(log));
+    Install(sub.transitions, std::make_unique<RecordingTransitions>(log));
     game.platform.events().SetInputSource(&ticks);
   }
   ~PlayFixture() override { game.platform.events().SetInputSource(nullptr); }
@@ -74,23 +56,10 @@ class PlayFixture : public ::testing::Test {
   void Open(const std::string& frame) { window().OpenFrame(frame); }
 
   // A mouse press and release at a pixel of the frame.
-  void Click(int x, int y, int button = platform::kLeftButton) {
-    const platform::Rect frame = game.platform.desktop().FrameRect();
-    platform::InputEvent e;
-    e.position = {frame.x + x, frame.y + y};
-    e.button = button;
-    e.kind = platform::InputEvent::Kind::kMouseDown;
-    game.platform.events().Post(e);
-    e.kind = platform::InputEvent::Kind::kMouseUp;
-    game.platform.events().Post(e);
-    game.platform.DoEvents();
-  }
+  void Click(int x, int y, int button = platform::kLeftButton) { ClickAtFrame(game, x, y, button); }
 
   // Lets `ms` milliseconds of virtual time pass, one event-loop pass per 10 ms.
-  void Wait(int ms) {
-    const auto until = game.platform.clock().NowMs() + ms;
-    while (game.platform.clock().NowMs() < until) game.platform.DoEvents();
-  }
+  void Wait(int ms) { RunFor(game, ms); }
 
   const std::vector<platform::MessageRecord>& messages() { return game.messages(); }
 
@@ -105,12 +74,5 @@ class PlayFixture : public ::testing::Test {
   RecordingInventory* inventory = nullptr;
   RecordingShell* shell = nullptr;
 };
-
-// The standard error text with a detail, as the default interface texts build it.
-inline std::string StandardError(const std::string& detail) {
-  return "An error has occurred. The program may not work properly. Press 'Esc' and the click "
-         "'Exit' to quit.\r\n\r\nError description:" +
-         detail;
-}
 
 }  // namespace sw::testing

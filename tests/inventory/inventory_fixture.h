@@ -19,23 +19,9 @@
 #include "inventory/install.h"
 #include "inventory/inventory.h"
 #include "platform/image.h"
-#include "test_support/headless_game.h"
+#include "test_support/game_input.h"
 
 namespace sw::testing {
-
-// Presses Enter in any open dialog; otherwise lets `tick_ms` pass.
-class Ticks : public platform::InputSource {
- public:
-  int tick_ms = 10;
-  bool Poll(platform::Platform& platform) override {
-    if (platform.desktop().top_modal() != nullptr) return answers_.Poll(platform);
-    platform.virtual_clock()->Advance(tick_ms);
-    return true;
-  }
-
- private:
-  AnswerDialogsWithEnter answers_;
-};
 
 class InventoryFixture : public ::testing::Test {
  protected:
@@ -51,15 +37,10 @@ class InventoryFixture : public ::testing::Test {
     interaction = InstallInteraction(game.runtime);
     inventory = InstallInventory(game.runtime);
     GameSubsystems& sub = game.runtime.subsystems();
-    auto install = [](auto& slot, auto service) {
-      auto* raw = service.get();
-      slot = std::move(service);
-      return raw;
-    };
-    scripts = install(sub.scripts, std::make_unique<RecordingScripts>(log));
-    shell = install(sub.shell, std::make_unique<RecordingShell>(log));
-    install(sub.timedEvents, std::make_unique<RecordingTimedEvents>(log));
-    install(sub.transitions, std::make_unique<RecordingTransitions>(log));
+    scripts = Install(sub.scripts, std::make_unique<RecordingScripts>(log));
+    shell = Install(sub.shell, std::make_unique<RecordingShell>(log));
+    Install(sub.timedEvents, std::make_unique<RecordingTimedEvents>(log));
+    Install(sub.transitions, std::make_unique<RecordingTransitions>(log));
     game.platform.events().SetInputSource(&ticks);
   }
   ~InventoryFixture() override { game.platform.events().SetInputSource(nullptr); }
@@ -101,12 +82,7 @@ class InventoryFixture : public ::testing::Test {
   }
 
   void Post(platform::InputEvent::Kind kind, int x, int y, int button = 0) {
-    const platform::Rect frame = game.platform.desktop().FrameRect();
-    platform::InputEvent e;
-    e.kind = kind;
-    e.position = {frame.x + x, frame.y + y};
-    e.button = button;
-    game.platform.events().Post(e);
+    PostAtFrame(game, kind, x, y, button);
   }
   // Moves the pointer to a pixel of the frame; returns when the event (and any slide it
   // started) has run.
@@ -140,28 +116,18 @@ class InventoryFixture : public ::testing::Test {
   // Opens the bar by pointing at its handle (top left corner of the frame).
   void OpenBar() { MoveTo(5, 5); }
   VariableStore& variables() { return interaction->variables(); }
-  void Wait(int ms) {
-    const auto until = game.platform.clock().NowMs() + ms;
-    while (game.platform.clock().NowMs() < until) game.platform.DoEvents();
-  }
+  void Wait(int ms) { RunFor(game, ms); }
   const std::vector<platform::MessageRecord>& messages() { return game.messages(); }
 
   HeadlessGame game;
   ProjectWriter writer;
   ProjectInfo info;
-  Ticks ticks;
+  DialogsAndTicks ticks;
   CallLog log;
   std::shared_ptr<Interaction> interaction;
   std::shared_ptr<Inventory> inventory;
   RecordingScripts* scripts = nullptr;
   RecordingShell* shell = nullptr;
 };
-
-// The standard error text with a detail, as the default interface texts build it.
-inline std::string StandardError(const std::string& detail) {
-  return "An error has occurred. The program may not work properly. Press 'Esc' and the click "
-         "'Exit' to quit.\r\n\r\nError description:" +
-         detail;
-}
 
 }  // namespace sw::testing

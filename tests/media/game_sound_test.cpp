@@ -14,7 +14,7 @@
 #include "media/game_sound.h"
 #include "media/install.h"
 #include "platform/platform.h"
-#include "test_support/headless_game.h"
+#include "test_support/game_input.h"
 
 namespace sw::testing {
 namespace {
@@ -25,19 +25,6 @@ ChannelEntry Entry(int action, bool fade, bool repeat, double volume, const std:
   return {Variant(static_cast<int16_t>(action)), Variant(fade), Variant(repeat), Variant(volume),
           Variant(file)};
 }
-
-// Presses Enter in any open dialog; otherwise lets 10 ms of game time pass.
-class DialogsAndTicks : public platform::InputSource {
- public:
-  bool Poll(platform::Platform& platform) override {
-    if (platform.desktop().top_modal() != nullptr) return answers_.Poll(platform);
-    platform.virtual_clock()->Advance(10);
-    return true;
-  }
-
- private:
-  AnswerDialogsWithEnter answers_;
-};
 
 class GameSoundTest : public ::testing::Test {
  protected:
@@ -70,10 +57,7 @@ class GameSoundTest : public ::testing::Test {
   }
   GameWindow& window() { return *game.runtime.game(); }
   // Lets `ms` milliseconds of game time pass, one event-loop pass per 10 ms.
-  void Wait(int ms) {
-    const auto until = game.platform.clock().NowMs() + ms;
-    while (game.platform.clock().NowMs() < until) game.platform.DoEvents();
-  }
+  void Wait(int ms) { RunFor(game, ms); }
   void Open(const std::string& frame) { window().OpenFrame(frame); }
   FakePlayer& player(int i) { return players[static_cast<size_t>(i - 1)]; }
   const media::SoundChannel& channel(int c) { return sound->channels().channel(c); }
@@ -83,17 +67,7 @@ class GameSoundTest : public ::testing::Test {
     for (const auto& m : game.messages()) n += m.title == "AUDIO PROBLEM" ? 1 : 0;
     return n;
   }
-  void Click(int x, int y) {
-    const platform::Rect frame = game.platform.desktop().FrameRect();
-    platform::InputEvent e;
-    e.position = {frame.x + x, frame.y + y};
-    e.button = platform::kLeftButton;
-    e.kind = platform::InputEvent::Kind::kMouseDown;
-    game.platform.events().Post(e);
-    e.kind = platform::InputEvent::Kind::kMouseUp;
-    game.platform.events().Post(e);
-    game.platform.DoEvents();
-  }
+  void Click(int x, int y) { ClickAtFrame(game, x, y); }
 
   ~GameSoundTest() override { game.platform.events().SetInputSource(nullptr); }
 

@@ -7,13 +7,7 @@
 #include "authoring/frame_data_writer.h"
 #include "authoring/project_writer.h"
 #include "bench_project.h"
-#include "core/game/game_runtime.h"
-#include "core/game/startup.h"
-#include "interaction/install.h"
-#include "interaction/interaction.h"
-#include "platform/platform.h"
-#include "scripting/host/game_script_host.h"
-#include "scripting/host/timed_events.h"
+#include "scripted_game.h"
 
 namespace {
 
@@ -40,25 +34,17 @@ std::filesystem::path MakeProject() {
 
 void BM_HostPropertyRead(benchmark::State& state) {
   static const std::filesystem::path root = MakeProject();
-  sw::platform::Platform platform;
-  sw::PathResolver files;
-  sw::UserSettings settings(root / "settings.ini");
-  sw::GameRuntime runtime(platform, files, settings);
-  auto interaction = sw::InstallInteraction(runtime);
-  runtime.subsystems().scripts = std::make_unique<sw::GameScriptHost>(runtime);
-  runtime.subsystems().timedEvents = std::make_unique<sw::TimedEvents>(runtime);
-  sw::Startup startup(runtime, (root / "game").string());
-  if (!startup.WelcomeLoad() || runtime.CurrentFrameName != "Room") {
+  sw::bench::ScriptedGame game(root);
+  if (!game.StartsIn("Room")) {
     state.SkipWithError("the frame did not open");
     return;
   }
   for (auto _ : state) {
-    interaction->actions.AreaClick(1, sw::platform::kLeftButton);
+    game.interaction->actions.AreaClick(1, sw::platform::kLeftButton);
   }
-  const auto& messages = platform.messages().records();
-  if (!messages.empty()) {
-    state.SkipWithError(("the script failed: " + messages.front().text).c_str());
-  } else if (interaction->variables().VariablesVariant.At(1).Value().ToLong() != 10000) {
+  if (const std::string failure = game.FirstMessage(); !failure.empty()) {
+    state.SkipWithError(("the script failed: " + failure).c_str());
+  } else if (game.Variable(1).ToLong() != 10000) {
     state.SkipWithError("the loop did not read the property");
   }
 }

@@ -290,7 +290,6 @@ struct ShellService {
   virtual void StartUnloading() {}
   virtual void FillFrameMenu(const std::vector<std::string>& frames) { (void)frames; }
   virtual void ChangeToProjectResolution(int type) { (void)type; }
-  virtual bool TransitionRunning() { return false; }
 };
 
 // The welcome window as start-up needs it.
