@@ -110,7 +110,8 @@ function(sw_test)
   target_link_libraries(${ARG_NAME} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${ARG_NAME} PRIVATE
     SW_SOURCE_DIR="${CMAKE_SOURCE_DIR}" SW_BINARY_DIR="${CMAKE_BINARY_DIR}")
-  set(test_env "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data")
+  # LC_ALL pins the scripts' locale (taken from the environment) to US English in every test.
+  set(test_env "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy;LC_ALL=C.UTF-8;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data")
   if(SW_SANITIZE)
     list(APPEND test_env "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp")
   endif()

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "locale/vb_locale.h"
+
 namespace sw::app {
 namespace {
 
@@ -58,6 +60,11 @@ std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::os
   cli.add_option("--codepage", options.codepage,
                  "code page of the game's text files (default WINDOWS-1252)")
       ->type_name("NAME");
+  std::string locale;
+  cli.add_option("--locale", locale,
+                 "regional settings of the game's scripts, such as de-DE or 1031 (default: the "
+                 "game's Locale setting, else LC_ALL, LC_NUMERIC or LANG)")
+      ->type_name("NAME");
   cli.add_option("--scale", options.scale,
                  "how a larger window or full screen enlarges the picture: sharp (whole-number "
                  "factor, the rest smoothed; default), smooth or pixel")
@@ -82,6 +89,15 @@ std::variant<PlayerOptions, int> ParseCommandLine(int argc, char** argv, std::os
   if (options.codepage.empty()) {
     err << "scenewright: --codepage needs a name ('iconv -l' lists them)\n";
     return kUsageExit;
+  }
+  if (!locale.empty()) {
+    const std::optional<int32_t> id = LcidFromText(locale);
+    if (!id) {
+      err << "scenewright: unknown locale '" << locale
+          << "' (give a name such as de-DE or a Windows locale ID such as 1031)\n";
+      return kUsageExit;
+    }
+    options.locale = *id;
   }
   if (!options.script.empty() && options.script != "-" && !std::ifstream(options.script)) {
     err << "scenewright: cannot read script '" << options.script << "'\n";

@@ -2,6 +2,7 @@
 // early with exit status 2.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -21,6 +22,11 @@ struct PlayerOptions {
   std::string script;  // "" = none, "-" = standard input
   std::string dump;    // "" = none
   std::string codepage = "WINDOWS-1252";
+  // --locale: the regional settings of the game's scripts as a Windows locale ID (0 = not
+  // given; then the game's "Locale" setting, then the environment decide).
+  int32_t locale = 0;
+  // The user's locale from LC_ALL, LC_NUMERIC and LANG (main reads them).
+  int32_t environment_locale = 1033;
   // How the window enlarges the game's picture: "sharp", "smooth" or "pixel".
   std::string scale = "sharp";
   // --check: the game folder to check instead of playing ("" = play).

@@ -12,6 +12,7 @@
 #include "app/player.h"
 #include "automation/script.h"
 #include "automation/script_runner.h"
+#include "locale/vb_locale.h"
 #include "platform/platform.h"
 
 namespace {
@@ -53,7 +54,14 @@ void WriteDump(sw::platform::Platform& platform, const std::string& path) {
 int main(int argc, char** argv) {
   auto parsed = sw::app::ParseCommandLine(argc, argv, std::cout, std::cerr);
   if (auto* exit_code = std::get_if<int>(&parsed)) return *exit_code;
-  const sw::app::PlayerOptions& options = std::get<sw::app::PlayerOptions>(parsed);
+  sw::app::PlayerOptions& options = std::get<sw::app::PlayerOptions>(parsed);
+  // Scripts start in the user's regional settings, as they did on the user's own system.
+  auto env = [](const char* name) {
+    const char* v = std::getenv(name);
+    return std::string_view(v != nullptr ? v : "");
+  };
+  options.environment_locale =
+      sw::LcidFromEnvironment(env("LC_ALL"), env("LC_NUMERIC"), env("LANG"));
   if (!options.check_dir.empty()) return sw::app::RunCheck(options, std::cout, std::cerr);
 
   std::optional<std::vector<Command>> script;

@@ -30,7 +30,8 @@ namespace {
 // Fills every service slot of the runtime. A slot given its base class is a subsystem not
 // built yet: the game behaves as one without that feature.
 std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime,
-                                             const std::shared_ptr<SavedGames>& savedGames) {
+                                             const std::shared_ptr<SavedGames>& savedGames,
+                                             const PlayerOptions& options) {
   auto variables = std::make_shared<VariableStore>(runtime);
   auto interaction = std::make_shared<Interaction>(runtime, variables);
   GameSubsystems& sub = runtime.subsystems();
@@ -45,7 +46,9 @@ std::shared_ptr<Interaction> InstallServices(GameRuntime& runtime,
   sub.sound = std::move(sound);
   video::InstallVideo(runtime, [mixer] { return mixer->OpenStream(); });
   sub.timedEvents = std::make_unique<TimedEvents>(runtime);
-  sub.scripts = std::make_unique<GameScriptHost>(runtime);
+  auto scripts = std::make_unique<GameScriptHost>(runtime);
+  scripts->SetLocaleChoice({options.locale, options.environment_locale});
+  sub.scripts = std::move(scripts);
   sub.inventory = std::make_unique<InventoryServiceImpl>(std::make_shared<Inventory>(runtime));
   sub.savedGames = std::make_unique<SavedGamesServiceImpl>(savedGames);
   sub.pointers = std::make_unique<PointerServiceImpl>(interaction);
@@ -102,7 +105,7 @@ int Player::Start(std::string& reason) {
                                                 options_.project_dir.string(), shellOptions);
   GameRuntime& runtime = shell_->runtime();
   savedGames_ = std::make_shared<SavedGames>(runtime);
-  interaction_ = InstallServices(runtime, savedGames_);
+  interaction_ = InstallServices(runtime, savedGames_, options_);
   effects_ = effects::InstallEffects(runtime);
   shell::ShellHooks& hooks = shell_->hooks();
   hooks.save_game = [this] { savedGames_->MenuSaveGame(); };

@@ -2,8 +2,10 @@
 // the Windows forms the script engine formats with.
 #include "locale/vb_locale.h"
 
+#include <unicode/ucal.h>
 #include <unicode/udat.h>
 #include <unicode/uloc.h>
+#include <unicode/unorm2.h>
 #include <unicode/unum.h>
 
 #include <memory>
@@ -12,6 +14,7 @@ namespace sw {
 namespace {
 
 constexpr char16_t kCurrencySign = u'\u00A4';
+constexpr int32_t kUsEnglish = 1033;
 
 bool IsSpace(char16_t c) {
   return c == u' ' || c == u'\u00A0' || c == u'\u202F';
@@ -24,6 +27,19 @@ std::u16string PlainSpaces(std::u16string s) {
     if (IsSpace(c)) c = u' ';
   }
   return s;
+}
+
+// Windows settings write signs in their ordinary form where ICU may use a full-width one
+// (Japanese "\uFFE5" for "\u00A5"): the compatibility form of the text.
+std::u16string Compatible(const std::u16string& s) {
+  UErrorCode status = U_ZERO_ERROR;
+  const UNormalizer2* nfkc = unorm2_getNFKCInstance(&status);
+  if (U_FAILURE(status) || s.empty()) return s;
+  char16_t buf[64];
+  const int32_t n = unorm2_normalize(nfkc, s.data(), static_cast<int32_t>(s.size()), buf,
+                                     static_cast<int32_t>(std::size(buf)), &status);
+  if (U_FAILURE(status) || n <= 0) return s;
+  return std::u16string(buf, static_cast<size_t>(n));
 }
 
 struct NumberFormatCloser {
@@ -201,7 +217,7 @@ int CurrencyPosition(const std::u16string& pattern) {
 
 int NegativeCurrencyForm(int positive, int32_t lcid) {
   // US settings put a negative amount in parentheses; elsewhere the minus leads.
-  if (lcid == 1033) return 0;
+  if (lcid == kUsEnglish) return 0;
   switch (positive) {
     case 1:
       return 5;
@@ -224,7 +240,7 @@ void ReadNumbers(const char* locale, VbLocale& out) {
     out.SecondaryGroupSize = secondary > 0 ? secondary : out.GroupSize;
   }
   if (NumberFormat f = OpenNumberFormat(UNUM_CURRENCY, locale)) {
-    out.CurrencySymbol = NumberSymbol(f.get(), UNUM_CURRENCY_SYMBOL);
+    out.CurrencySymbol = Compatible(NumberSymbol(f.get(), UNUM_CURRENCY_SYMBOL));
     out.CurrencyDigits = unum_getAttribute(f.get(), UNUM_MAX_FRACTION_DIGITS);
     out.CurrencyPositive = CurrencyPosition(NumberPattern(f.get()));
     out.CurrencyNegative = NegativeCurrencyForm(out.CurrencyPositive, out.Lcid);
@@ -256,6 +272,7 @@ void ReadDates(const char* locale, VbLocale& out) {
     for (int m = 0; m < 12; ++m) {
       out.MonthNames[m] = DateSymbol(f.get(), UDAT_STANDALONE_MONTHS, m);
       out.MonthAbbreviations[m] = DateSymbol(f.get(), UDAT_STANDALONE_SHORT_MONTHS, m);
+      out.MonthNamesInDates[m] = DateSymbol(f.get(), UDAT_MONTHS, m);
     }
     // ICU's day lists start with an unused entry; Sunday is 1.
     for (int d = 0; d < 7; ++d) {
@@ -265,25 +282,31 @@ void ReadDates(const char* locale, VbLocale& out) {
   }
 }
 
-VbLocale MakeUsEnglish() {
-  // Built from ICU's data too, then held to the forms the Windows US settings use.
-  VbLocale us = *LoadVbLocale(1033);
+void ReadWeek(const char* locale, VbLocale& out) {
+  UErrorCode status = U_ZERO_ERROR;
+  UCalendar* cal = ucal_open(nullptr, 0, locale, UCAL_GREGORIAN, &status);
+  if (U_FAILURE(status)) {
+    if (cal != nullptr) ucal_close(cal);
+    return;
+  }
+  const int32_t first = ucal_getAttribute(cal, UCAL_FIRST_DAY_OF_WEEK);
+  if (first >= 1 && first <= 7) out.FirstDayOfWeek = first;
+  // Four days in the first week is the ISO rule; one day means the week of January 1.
+  out.FirstWeekOfYear = ucal_getAttribute(cal, UCAL_MINIMAL_DAYS_IN_FIRST_WEEK) >= 4 ? 2 : 1;
+  ucal_close(cal);
+}
+
+// ICU's US English differs from the Windows US settings in its pictures and day periods;
+// those settings are what scripts written for US English expect.
+void HoldToWindowsUsForms(VbLocale& us) {
   us.ShortDate = u"M/d/yyyy";
   us.LongDate = u"dddd, MMMM d, yyyy";
   us.LongTime = u"h:mm:ss tt";
   us.Am = u"AM";
   us.Pm = u"PM";
-  return us;
 }
 
-}  // namespace
-
-const VbLocale& UsEnglishLocale() {
-  static const VbLocale us = MakeUsEnglish();
-  return us;
-}
-
-std::optional<VbLocale> LoadVbLocale(int32_t lcid) {
+std::optional<VbLocale> BuildVbLocale(int32_t lcid) {
   if (lcid <= 0) return std::nullopt;
   char locale[ULOC_FULLNAME_CAPACITY] = {};
   UErrorCode status = U_ZERO_ERROR;
@@ -304,7 +327,21 @@ std::optional<VbLocale> LoadVbLocale(int32_t lcid) {
   if (U_SUCCESS(status) && t > 0) out.Name.assign(tag, tag + t);
   ReadNumbers(locale, out);
   ReadDates(locale, out);
+  ReadWeek(locale, out);
+  if (lcid == kUsEnglish) HoldToWindowsUsForms(out);
   return out;
+}
+
+}  // namespace
+
+const VbLocale& UsEnglishLocale() {
+  static const VbLocale us = *BuildVbLocale(kUsEnglish);
+  return us;
+}
+
+std::optional<VbLocale> LoadVbLocale(int32_t lcid) {
+  if (lcid == kUsEnglish) return UsEnglishLocale();
+  return BuildVbLocale(lcid);
 }
 
 std::optional<int32_t> LcidFromName(std::string_view name) {
@@ -326,6 +363,19 @@ std::optional<int32_t> LcidFromName(std::string_view name) {
   const uint32_t lcid = uloc_getLCID(locale);
   if (lcid == 0) return std::nullopt;
   return static_cast<int32_t>(lcid);
+}
+
+std::optional<int32_t> LcidFromText(std::string_view text) {
+  if (!text.empty() && text.size() <= 9 &&
+      text.find_first_not_of("0123456789") == std::string_view::npos) {
+    int32_t id = 0;
+    for (char c : text) id = id * 10 + (c - '0');
+    if (LoadVbLocale(id)) return id;
+    return std::nullopt;
+  }
+  std::optional<int32_t> id = LcidFromName(text);
+  if (id && LoadVbLocale(*id)) return id;
+  return std::nullopt;
 }
 
 int32_t LcidFromEnvironment(std::string_view lcAll, std::string_view lcNumeric,

@@ -43,10 +43,16 @@ struct VbLocale {
   std::u16string Am = u"AM";
   std::u16string Pm = u"PM";
   DateOrder Order = DateOrder::MonthDayYear;
+  // The week as the calendar of the locale counts it: its first day (1 Sunday .. 7 Saturday)
+  // and its first week of the year (1 the week of January 1, 2 the first with four days).
+  int FirstDayOfWeek = 1;
+  int FirstWeekOfYear = 1;
 
   // Names, January and Sunday first.
   std::array<std::u16string, 12> MonthNames;
   std::array<std::u16string, 12> MonthAbbreviations;
+  // Month names as they stand inside a date next to the day (Russian "марта" beside "март").
+  std::array<std::u16string, 12> MonthNamesInDates;
   std::array<std::u16string, 7> DayNames;
   std::array<std::u16string, 7> DayAbbreviations;
 };
@@ -60,6 +66,10 @@ std::optional<VbLocale> LoadVbLocale(int32_t lcid);
 // The Windows locale ID of a locale name: a language tag in any letter case ("de-de",
 // "en-US") or a POSIX name ("de_DE.UTF-8", "ru_RU@euro"). Nothing for an unknown name.
 std::optional<int32_t> LcidFromName(std::string_view name);
+
+// The locale ID a user names in an option or a setting: a Windows locale ID in decimal
+// ("1031") or a locale name as LcidFromName reads it. Nothing for an ID or name no locale has.
+std::optional<int32_t> LcidFromText(std::string_view text);
 
 // The locale ID of the user's environment: the first set of LC_ALL, LC_NUMERIC and LANG,
 // given here as their values (empty when unset). "C", "POSIX" and unknown names give 1033.

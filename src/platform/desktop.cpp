@@ -104,7 +104,22 @@ void Desktop::Route(const InputEvent& event) {
   Point origin = InputOrigin(*target, event.window);
   local.position = {event.position.x - origin.x, event.position.y - origin.y};
   target->HandleInput(local);
-  if (mouse) platform_.display().SetPointer(CurrentPointer());
+  if (mouse) {
+    platform_.display().SetPointer(CurrentPointer());
+    // Tool tips belong to the controls of the window's own form, not to dialogs.
+    Form* base = base_form();
+    Element* under = nullptr;
+    if (base != nullptr && top_modal() == nullptr && pointer_window_ == 0) {
+      const Point o = InputOrigin(*base, pointer_window_);
+      under = base->HitTest({pointer_.x - o.x, pointer_.y - o.y});
+    }
+    tip_.Track(under, event.kind == InputEvent::Kind::kMouseDown, platform_.clock().NowMs());
+  }
+}
+
+std::string Desktop::ToolTipText() const {
+  if (top_modal() != nullptr) return {};
+  return tip_.Showing(platform_.clock().NowMs());
 }
 
 void Desktop::SetScreenPointer(MousePointer kind, Picture icon) {
@@ -136,6 +151,7 @@ Rect Desktop::FrameRect() const {
 
 bool Desktop::NeedsRepaint() const {
   if (changed_) return true;
+  if (ToolTipText().empty() == tip_.painted) return true;  // a tip appears or goes
   for (Form* form : forms_)
     if (form->visible() && form->dirty()) return true;
   return false;
@@ -166,6 +182,8 @@ void Desktop::Paint(Pixmap& surface, bool with_dialogs) {
       title_ = base->caption();
       platform_.display().SetTitle(title_.empty() ? "Scenewright" : title_);
     }
+    if (const std::string tip = ToolTipText(); !tip.empty())
+      ToolTip::Paint(surface, platform_.text(), tip, pointer_);
   }
   if (!with_dialogs) return;
   for (Form* modal : modal_stack_)
@@ -173,6 +191,7 @@ void Desktop::Paint(Pixmap& surface, bool with_dialogs) {
 }
 
 const Pixmap& Desktop::Compose() {
+  tip_.painted = !ToolTipText().empty();
   Paint(surface_, true);
   for (Form* form : forms_) form->ClearDirty();
   changed_ = false;
@@ -186,6 +205,7 @@ void Desktop::Present() {
     display.PresentDialogs({});
     return;
   }
+  tip_.painted = !ToolTipText().empty();
   Paint(surface_, false);
   display.Present(surface_);
   std::vector<DialogPicture> dialogs;

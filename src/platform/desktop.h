@@ -9,6 +9,7 @@
 #include "platform/form.h"
 #include "platform/input.h"
 #include "platform/pixmap.h"
+#include "platform/tool_tip.h"
 
 namespace sw::platform {
 
@@ -61,6 +62,9 @@ class Desktop {
   // The composed surface cut to the frame rectangle.
   Pixmap Screenshot();
 
+  // The tool tip showing under the resting pointer; "" when none is.
+  std::string ToolTipText() const;
+
   // An interrupt (a signal, the automation's quit) has asked the whole program to end.
   bool quit_event_seen() const { return quit_event_seen_; }
 
@@ -82,6 +86,7 @@ class Desktop {
 
   bool changed_ = true;
   int pointer_window_ = 0;
+  ToolTip tip_;
   std::vector<Pixmap> dialog_pictures_;
   Pixmap surface_;
   std::string title_;

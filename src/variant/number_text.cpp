@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/utf.h"
+#include "variant/text_locale.h"
 #include "variant/variant.h"
 
 namespace sw {
@@ -46,10 +48,6 @@ std::string FormatSignificant(double v, int digits) {
   return out;
 }
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 }  // namespace
 
 std::string FormatDouble(double v) {
@@ -76,28 +74,66 @@ std::string FormatCurrency(int64_t scaled) {
 
 namespace {
 
-// Number and date texts are ASCII; other characters become a byte no rule accepts.
-std::string Narrow(std::u16string_view t) {
-  std::string r(t.size(), '\x7f');
+// The player's own files hold ASCII number and date text in US form; other bytes become a
+// character no rule accepts.
+std::u16string Widen(std::string_view t) {
+  std::u16string r(t.size(), u'\x7f');
   for (size_t i = 0; i < t.size(); ++i)
-    if (t[i] < 0x80) r[i] = static_cast<char>(t[i]);
+    if (static_cast<unsigned char>(t[i]) < 0x80) r[i] = static_cast<char16_t>(t[i]);
   return r;
+}
+
+bool IsBlank16(char16_t c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+bool IsSpaceLike(char16_t c) {
+  return c == u' ' || c == u'\u00A0' || c == u'\u202F';
+}
+
+// True when the locale's group separator stands at t[i] (a locale that groups with a kind of
+// space takes any of them: people type a plain one).
+size_t GroupAt(std::u16string_view t, size_t i, const std::u16string& group) {
+  if (group.empty()) return 0;
+  if (group.size() == 1 && IsSpaceLike(group[0])) return IsSpaceLike(t[i]) ? 1 : 0;
+  return t.substr(i).starts_with(group) ? group.size() : 0;
 }
 
 }  // namespace
 
 std::optional<double> ParseNumber(std::u16string_view t) {
-  return ParseNumber(Narrow(t));
+  return ParseNumberIn(t, TextLocale());
 }
 
 std::optional<double> ParseDate(std::u16string_view t) {
-  return ParseDate(Narrow(t));
+  return ParseDateIn(t, TextLocale());
 }
 
 std::optional<double> ParseNumber(std::string_view t) {
+  return ParseNumberIn(Widen(t), UsEnglishLocale());
+}
+
+std::optional<double> ParseDate(std::string_view t) {
+  return ParseDateIn(Widen(t), UsEnglishLocale());
+}
+
+std::u16string LocalizeDecimal(std::string_view us, const VbLocale& locale) {
+  if (locale.Decimal.size() == 1 && locale.Decimal[0] == u'.') return AsciiToUtf16(us);
+  std::u16string out;
+  out.reserve(us.size());
+  for (char c : us) {
+    if (c == '.')
+      out += locale.Decimal;
+    else
+      out.push_back(static_cast<char16_t>(c));
+  }
+  return out;
+}
+
+std::optional<double> ParseNumberIn(std::u16string_view t, const VbLocale& locale) {
   size_t i = 0, n = t.size();
-  while (i < n && IsBlank(t[i])) ++i;
-  while (n > i && IsBlank(t[n - 1])) --n;
+  while (i < n && IsBlank16(t[i])) ++i;
+  while (n > i && IsBlank16(t[n - 1])) --n;
   if (i >= n) return std::nullopt;
   if (t[i] == '&') {
     // &H hex or &O octal; up to 16 bits read as a signed Integer, otherwise 32 bits.
@@ -111,7 +147,7 @@ std::optional<double> ParseNumber(std::string_view t) {
     uint64_t v = 0;
     for (; i < n; ++i) {
       int d;
-      char c = t[i];
+      char16_t c = t[i];
       if (c >= '0' && c <= '9')
         d = c - '0';
       else if (base == 16 && c >= 'a' && c <= 'f')
@@ -127,22 +163,26 @@ std::optional<double> ParseNumber(std::string_view t) {
     if (v <= 0xFFFF) return static_cast<double>(static_cast<int16_t>(v));
     return static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(v)));
   }
+  const std::u16string& decimal = locale.Decimal;
   std::string clean;
   if (t[i] == '+' || t[i] == '-') {
-    clean.push_back(t[i++]);
-    while (i < n && IsBlank(t[i])) ++i;
+    clean.push_back(static_cast<char>(t[i++]));
+    while (i < n && IsBlank16(t[i])) ++i;
   }
   bool digits = false, point = false;
-  for (; i < n; ++i) {
-    char c = t[i];
+  while (i < n) {
+    char16_t c = t[i];
+    size_t len = 0;
     if (c >= '0' && c <= '9') {
-      clean.push_back(c);
+      clean.push_back(static_cast<char>(c));
       digits = true;
-    } else if (c == ',' && !point && digits) {
-      // thousands separator
-    } else if (c == '.' && !point) {
-      clean.push_back(c);
+      ++i;
+    } else if (!point && !decimal.empty() && t.substr(i, n - i).starts_with(decimal)) {
+      clean.push_back('.');
       point = true;
+      i += decimal.size();
+    } else if (!point && digits && (len = GroupAt(t.substr(0, n), i, locale.Group)) > 0) {
+      i += len;  // thousands separator
     } else {
       break;
     }
@@ -151,9 +191,10 @@ std::optional<double> ParseNumber(std::string_view t) {
   if (i < n && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
     clean.push_back('e');
     ++i;
-    if (i < n && (t[i] == '+' || t[i] == '-')) clean.push_back(t[i++]);
+    if (i < n && (t[i] == '+' || t[i] == '-')) clean.push_back(static_cast<char>(t[i++]));
     bool ed = false;
-    while (i < n && t[i] >= '0' && t[i] <= '9') clean.push_back(t[i++]), ed = true;
+    while (i < n && t[i] >= '0' && t[i] <= '9')
+      clean.push_back(static_cast<char>(t[i++])), ed = true;
     if (!ed) return std::nullopt;
   }
   if (i != n) return std::nullopt;

@@ -1,5 +1,7 @@
 #include "variant/variant.h"
 
+#include "variant/text_locale.h"
+
 #include <cmath>
 #include <limits>
 
@@ -372,13 +374,13 @@ std::u16string Variant::ToString() const {
     case VarType::Byte:
       return AsciiToUtf16(std::to_string(u_.ui1));
     case VarType::Single:
-      return AsciiToUtf16(FormatSingle(u_.r4));
+      return LocalizeDecimal(FormatSingle(u_.r4), TextLocale());
     case VarType::Double:
-      return AsciiToUtf16(FormatDouble(u_.r8));
+      return LocalizeDecimal(FormatDouble(u_.r8), TextLocale());
     case VarType::Currency:
-      return AsciiToUtf16(FormatCurrency(u_.i64));
+      return LocalizeDecimal(FormatCurrency(u_.i64), TextLocale());
     case VarType::Date:
-      return AsciiToUtf16(FormatDate(u_.r8));
+      return FormatDateIn(u_.r8, TextLocale());
     case VarType::String:
       return u_.str->s;
     case VarType::Error:

@@ -209,17 +209,21 @@ class Variant {
   } u_;
 };
 
-// Text forms of numbers and dates exactly as CStr gives them (en-US).
+// Text forms of numbers and dates exactly as CStr gives them in US English, the form of the
+// player's own files (variant text converts in the current locale: see text_locale.h).
 std::string FormatDouble(double v);  // 15 significant digits, "1E+16", "0.333333333333333"
 std::string FormatSingle(float v);   // 7 significant digits
 std::string FormatCurrency(int64_t scaled);
 std::string FormatDate(double serial);  // "3/15/2026 2:30:45 PM"
 
 // Reads text as a number the way IsNumeric and the conversions do: surrounding blanks, sign,
-// decimal point, exponent, "&H"/"&O" prefixes. Empty optional when the text is no number.
+// decimal point, thousands separators, exponent, "&H"/"&O" prefixes. Empty optional when the
+// text is no number. UTF-16 text is read in the current locale (TextLocale), 8-bit text (the
+// player's files, date literals of scripts) in US English.
 std::optional<double> ParseNumber(std::string_view text);
 std::optional<double> ParseNumber(std::u16string_view text);
-// Reads date and/or time text ("1/1/2000", "2000-1-1", "14:30:00", "3:45 PM", "Jan 15, 2024").
+// Reads date and/or time text ("1/1/2000", "2000-1-1", "14:30:00", "3:45 PM", "Jan 15, 2024"),
+// in the current locale or in US English as ParseNumber does.
 std::optional<double> ParseDate(std::string_view text);
 std::optional<double> ParseDate(std::u16string_view text);
 

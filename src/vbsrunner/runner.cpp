@@ -36,10 +36,11 @@ Ref<Dispatch> MakeWScript(std::ostream& out) {
 }  // namespace
 
 int RunScripts(const std::vector<ScriptFile>& files, std::ostream& out, std::ostream& err,
-               int timeout_ms) {
+               int timeout_ms, int32_t lcid) {
   // The host outlives the engine: script objects that end with it may still call MsgBox.
   PrintingHost host(out);
   vbs::Engine engine;
+  (void)engine.set_locale(lcid);
   engine.set_host(&host);
   engine.set_timeout(timeout_ms);
   (void)engine.AddObject("WScript", MakeWScript(out), false);

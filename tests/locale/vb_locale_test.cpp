@@ -87,5 +87,42 @@ TEST(VbLocale, EnvironmentTakesTheFirstSetVariable) {
   EXPECT_EQ(LcidFromEnvironment("nonsense", "de_DE", ""), 1033);
 }
 
+TEST(VbLocale, WeeksAndInDateMonthNames) {
+  EXPECT_EQ(UsEnglishLocale().FirstDayOfWeek, 1);  // Sunday
+  EXPECT_EQ(UsEnglishLocale().FirstWeekOfYear, 1);
+  EXPECT_EQ(LoadVbLocale(1031)->FirstDayOfWeek, 2);   // Monday
+  EXPECT_EQ(LoadVbLocale(1031)->FirstWeekOfYear, 2);  // the first week with four days
+  EXPECT_EQ(LoadVbLocale(2057)->FirstDayOfWeek, 2);
+  EXPECT_EQ(LoadVbLocale(1041)->FirstDayOfWeek, 1);
+  EXPECT_EQ(LoadVbLocale(1049)->MonthNamesInDates[2], u"марта");
+  EXPECT_EQ(LoadVbLocale(1031)->MonthNamesInDates[2], u"März");
+}
+
+TEST(VbLocale, SignsInTheirOrdinaryForm) {
+  // ICU's Japanese yen is the full-width sign; Windows settings use the ordinary one.
+  EXPECT_EQ(LoadVbLocale(1041)->CurrencySymbol, u"\u00A5");
+  EXPECT_EQ(LoadVbLocale(2057)->CurrencySymbol, u"£");
+  EXPECT_EQ(LoadVbLocale(1036)->Group, u"\u202F");  // a narrow no-break space stays
+}
+
+TEST(VbLocale, LoadingUsEnglishGivesTheWindowsUsForms) {
+  const std::optional<VbLocale> us = LoadVbLocale(1033);
+  ASSERT_TRUE(us);
+  EXPECT_EQ(us->LongTime, u"h:mm:ss tt");
+  EXPECT_EQ(us->Am, u"AM");
+}
+
+TEST(VbLocale, TextNamesAnIdOrALocale) {
+  EXPECT_EQ(LcidFromText("1031"), 1031);
+  EXPECT_EQ(LcidFromText("de-DE"), 1031);
+  EXPECT_EQ(LcidFromText("ja_JP.UTF-8"), 1041);
+  EXPECT_FALSE(LcidFromText("99999"));
+  EXPECT_FALSE(LcidFromText("0"));
+  EXPECT_FALSE(LcidFromText("12345678901234"));
+  EXPECT_FALSE(LcidFromText("-1031"));
+  EXPECT_FALSE(LcidFromText(""));
+  EXPECT_FALSE(LcidFromText("xx-yy"));
+}
+
 }  // namespace
 }  // namespace sw

@@ -57,6 +57,7 @@ vbs::Engine& GameScriptHost::EngineAt(size_t depth) {
     auto engine = std::make_unique<vbs::Engine>();
     engine->set_host(this);
     if (timeoutMs_ >= 0) engine->set_timeout(timeoutMs_);
+    (void)engine->set_locale(locale_);
     engines_.push_back(std::move(engine));
   }
   return *engines_[depth];
@@ -74,6 +75,17 @@ void GameScriptHost::DetermineControlsReferencesMode() {
 
 void GameScriptHost::LoadProcedures() {
   procedures_ = sw::LoadProcedures(runtime_);
+  // The user's locale for the scripts of this game; a script's SetLocale lasts until here.
+  locale_ = localeChoice_.environment;
+  if (localeChoice_.option != 0) {
+    locale_ = localeChoice_.option;
+  } else if (const std::optional<int32_t> setting =
+                 LcidFromText(runtime_.GetSetting("Locale", ""))) {
+    locale_ = *setting;
+  }
+  for (auto& engine : engines_) {
+    if (!engine->set_locale(locale_)) (void)engine->set_locale(1033);
+  }
 }
 
 void GameScriptHost::SetTimeoutSeconds(int seconds) {

@@ -17,10 +17,23 @@ namespace sw {
 
 class GameRuntime;
 
+// Where the regional settings of the game's scripts come from: the player's --locale option
+// (0 when not given), else the game's per-user setting "Locale", else the environment.
+struct ScriptLocaleChoice {
+  int32_t option = 0;
+  int32_t environment = 1033;
+};
+
 class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
  public:
   explicit GameScriptHost(GameRuntime& runtime);
   ~GameScriptHost() override;
+
+  // Takes effect when the procedures are next loaded (ResetAll), once the game's settings
+  // can be read.
+  void SetLocaleChoice(ScriptLocaleChoice choice) { localeChoice_ = choice; }
+  // The locale scripts start in (a Windows locale ID).
+  int32_t locale() const { return locale_; }
 
   void DetermineControlsReferencesMode() override;
   void LoadProcedures() override;
@@ -77,6 +90,8 @@ class GameScriptHost final : public ScriptService, private vbs::ScriptHost {
   size_t depth_ = 0;
   bool shutDown_ = false;
   int timeoutMs_ = -1;  // -1: the engine's own
+  ScriptLocaleChoice localeChoice_;
+  int32_t locale_ = 1033;
   Ref<ActionObject> action_;
   // The screen and the program read the runtime at each access, so one of each serves all runs.
   Ref<Dispatch> screen_;

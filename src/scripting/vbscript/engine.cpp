@@ -1,5 +1,7 @@
 #include "scripting/vbscript/engine.h"
 
+#include <algorithm>
+
 #include "base/unicode_case.h"
 #include "scripting/vbscript/compile_error.h"
 #include "scripting/vbscript/err_object.h"
@@ -35,6 +37,20 @@ std::string LineText(std::string_view text, int line) {
   return std::string(text.substr(b, e - b));
 }
 
+// The compiler counts columns in bytes of the UTF-8 text; hosts count UTF-16 code units, as
+// the Windows engine did: a character beyond U+FFFF is two units, every other one.
+int Utf16Column(std::string_view line, int byte_column) {
+  const size_t bytes = static_cast<size_t>(std::max(byte_column, 0));
+  int units = 0;
+  for (size_t i = 0; i < bytes && i < line.size(); ++i) {
+    const auto b = static_cast<unsigned char>(line[i]);
+    if ((b & 0xC0) == 0x80) continue;  // a continuation byte belongs to the character before
+    units += b >= 0xF0 ? 2 : 1;
+  }
+  if (bytes > line.size()) units += static_cast<int>(bytes - line.size());
+  return units;
+}
+
 }  // namespace
 
 Engine::Engine() : builtins_(std::make_unique<BuiltinTable>()) {
@@ -61,6 +77,14 @@ void Engine::set_host(ScriptHost* host) {
   rt_->set_host(host);
 }
 
+bool Engine::set_locale(int32_t lcid) {
+  std::optional<VbLocale> loaded = LoadVbLocale(lcid);
+  if (!loaded) return false;
+  locale_.current = std::move(*loaded);
+  locale_.user_default = lcid;
+  return true;
+}
+
 ScriptError Engine::Internal(int number, std::string description) {
   ScriptError err;
   err.number = number;
@@ -76,6 +100,8 @@ ScriptError Engine::Internal(int number, std::string description) {
 
 template <typename F>
 Result Engine::Guarded(F&& body) {
+  // Conversions inside follow this engine's locale, and SetLocale changes it.
+  TextLocaleScope locale(locale_);
   rt_->ArmStack();
   if (nesting_ == 0) rt_->StartClock(timeout_ms_);
   ++nesting_;
@@ -173,8 +199,8 @@ Result Engine::AddCode(std::string_view text) {
     err.description = CompileErrorDescription(err.number);
     err.source = kCompileSource;
     err.line = ce.line + 1;
-    err.column = ce.column + 1;
     err.text = LineText(text, ce.line);
+    err.column = Utf16Column(err.text, ce.column) + 1;
     err.compile = true;
     err.unit = units_added_;
     return Result(std::move(err));

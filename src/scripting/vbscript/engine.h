@@ -11,6 +11,7 @@
 
 #include "scripting/vbscript/script_host.h"
 #include "variant/dispatch.h"
+#include "variant/text_locale.h"
 #include "variant/variant.h"
 
 namespace sw::vbs {
@@ -82,6 +83,14 @@ class Engine {
   // define procedures or classes.
   size_t kept_units() const;
 
+  // The regional settings of the engine's conversions and formatting (CStr, CDbl, CDate,
+  // FormatNumber, MonthName ...), as a Windows locale ID: US English (1033) at start. The host
+  // sets the user's locale here; scripts change the one in force with SetLocale, and
+  // SetLocale without an argument returns to the user's. Reset keeps both. False (nothing
+  // changed) for an unknown ID.
+  bool set_locale(int32_t lcid);
+  int32_t locale() const { return locale_.current.Lcid; }
+
  private:
   template <typename F>
   Result Guarded(F&& body);
@@ -90,6 +99,7 @@ class Engine {
 
   std::unique_ptr<BuiltinTable> builtins_;
   std::unique_ptr<Runtime> rt_;
+  ScriptLocale locale_;
   int timeout_ms_ = 10000;
   int nesting_ = 0;
   int units_added_ = 0;

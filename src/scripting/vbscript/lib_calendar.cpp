@@ -3,26 +3,17 @@
 #include <cmath>
 
 #include "scripting/vbscript/lib_args.h"
+#include "variant/text_locale.h"
 
 namespace sw::vbs::lib {
-namespace {
-
-const char* const kMonths[] = {"January",   "February", "March",    "April",
-                               "May",       "June",     "July",     "August",
-                               "September", "October",  "November", "December"};
-const char* const kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                             "Thursday", "Friday", "Saturday"};
-
-}  // namespace
-
-std::string MonthNameOf(int month, bool abbr) {
-  std::string n = kMonths[month - 1];
-  return abbr ? n.substr(0, 3) : n;
+std::u16string MonthNameOf(int month, bool abbr) {
+  const VbLocale& l = TextLocale();
+  return abbr ? l.MonthAbbreviations[month - 1] : l.MonthNames[month - 1];
 }
 
-std::string WeekdayNameOf(int weekday, bool abbr) {
-  std::string n = kDays[weekday - 1];
-  return abbr ? n.substr(0, 3) : n;
+std::u16string WeekdayNameOf(int weekday, bool abbr) {
+  const VbLocale& l = TextLocale();
+  return abbr ? l.DayAbbreviations[weekday - 1] : l.DayNames[weekday - 1];
 }
 
 double DateArg(const Variant& v0) {

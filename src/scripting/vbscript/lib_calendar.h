@@ -7,10 +7,10 @@
 
 namespace sw::vbs::lib {
 
-// "January" / "Jan" for month 1..12.
-std::string MonthNameOf(int month, bool abbreviated);
-// "Sunday" / "Sun" for weekday 1..7 (1 = Sunday).
-std::string WeekdayNameOf(int weekday, bool abbreviated);
+// "January" / "Jan" for month 1..12, in the current locale.
+std::u16string MonthNameOf(int month, bool abbreviated);
+// "Sunday" / "Sun" for weekday 1..7 (1 = Sunday), in the current locale.
+std::u16string WeekdayNameOf(int weekday, bool abbreviated);
 
 // A date argument: Date values, numbers as serials, date text; E13 for other text, E94 Null.
 double DateArg(const Variant& v);

@@ -12,6 +12,7 @@
 #include "scripting/vbscript/lib_calendar.h"
 #include "scripting/vbscript/lib_register.h"
 #include "scripting/vbscript/lib_rnd.h"
+#include "variant/text_locale.h"
 
 namespace sw::vbs::lib {
 namespace {
@@ -110,19 +111,22 @@ Variant Part(CallContext&, Args a) {
   return Variant(static_cast<int16_t>(p.*Field));
 }
 
-// A first-day-of-week argument: 1 (Sunday) .. 7; 0 means the system's (Sunday).
-int FirstDay(Args a, size_t i) {
-  if (!Has(a, i)) return 1;
+// A first-day-of-week argument: 1 (Sunday) .. 7; 0 means the locale's (Monday in most of
+// Europe). Left out it is Sunday, or the locale's where the function defaults to it.
+int FirstDay(Args a, size_t i, bool locale_by_default = false) {
+  if (!Has(a, i)) return locale_by_default ? TextLocale().FirstDayOfWeek : 1;
   int32_t f = LongArg(a[i]);
   if (f < 0 || f > 7) InvalidCall();
-  return f == 0 ? 1 : f;
+  return f == 0 ? TextLocale().FirstDayOfWeek : f;
 }
 
+// A first-week-of-year argument: 1 the week of January 1, 2 the first with four days, 3 the
+// first full week; 0 the locale's rule.
 int FirstWeek(Args a, size_t i) {
   if (!Has(a, i)) return 1;
   int32_t f = LongArg(a[i]);
   if (f < 0 || f > 3) InvalidCall();
-  return f == 0 ? 1 : f;
+  return f == 0 ? TextLocale().FirstWeekOfYear : f;
 }
 
 // Weekday counted from `fdow` (1..7).
@@ -140,7 +144,8 @@ Variant Weekday(CallContext&, Args a) {
 Variant WeekdayName(CallContext&, Args a) {
   int32_t n = LongArg(a[0]);
   bool abbr = Has(a, 1) && NotNull(a[1]).ToBool();
-  int fdow = FirstDay(a, 2);
+  // Unlike Weekday, WeekdayName counts from the locale's first day unless told otherwise.
+  int fdow = FirstDay(a, 2, true);
   if (n < 1 || n > 7) InvalidCall();
   return Variant(WeekdayNameOf((n - 1 + fdow - 1) % 7 + 1, abbr));
 }

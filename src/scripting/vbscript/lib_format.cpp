@@ -1,12 +1,17 @@
-// FormatNumber, FormatCurrency, FormatPercent and FormatDateTime for the US English locale.
+// FormatNumber, FormatCurrency, FormatPercent and FormatDateTime in the current locale.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
+#include <vector>
+
+#include "base/utf.h"
 
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_calendar.h"
 #include "scripting/vbscript/lib_register.h"
+#include "variant/text_locale.h"
 
 namespace sw::vbs::lib {
 namespace {
@@ -49,11 +54,20 @@ std::pair<std::string, std::string> FixedDigits(double v, int digits) {
   return {whole, frac};
 }
 
-std::string Grouped(const std::string& whole) {
-  std::string out;
+// Whole digits with the locale's group separator: the first group next to the decimal point,
+// then groups of the secondary size (India: 12,34,567).
+std::u16string Grouped(const std::string& whole, const VbLocale& locale) {
+  const size_t first = locale.GroupSize > 0 ? static_cast<size_t>(locale.GroupSize) : 3;
+  const size_t next =
+      locale.SecondaryGroupSize > 0 ? static_cast<size_t>(locale.SecondaryGroupSize) : first;
+  std::vector<size_t> breaks;  // digits counted from the right after which a separator stands
+  for (size_t at = first; at < whole.size(); at += next) breaks.push_back(at);
+  std::u16string out;
   for (size_t i = 0; i < whole.size(); ++i) {
-    if (i && (whole.size() - i) % 3 == 0) out.push_back(',');
-    out.push_back(whole[i]);
+    const size_t right = whole.size() - i;
+    if (i > 0 && std::find(breaks.begin(), breaks.end(), right) != breaks.end())
+      out += locale.Group;
+    out.push_back(static_cast<char16_t>(whole[i]));
   }
   return out;
 }
@@ -66,25 +80,57 @@ bool Tristate(Args a, size_t i, bool locale_default) {
   return v != 0;
 }
 
+// An amount with the currency sign where the locale puts it, with the Windows numbering of
+// the currency forms (see VbLocale).
+std::u16string PositiveCurrency(const std::u16string& amount, const VbLocale& l) {
+  switch (l.CurrencyPositive) {
+    case 1:
+      return amount + l.CurrencySymbol;
+    case 2:
+      return l.CurrencySymbol + u" " + amount;
+    case 3:
+      return amount + u" " + l.CurrencySymbol;
+    default:
+      return l.CurrencySymbol + amount;
+  }
+}
+
+std::u16string NegativeCurrency(const std::u16string& amount, bool parens, const VbLocale& l) {
+  if (parens) return u"(" + PositiveCurrency(amount, l) + u")";
+  switch (l.CurrencyNegative) {
+    case 5:
+      return u"-" + amount + l.CurrencySymbol;
+    case 8:
+      return u"-" + amount + u" " + l.CurrencySymbol;
+    case 9:
+      return u"-" + l.CurrencySymbol + u" " + amount;
+    default:  // 1, and the bracketed form 0 when brackets are turned off
+      return u"-" + PositiveCurrency(amount, l);
+  }
+}
+
 enum class Style { kNumber, kCurrency, kPercent };
 
 Variant FormatAs(Args a, Style style) {
   if (a[0].IsNull()) throw VbError(vberr::kTypeMismatch);
+  const VbLocale& locale = TextLocale();
   double v = a[0].ToDouble();
   int32_t digits = Has(a, 1) ? LongArg(a[1]) : -1;
   if (digits < -1 || digits > 255) InvalidCall();
-  if (digits == -1) digits = 2;
+  if (digits == -1) digits = style == Style::kCurrency ? locale.CurrencyDigits : locale.Digits;
   bool lead0 = Tristate(a, 2, true);
-  bool parens = Tristate(a, 3, style == Style::kCurrency);
+  bool parens = Tristate(a, 3, style == Style::kCurrency && locale.CurrencyNegative == 0);
   bool group = Tristate(a, 4, true);
   if (style == Style::kPercent) v *= 100;
   auto [whole, frac] = FixedDigits(v, digits);
-  std::string body = group ? Grouped(whole) : whole;
-  if (body == "0" && !lead0 && digits > 0) body.clear();
-  if (digits > 0) body += "." + frac;
-  if (style == Style::kCurrency) body = "$" + body;
-  if (style == Style::kPercent) body += "%";
-  if (v < 0) body = parens ? "(" + body + ")" : "-" + body;
+  std::u16string body = group ? Grouped(whole, locale) : AsciiToUtf16(whole);
+  if (whole == "0" && !lead0 && digits > 0) body.clear();
+  if (digits > 0) body += locale.Decimal + AsciiToUtf16(frac);
+  if (style == Style::kCurrency) {
+    return Variant(v < 0 ? NegativeCurrency(body, parens, locale) : PositiveCurrency(body, locale));
+  }
+  if (style == Style::kPercent) body += u"%";
+  if (v < 0) body = parens ? u"(" + body + u")" : u"-" + body;
   return Variant(std::move(body));
 }
 
@@ -98,32 +144,31 @@ Variant FormatPercent(CallContext&, Args a) {
   return FormatAs(a, Style::kPercent);
 }
 
+// 0 as CStr writes it, 1 the locale's long date, 2 its short date, 3 its long time, 4 hours
+// and minutes on the 24-hour clock.
 Variant FormatDateTime(CallContext&, Args a) {
   if (a[0].IsNull()) throw VbError(vberr::kTypeMismatch);
   int32_t form = Has(a, 1) ? LongArg(a[1]) : 0;
   if (form < 0 || form > 4) InvalidCall();
-  double serial = DateArg(a[0]);
-  DateParts p = SplitDate(serial);
-  char buf[64];
+  const double serial = DateArg(a[0]);
+  const VbLocale& locale = TextLocale();
   switch (form) {
     case 1:
-      std::snprintf(buf, sizeof buf, "%s, %s %d, %d", WeekdayNameOf(p.weekday, false).c_str(),
-                    MonthNameOf(p.month, false).c_str(), p.day, p.year);
-      return Variant(std::string(buf));
+      return Variant(FormatDatePicture(locale.LongDate, serial, locale));
     case 2:
-      std::snprintf(buf, sizeof buf, "%d/%d/%d", p.month, p.day, p.year);
-      return Variant(std::string(buf));
-    case 3: {
-      int h12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
-      std::snprintf(buf, sizeof buf, "%d:%02d:%02d %s", h12, p.minute, p.second,
-                    p.hour < 12 ? "AM" : "PM");
-      return Variant(std::string(buf));
+      return Variant(FormatDatePicture(locale.ShortDate, serial, locale));
+    case 3:
+      return Variant(FormatDatePicture(locale.LongTime, serial, locale));
+    case 4: {
+      const DateParts p = SplitDate(serial);
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "%02d", p.hour);
+      std::u16string out = AsciiToUtf16(buf) + locale.TimeSeparator;
+      std::snprintf(buf, sizeof buf, "%02d", p.minute);
+      return Variant(out + AsciiToUtf16(buf));
     }
-    case 4:
-      std::snprintf(buf, sizeof buf, "%02d:%02d", p.hour, p.minute);
-      return Variant(std::string(buf));
     default:
-      return Variant(FormatDate(serial));
+      return Variant(FormatDateIn(serial, locale));
   }
 }
 

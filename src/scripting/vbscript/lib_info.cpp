@@ -1,8 +1,9 @@
 // Engine and locale information: ScriptEngine and its version numbers, GetLocale, SetLocale,
 // and the two functions an embedded player cannot serve (GetObject, LoadPicture).
-#include "base/unicode_case.h"
+#include "base/utf.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_register.h"
+#include "variant/text_locale.h"
 
 namespace sw::vbs::lib {
 namespace {
@@ -23,22 +24,33 @@ Variant BuildVersion(CallContext&, Args) {
   return Variant(kBuildNumber);
 }
 Variant GetLocale(CallContext&, Args) {
-  return Variant(kEnglishUs);
+  return Variant(TextLocale().Lcid);
 }
 
-// Only US English is available; asking for it (by number or name) or for the system
-// default succeeds, any other locale fails with E447.
-Variant SetLocale(CallContext&, Args a) {
-  if (Has(a, 0)) {
-    const Variant& v = NotNull(a[0]);
-    bool ok;
-    if (v.IsString() && !ParseNumber(v.AsString()))
-      ok = FoldCase(v.AsString()) == u"en-us";
-    else
-      ok = v.ToLong() == kEnglishUs || v.ToLong() == 0;
-    if (!ok) throw VbError(vberr::kLocaleNotSupported);
+// The locale ID a SetLocale argument names: a number, numeric text, or a locale name in any
+// letter case ("de-de", "en-US"); 0 and no argument mean the user's own locale. E447 for an
+// ID or a name no locale has.
+int32_t RequestedLocale(Args a, int32_t user_default) {
+  if (!Has(a, 0)) return user_default;
+  const Variant& v = NotNull(a[0]);
+  if (v.IsString() && !ParseNumber(v.AsString())) {
+    std::optional<int32_t> id = LcidFromName(Utf16ToUtf8(v.AsString()));
+    if (!id) throw VbError(vberr::kLocaleNotSupported);
+    return *id;
   }
-  return Variant(kEnglishUs);
+  const int32_t id = v.ToLong();
+  return id == 0 ? user_default : id;
+}
+
+// Puts another locale in force for the engine's conversions; returns the one it replaces.
+Variant SetLocale(CallContext&, Args a) {
+  ScriptLocale* locale = ScopedTextLocale();
+  const int32_t previous = TextLocale().Lcid;
+  const int32_t id = RequestedLocale(a, locale != nullptr ? locale->user_default : kEnglishUs);
+  std::optional<VbLocale> loaded = LoadVbLocale(id);
+  if (!loaded) throw VbError(vberr::kLocaleNotSupported);
+  if (locale != nullptr && id != previous) locale->current = std::move(*loaded);
+  return Variant(previous);
 }
 
 Variant GetObject(CallContext&, Args) {

@@ -126,6 +126,35 @@ TEST(PrivateProfile, WritesCreateTheFileAndKeepTheRest) {
   EXPECT_EQ(TestDir::Slurp(dir.path() / "Config/Scores.ini"), "[Best]\r\n");
 }
 
+// Lines a write does not touch keep their bytes even where decoding and encoding them again
+// would change them: characters code page 932 has twice, and bytes of no character.
+TEST(PrivateProfile, UntouchedLinesKeepTheirBytes) {
+  TestDir dir;
+  PathResolver japanese("CP932");
+  const std::string nec = "[\x93\xFA]\r\nA=\xED\x40\x87\x90\xEE\xF9\r\nB=1\r\nC=\xED\x40\r\n";
+  fs::path file = dir.Put("Config/Notes.ini", nec);
+  // The duplicates decode to the characters the other codes also stand for.
+  EXPECT_EQ(japanese.codec().FromUtf8(japanese.codec().ToUtf8("\xED\x40\x87\x90\xEE\xF9")),
+            "\xFA\x5C\x81\xE0\x81\xCA");
+  PrivateProfile(japanese).Write(dir.game() + "Config\\Notes.ini", "日", "B", "2");
+  std::string expected = nec;
+  expected.replace(expected.find("B=1"), 3, "B=2");
+  EXPECT_EQ(TestDir::Slurp(file), expected);
+  // A changed line is written as the code page's converter writes it.
+  PrivateProfile(japanese).Write(dir.game() + "Config\\Notes.ini", "日", "C", "\xE7\xBA\x8Ax");
+  expected.replace(expected.find("C=\xED\x40"), 4, "C=\xFA\x5Cx");
+  EXPECT_EQ(TestDir::Slurp(file), expected);
+  PrivateProfile(japanese).Remove(dir.game() + "Config\\Notes.ini", "日", "B");
+  expected.erase(expected.find("B=2\r\n"), 5);
+  EXPECT_EQ(TestDir::Slurp(file), expected);
+
+  PathResolver western;
+  const std::string odd = "[S]\r\nOdd=\x81\x8D\r\nKey=1\n";
+  file = dir.Put("Config/Odd.ini", odd);
+  PrivateProfile(western).Write(dir.game() + "Config\\Odd.ini", "S", "Key", "2");
+  EXPECT_EQ(TestDir::Slurp(file), "[S]\r\nOdd=\x81\x8D\r\nKey=2\n");
+}
+
 TEST(PrivateProfile, AWriteIntoAMissingFolderFails) {
   TestDir dir;
   PathResolver resolver;

@@ -61,6 +61,20 @@ TEST(CompileErrorReport, PointsAtLineAndColumn) {
   EXPECT_EQ(r.error().text, "  y = (2 +");
 }
 
+TEST(CompileErrorReport, ColumnsCountUtf16UnitsNotBytes) {
+  Engine engine;
+  // Three kanji (three bytes each in UTF-8) are three units; the emoji beyond U+FFFF is two.
+  Result r = engine.AddCode("x = 1\ns = \"日本語\" )");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 1025);
+  EXPECT_EQ(r.error().column, 11);
+  r = engine.AddCode("s = \"\xF0\x9F\x98\x80é\" + (");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 1023);
+  EXPECT_EQ(r.error().column, 14);
+  EXPECT_EQ(r.error().text, "s = \"\xF0\x9F\x98\x80é\" + (");
+}
+
 TEST(CompileErrorReport, ReservedWordsThatMayBeNames) {
   Engine engine;
   EXPECT_TRUE(engine

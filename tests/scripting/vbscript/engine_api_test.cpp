@@ -397,3 +397,37 @@ TEST_F(EngineTest, DeepRecursionKeepsEveryFramesLocals) {
 
 }  // namespace
 }  // namespace sw::vbs
+
+namespace sw::vbs {
+namespace {
+
+TEST_F(EngineTest, LocaleGovernsScriptsOnlyAndSurvivesReset) {
+  EXPECT_EQ(engine.locale(), 1033);
+  EXPECT_FALSE(engine.set_locale(99999));
+  EXPECT_FALSE(engine.set_locale(0));
+  ASSERT_TRUE(engine.set_locale(1031));
+  EXPECT_EQ(Run("WScript.Echo 1.5, CDbl(\"2,5\") * 2, GetLocale()"), "1,5 5 1031\n");
+  // Values handed back are converted by the host in its own (US) form.
+  Result r = engine.Eval("CDbl(\"1,25\")");
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.value().ToUtf8(), "1.25");
+  EXPECT_EQ(TextLocale().Lcid, 1033);
+
+  // A script's SetLocale stays in force for later scripts and across Reset; SetLocale
+  // without an argument returns to the locale the host gave.
+  EXPECT_EQ(Run("WScript.Echo SetLocale(\"fr-fr\")"), "1031\n");
+  EXPECT_EQ(engine.locale(), 1036);
+  engine.Reset();
+  ASSERT_TRUE(engine.AddObject("WScript", echo.object(), false).ok());
+  EXPECT_EQ(Run("WScript.Echo 0.5, SetLocale(), 0.5"), "0,5 1036 0,5\n");
+  EXPECT_EQ(engine.locale(), 1031);
+
+  // An error inside leaves the locale of the thread as it was.
+  Result failed = engine.AddCode("SetLocale 1041\nx = 1 / 0");
+  EXPECT_FALSE(failed.ok());
+  EXPECT_EQ(engine.locale(), 1041);
+  EXPECT_EQ(TextLocale().Lcid, 1033);
+}
+
+}  // namespace
+}  // namespace sw::vbs

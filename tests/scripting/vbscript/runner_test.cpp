@@ -21,6 +21,17 @@ TEST(Runner, LaterFilesSeeEarlierDefinitions) {
   EXPECT_EQ(err.str(), "");
 }
 
+TEST(Runner, ScriptsRunInTheGivenLocale) {
+  std::ostringstream out, err;
+  EXPECT_EQ(
+      RunScripts({{"a.vbs", "WScript.Echo 1.5, MonthName(1), GetLocale()"}}, out, err, -1, 1031),
+      0);
+  EXPECT_EQ(out.str(), "1,5 Januar 1031\n");
+  std::ostringstream out2;
+  EXPECT_EQ(RunScripts({{"a.vbs", "WScript.Echo 1.5, GetLocale()"}}, out2, err, -1, 99999), 0);
+  EXPECT_EQ(out2.str(), "1.5 1033\n");
+}
+
 TEST(Runner, ErrorsNameTheFileThatDefinedTheFailingCode) {
   std::ostringstream out, err;
   int rc = RunScripts({{"lib.vbs", "Sub Boom\n  x = 1 / 0\nEnd Sub"},
