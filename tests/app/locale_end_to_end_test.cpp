@@ -10,6 +10,7 @@
 #include "authoring/frame_data_writer.h"
 #include "authoring/project_writer.h"
 #include "player_run.h"
+#include "small_game.h"
 
 namespace {
 
@@ -23,13 +24,7 @@ class LocaleEndToEndTest : public ::testing::Test {
   void SetUp() override {
     fs::remove_all(dir_);
     sw::ProjectWriter w(project_);
-    sw::ProjectInfo info;
-    info.Title = "Regional";
-    info.SettingsSection = "LocaleEndToEnd" + std::to_string(getpid());
-    info.StartFrame = "Start";
-    info.FrameWidth = 200;
-    info.FrameHeight = 150;
-    info.StartAtOnce = true;
+    const sw::ProjectInfo info = sw::testing::SmallGameInfo("Regional", "LocaleEndToEnd");
     w.WriteGeneral(info);
     w.WriteTexts(0);
     w.WriteVariables({}, {});

@@ -11,6 +11,7 @@
 #include "authoring/inventory_writer.h"
 #include "authoring/project_writer.h"
 #include "player_run.h"
+#include "small_game.h"
 
 namespace {
 
@@ -24,13 +25,7 @@ class SavedGamesEndToEndTest : public ::testing::Test {
   void SetUp() override {
     fs::remove_all(dir_);
     sw::ProjectWriter w(project_);
-    sw::ProjectInfo info;
-    info.Title = "Saving";
-    info.SettingsSection = "SavedGamesEndToEnd" + std::to_string(getpid());
-    info.StartFrame = "Start";
-    info.FrameWidth = 200;
-    info.FrameHeight = 150;
-    info.StartAtOnce = true;
+    const sw::ProjectInfo info = sw::testing::SmallGameInfo("Saving", "SavedGamesEndToEnd");
     w.WriteGeneral(info);
     w.WriteTexts(0);
     w.WriteVariables({"Door", "Lamp"}, {"Said", "Met", "Brave", "Gold", "Blank"});
@@ -65,7 +60,9 @@ class SavedGamesEndToEndTest : public ::testing::Test {
     change.ScriptText = "Door = 1\r\nSaid = |no|\r\nGoToFrame |Start|, 0, 1";
     sw::WriteActions(w, "Cellar", {change});
   }
-  void TearDown() override { if (!HasFailure()) fs::remove_all(dir_); }
+  void TearDown() override {
+    if (!HasFailure()) fs::remove_all(dir_);
+  }
 
   void Play(const std::string& walk) {
     std::ofstream(dir_ / "walk.txt") << walk;

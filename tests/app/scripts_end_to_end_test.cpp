@@ -11,6 +11,7 @@
 #include "authoring/frame_data_writer.h"
 #include "authoring/project_writer.h"
 #include "player_run.h"
+#include "small_game.h"
 
 namespace {
 
@@ -24,14 +25,7 @@ class ScriptsEndToEndTest : public ::testing::Test {
   void SetUp() override {
     fs::remove_all(dir_);
     sw::ProjectWriter w(project_);
-    sw::ProjectInfo info;
-    info.Title = "Scripted";
-    // Per process, so that parameters of concurrent runs of the suite stay apart.
-    info.SettingsSection = "ScriptsEndToEnd" + std::to_string(getpid());
-    info.StartFrame = "Start";
-    info.FrameWidth = 200;
-    info.FrameHeight = 150;
-    info.StartAtOnce = true;
+    const sw::ProjectInfo info = sw::testing::SmallGameInfo("Scripted", "ScriptsEndToEnd");
     w.WriteGeneral(info);
     w.WriteTexts(0);
     w.WriteVariables({"Visits"}, {"Best"});
