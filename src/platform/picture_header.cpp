@@ -88,12 +88,15 @@ bool LzwCodesAreSound(const Bytes& b, size_t at, uint32_t min_code_size) {
   const uint32_t clear = 1u << min_code_size, end = clear + 1;
   uint32_t code_size = min_code_size + 1, next = clear + 2;
   bool fresh = true;
+  // The decoder does not stop at the end code: it goes on reading codes from the rest of
+  // the data block it holds, so those codes must be sound too.
+  bool ended = false;
   uint64_t bits = 0;  // bits not used yet, lowest first
   uint32_t count = 0;
   size_t block_left = 0;
   auto next_byte = [&](uint32_t& byte) {
     while (block_left == 0) {
-      if (!b.Has(at, 1)) return false;
+      if (ended || !b.Has(at, 1)) return false;
       block_left = b.U8(at++);
       if (block_left == 0) return false;  // the image data ends
     }
@@ -118,7 +121,10 @@ bool LzwCodesAreSound(const Bytes& b, size_t at, uint32_t min_code_size) {
       fresh = true;
       continue;
     }
-    if (code == end) return true;
+    if (code == end) {
+      ended = true;
+      continue;
+    }
     if (fresh) {
       if (code > clear) return false;
       fresh = false;

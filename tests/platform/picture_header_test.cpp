@@ -140,6 +140,24 @@ TEST(PictureHeader, GifCodesTheDecoderCannotFollowAreRefused) {
   EXPECT_THROW((void)DecodePicture(found, "found.gif", false), VbError);
 }
 
+// The decoder reads on after an end code, through the rest of the data block it holds: codes
+// there that refer to entries never made corrupted its memory (a bad free).
+TEST(PictureHeader, GifCodesAfterTheEndCodeMustBeSoundToo) {
+  std::string after = GifHeader(2, 2, 2, 2);
+  // Code size 2, one block of two bytes: clear (4), a pixel (0), end (5), then code 7.
+  after.replace(after.find(std::string("\x02\x02\x44\x01", 4)), 4,
+                std::string("\x02\x02\x44\x0F", 4));
+  EXPECT_FALSE(ReadPictureHeader(after));
+  // The same with harmless padding after the end code is a sound picture.
+  EXPECT_TRUE(ReadPictureHeader(GifHeader(2, 2, 2, 2)));
+  std::ifstream in(std::string(SW_SOURCE_DIR) + "/fuzz/corpus/picture/codes-after-end-code.gif",
+                   std::ios::binary);
+  const std::string found((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_GT(found.size(), 40u);
+  EXPECT_FALSE(ReadPictureHeader(found));
+  EXPECT_THROW((void)DecodePicture(found, "found.gif", true), VbError);
+}
+
 // An image of no width makes the decoder read its data as stray bytes, where a second image
 // claiming 512 x 35842 pixels hid from the measure of a 2 x 15666 file.
 TEST(PictureHeader, GifImagesWithoutWidthOrHeightAreRefused) {
