@@ -50,7 +50,8 @@ struct NameRef {
 
 // What an expression is, for fast paths that skip a virtual call: a local variable slot,
 // a literal, or a value that never names storage.
-enum class ExprTag : uint8_t { kGeneric, kLocal, kLiteral, kValue, kCall };
+// kGlobalName: a name looked up among the globals (a procedure, most often).
+enum class ExprTag : uint8_t { kGeneric, kLocal, kLiteral, kValue, kCall, kGlobalName };
 
 struct Expr {
   int line = 0;
@@ -60,6 +61,9 @@ struct Expr {
   int slot = -1;        // kLocal
   virtual ~Expr() = default;
   virtual Variant Eval(Frame& f) const = 0;
+  // The value as a condition (If, Do While): Null and Empty are False, other values convert
+  // as CBool does. Comparisons answer without making a Boolean value first.
+  virtual bool Test(Frame& f) const;
   // `expr(args)`: call, index or default member with arguments.
   virtual Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const;
   // `expr = v`, `expr(args) = v`, `Set expr = v`.

@@ -410,12 +410,27 @@ void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) c
 
 Variant CallExpr::Eval(Frame& f) const {
   f.rt->CheckStack(StackPosition());
-  // `a(i)` on a local array: no virtual calls, no copies of the array.
   if (target->tag == ExprTag::kLocal && args.size() == 1 && args[0].e) {
+    // `a(i)` on a local array: no virtual calls, no copies of the array.
     const Variant& v = f.locals[target->slot].Deref();
     if (v.IsArray()) {
+      const Expr* ie = args[0].e.get();
+      if (ie->tag == ExprTag::kLocal) {
+        // A whole-number index held by a variable is read in place: nothing runs that could
+        // change the array meanwhile.
+        const Variant& iv = f.locals[ie->slot].Deref();
+        if (iv.type() == VarType::Integer) return v.AsArray()->At1(iv.AsInteger());
+        if (iv.type() == VarType::Long) return v.AsArray()->At1(iv.AsLong());
+      }
       sw::Ref<VbArray> keep(v.AsArray());
-      return keep->At1(ToIndex(args[0].e->Eval(f)));
+      return keep->At1(ToIndex(ie->Eval(f)));
+    }
+  } else if (target->tag == ExprTag::kGlobalName) {
+    // `F(x)` calling a global procedure goes straight to the call.
+    const NameRef& ref = static_cast<const NameExpr*>(target.get())->ref;
+    if (!(ref.frame_dyn && f.dyn)) {
+      GlobalEntry* e = f.rt->Resolve(ref);
+      if (e->kind == GlobalEntry::kProc) return f.rt->CallProcWith(e->proc, f, args);
     }
   }
   return target->Invoke(f, args, InvokeKind::Get);

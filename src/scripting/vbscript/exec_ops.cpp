@@ -178,20 +178,62 @@ Variant Apply(Op op, const Variant& a, const Variant& b, unsigned hints) {
 // made in the return slot: a copy through a temporary would read back a value just stored.
 template <Op kOp>
 struct BinaryOpExpr final : BinaryExpr {
+  static constexpr bool kCompare = kOp >= Op::Eq && kOp <= Op::Ge;
+
+  // `n - 1`, `i Mod 1000`, `t + v`: a variable with a literal or another variable is worked
+  // out here with no call, so that this path needs no stack frame; the rest goes out of line.
   Variant Eval(Frame& f) const override {
-    // `n - 1`, `i Mod 1000`, `t + v`: variables and literals need no operand bookkeeping.
-    if (l->tag == ExprTag::kLocal) {
-      if (r->tag == ExprTag::kLiteral)
-        return Values(f.locals[l->slot].Deref(), static_cast<const LiteralExpr*>(r.get())->value);
-      if (r->tag == ExprTag::kLocal)
-        return Values(f.locals[l->slot].Deref(), f.locals[r->slot].Deref());
+    const Variant* a;
+    const Variant* b;
+    if (!Leaves(f, a, b)) return EvalGeneral(f);
+    return Values(*a, *b);
+  }
+
+  bool Test(Frame& f) const override {
+    if constexpr (kCompare) {
+      const Variant* a;
+      const Variant* b;
+      int32_t x, y;
+      if (Leaves(f, a, b) && Whole(*a, x) && Whole(*b, y)) return Compared(x, y);
+      return TestGeneral(f);
+    } else {
+      return BinaryExpr::Test(f);
     }
+  }
+
+ private:
+  bool Leaves(Frame& f, const Variant*& a, const Variant*& b) const {
+    if (l->tag != ExprTag::kLocal) return false;
+    if (r->tag == ExprTag::kLiteral)
+      b = &static_cast<const LiteralExpr*>(r.get())->value;
+    else if (r->tag == ExprTag::kLocal)
+      b = &f.locals[r->slot].Deref();
+    else
+      return false;
+    a = &f.locals[l->slot].Deref();
+    return true;
+  }
+
+  static bool Compared(int64_t p, int64_t q) {
+    return CmpTrue(kOp, p < q ? CmpResult::Less : (p > q ? CmpResult::Greater : CmpResult::Equal));
+  }
+
+  [[gnu::noinline]] Variant EvalGeneral(Frame& f) const {
     Operand a(l.get(), f);
     Operand b(r.get(), f);
     return Values(*a, *b);
   }
 
- private:
+  [[gnu::noinline]] bool TestGeneral(Frame& f) const {
+    Operand a(l.get(), f);
+    Operand b(r.get(), f);
+    int32_t x, y;
+    if (Whole(*a, x) && Whole(*b, y)) return Compared(x, y);
+    // A comparison gives True, False or Null; Null counts as False.
+    Variant v = Apply(kOp, *a, *b, hints);
+    return v.type() == VarType::Boolean && v.AsBool();
+  }
+
   Variant Values(const Variant& a, const Variant& b) const {
     int32_t x, y;
     if (Whole(a, x) && Whole(b, y)) {
@@ -207,8 +249,7 @@ struct BinaryOpExpr final : BinaryExpr {
         // A division by zero or by -1 (INT32_MIN % -1 overflows) takes the general rules.
         if (y != 0 && y != -1) return FitFor(x % y, i2);
       } else {
-        return Variant(CmpTrue(
-            kOp, p < q ? CmpResult::Less : (p > q ? CmpResult::Greater : CmpResult::Equal)));
+        return Variant(Compared(p, q));
       }
     }
     return Apply(kOp, a, b, hints);

@@ -58,6 +58,10 @@ Variant Numeric(Variant v) {
 
 }  // namespace
 
+bool Expr::Test(Frame& f) const {
+  return Truth(Eval(f));
+}
+
 Flow Block::Exec(Frame& f) const {
   const std::unique_ptr<Stmt>* s = stmts.data();
   const std::unique_ptr<Stmt>* const end = s + stmts.size();
@@ -88,7 +92,11 @@ Flow Block::Exec(Frame& f) const {
 }
 
 Flow AssignStmt::Exec(Frame& f) const {
-  Variant v = value->Eval(f);
+  // A variable or literal on the right is copied without a call.
+  const Expr* ve = value.get();
+  Variant v = ve->tag == ExprTag::kLocal     ? f.locals[ve->slot].Deref()
+              : ve->tag == ExprTag::kLiteral ? static_cast<const LiteralExpr*>(ve)->value
+                                             : ve->Eval(f);
   // Values other than objects and arrays are stored as they are.
   if (!is_set && v.type() != VarType::Object && v.type() != VarType::Array) {
     if (target->tag == ExprTag::kLocal) {
@@ -139,6 +147,17 @@ Flow AppendStmt::Exec(Frame& f) const {
 }
 
 Flow CallStmt::Exec(Frame& f) const {
+  if (callee->tag == ExprTag::kGlobalName) {
+    // `S x` calling a global procedure goes straight to the call.
+    const NameRef& ref = static_cast<const NameExpr*>(callee.get())->ref;
+    if (!(ref.frame_dyn && f.dyn)) {
+      GlobalEntry* e = f.rt->Resolve(ref);
+      if (e->kind == GlobalEntry::kProc) {
+        f.rt->CallProcWith(e->proc, f, args);
+        return Flow::Normal;
+      }
+    }
+  }
   callee->Invoke(f, args, InvokeKind::Call);
   return Flow::Normal;
 }
@@ -147,7 +166,7 @@ Flow IfStmt::Exec(Frame& f) const {
   for (const Branch& b : branches) {
     bool c;
     try {
-      c = Truth(b.cond->Eval(f));
+      c = b.cond->Test(f);
     } catch (const VbError& e) {
       if (!f.oern) {
         f.rt->NoteError(f, b.cond->line);  // the ElseIf line for its own condition
@@ -322,7 +341,7 @@ Flow DoStmt::Exec(Frame& f) const {
     if (test == kTop) {
       bool c;
       try {
-        c = Truth(cond->Eval(f));
+        c = cond->Test(f);
         if (until) c = !c;
       } catch (const VbError& e) {
         if (!f.oern) throw;
@@ -337,7 +356,7 @@ Flow DoStmt::Exec(Frame& f) const {
     if (test == kBottom) {
       bool c;
       try {
-        c = Truth(cond->Eval(f));
+        c = cond->Test(f);
         if (until) c = !c;
       } catch (const VbError& e) {
         if (!f.oern) {

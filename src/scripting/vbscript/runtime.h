@@ -290,16 +290,22 @@ class Runtime {
     return p;
   }
   void PopSlots(Variant* p, int n, const SlotMark& mark) {
+    ClearSlots(p, n);
+    chunk_ = mark.chunk;
+    top_ = mark.top;
+    end_ = mark.end;
+  }
+  // Empties a frame's slots for the next frame; most hold no shared value.
+  static void ClearSlots(Variant* p, int n) {
     for (Variant *v = p, *e = p + n; v != e; ++v) {
       if (!v->IsEmpty()) {
         std::destroy_at(v);
         std::construct_at(v);
       }
     }
-    chunk_ = mark.chunk;
-    top_ = mark.top;
-    end_ = mark.end;
   }
+  // The local arrays a procedure makes when it starts.
+  static void MakeLocalArrays(const ProcDef* p, Variant* loc);
   Variant* PushSlotsSlow(size_t need);
   // The part of every procedure call after the arguments are known: the depth and stack
   // checks, the new frame's slots, `fill(params)` storing the parameters, local arrays, and

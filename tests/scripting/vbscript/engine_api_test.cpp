@@ -372,6 +372,52 @@ TEST_F(EngineTest, MemberCallSitesFollowTheClassOfEachObject) {
             "new a 7\n");
 }
 
+// Conditions, element reads and procedure calls have short paths for their common shapes;
+// every other shape keeps the general rules.
+TEST_F(EngineTest, ShortPathsKeepTheGeneralRules) {
+  ASSERT_TRUE(engine
+                  .AddCode("Class Box : Public Default Property Get V : V = 5 : End Property\n"
+                           "End Class\n"
+                           "Function Cond(a, b)\n"
+                           " If a < b Then Cond = \"lt\" Else Cond = \"not lt\"\n"
+                           "End Function\n"
+                           "Function Pick(i)\n"
+                           " Dim a(4) : a(0) = \"z\" : a(2) = \"two\" : a(3) = \"three\"\n"
+                           " Pick = a(i)\n"
+                           "End Function\n"
+                           "Sub Bump(n) : n = n + 1 : End Sub\n"
+                           "Function Twice(ByVal n) : n = n * 2 : Twice = n : End Function\n")
+                  .ok());
+  // Null compares to Null, which a condition takes as False; texts and numbers keep their
+  // comparison rules; an object compares through its default member.
+  EXPECT_EQ(Run("WScript.Echo Cond(Null, 1), Cond(1, 2), Cond(CLng(2), 1), Cond(\"10\", \"9\"), "
+                "Cond(New Box, 6), Cond(2.5, 3)"),
+            "not lt lt not lt lt lt lt\n");
+  EXPECT_EQ(Run("n = 0 : Do While n < 3 : n = n + 1 : Loop : Do Until Null < n : n = n + 1 : "
+                "If n > 5 Then Exit Do\nLoop : WScript.Echo n"),
+            "6\n");
+  // Element indexes of every kind: Integer, Long, rounded Double, text, an object's default.
+  EXPECT_EQ(Run("WScript.Echo Pick(2), Pick(CLng(3)), Pick(2.5), Pick(\"3\"), Pick(Empty)"),
+            "two three two three z\n");
+  Result r = engine.AddCode("x = Pick(5)");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 9);
+  EXPECT_EQ(r.error().line, 8);
+  EXPECT_EQ(r.error().procedure, "Pick");
+  // Calls: ByRef variables change, ByVal ones do not; a wrong argument count is E450.
+  EXPECT_EQ(Run("k = 1 : Bump k : Bump k : j = 4 : WScript.Echo k, Twice(j), j"), "3 8 4\n");
+  r = engine.AddCode("Bump 1, 2");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 450);
+  r = engine.AddCode("y = Twice()");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 450);
+  // A name that Execute declares in a procedure hides the global procedure of that name.
+  EXPECT_EQ(Run("Function Hide() : Execute \"Dim Pick : Pick = Array(7, 8)\" : "
+                "Hide = Pick(1) : End Function\nWScript.Echo Hide(), Pick(0)"),
+            "8 z\n");
+}
+
 // Call frames live on a stack of chunks: deep recursion with many locals crosses from one
 // chunk to the next and back, and a second run starts again from the first chunk.
 TEST_F(EngineTest, DeepRecursionKeepsEveryFramesLocals) {
