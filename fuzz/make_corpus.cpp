@@ -92,12 +92,12 @@ int main(int argc, char** argv) {
   Put(out / "picture" / "small.bmp",
       sw::MakeBmp(4, 3, [](int x, int y) { return static_cast<uint32_t>(x * 0x400000 + y * 80); }));
   // A GIF of two frames, an icon, and the start of a JPEG.
-  Put(out / "picture" / "two.gif",
-      std::string("GIF89a\x02\x00\x02\x00\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF"
-                  "\x21\xF9\x04\x01\x0A\x00\x01\x00"
-                  "\x2C\x00\x00\x00\x00\x02\x00\x02\x00\x00\x02\x02\x44\x01\x00"
-                  "\x2C\x00\x00\x00\x00\x02\x00\x02\x00\x00\x02\x02\x8C\x01\x00\x3B",
-                  61));
+  static constexpr char kTwoFrameGif[] =
+      "GIF89a\x02\x00\x02\x00\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF"
+      "\x21\xF9\x04\x01\x0A\x00\x01\x00"
+      "\x2C\x00\x00\x00\x00\x02\x00\x02\x00\x00\x02\x02\x44\x01\x00"
+      "\x2C\x00\x00\x00\x00\x02\x00\x02\x00\x00\x02\x02\x8C\x01\x00\x3B";
+  Put(out / "picture" / "two.gif", std::string(kTwoFrameGif, sizeof kTwoFrameGif - 1));
   const std::string dib = std::string("\x28\0\0\0\x02\0\0\0\x04\0\0\0\x01\0\x20\0", 16) +
                           std::string(24, '\0') + std::string(16, '\x7F') + std::string(8, '\0');
   Put(out / "picture" / "icon.ico", std::string("\0\0\1\0\1\0\x02\x02\0\0\1\0\x20\0", 14) +
@@ -107,6 +107,19 @@ int main(int argc, char** argv) {
       std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00"
                   "\xFF\xC0\x00\x0B\x08\x00\x02\x00\x02\x01\x01\x11\x00\xFF\xD9",
                   35));
+  // Saved games: one of each version, the newest with variants of every kind.
+  const std::string savedStart =
+      "\"Hall\"\r\n2\r\n\"Door\"\r\n1\r\n\"Lamp\"\r\n-1\r\n1\r\n\"Hall\"\r\n3\r\n"
+      "2\r\n\"Key\"\r\n\"Old map\"\r\n";
+  Put(out / "saved_game" / "old.sav", savedStart);
+  const std::string savedHistory = savedStart + "2\r\n\"Start\"\r\n\"Hall\"\r\n";
+  Put(out / "saved_game" / "history.sav", savedHistory);
+  Put(out / "saved_game" / "newest.sav",
+      savedHistory +
+          "\"\"\r\n\"\"\r\n\"\"\r\n\"MyGame\"\r\n\"My Game\"\r\n\"03/07/2003\"\r\n"
+          "\"Version 3.3.0\"\r\n6\r\n\"Said\"\r\n\"yes, it's late\"\r\n\"Met\"\r\n"
+          "#2003-03-07#\r\n\"Flag\"\r\n#TRUE#\r\n\"Ratio\"\r\n2.5\r\n\"None\"\r\n\r\n"
+          "\"Gone\"\r\n#NULL#\r\n");
   std::printf("%d seeds from %s in %s\n", written, game.c_str(), out.c_str());
   return 0;
 }

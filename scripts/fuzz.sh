@@ -2,13 +2,14 @@
 # Builds one fuzz target with clang and libFuzzer (address and undefined-behaviour sanitizers)
 # in build-fuzz/ and runs it for the given seconds, starting from its seed corpus.
 # Usage: scripts/fuzz.sh TARGET SECONDS [more libFuzzer options]   e.g. scripts/fuzz.sh vbscript 600
-#   TARGET: vbscript, value_reader, project_files, ini or picture (with or without "fuzz_").
+#   TARGET: vbscript, value_reader, project_files, ini, picture or saved_game (with or without
+#   "fuzz_").
 # Seeds come from the tests and from the sample game (build-fuzz/fuzz-corpus/); what libFuzzer
 # learns is kept in build-fuzz/corpus/TARGET, and inputs that crash land in
 # build-fuzz/findings/TARGET.
 set -euo pipefail
 if [ $# -lt 2 ]; then
-  sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
   exit 2
 fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -25,7 +26,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSW_FUZZ=ON -DSW_BUILD_TESTS=OFF -DSW_BUILD_BENCHMARKS=OFF > /dev/null
 cmake --build "$build" -j "$(nproc)" --target "$target" make-fuzz-corpus sample-game
 generated="$build/fuzz-corpus"
-[ -d "$generated/value_reader" ] || "$build/bin/make-fuzz-corpus" "$build/examples/sample" "$generated"
+[ -d "$generated/$name" ] || "$build/bin/make-fuzz-corpus" "$build/examples/sample" "$generated"
 case "$name" in
   vbscript) seeds=("$root/tests/scripting/vbscript/golden" "$root/fuzz/corpus/vbscript") ;;
   *) seeds=("$generated/$name") ;;

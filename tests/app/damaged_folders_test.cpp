@@ -64,8 +64,11 @@ std::string Damage(const fs::path& game, std::mt19937& random) {
   std::string what;
   const int damages = 1 + static_cast<int>(random() % 2);
   for (int d = 0; d < damages && !files.empty(); ++d) {
-    const fs::path file = files[random() % files.size()];
+    const size_t chosen = random() % files.size();
+    const fs::path file = files[chosen];
     std::string bytes = Slurp(file);
+    // A file removed or replaced by a link or a pipe is no longer one to read or damage again.
+    auto forget = [&files, chosen] { files.erase(files.begin() + static_cast<long>(chosen)); };
     const std::string name = file.lexically_relative(game).string();
     auto pick = [&random](size_t n) { return n == 0 ? 0 : static_cast<size_t>(random() % n); };
     switch (random() % 8) {
@@ -96,16 +99,19 @@ std::string Damage(const fs::path& game, std::mt19937& random) {
       }
       case 3:
         fs::remove(file);
+        forget();
         what += "removed " + name + "; ";
         break;
       case 4:
         fs::remove(file);
         fs::create_symlink("/dev/zero", file);
+        forget();
         what += name + " -> /dev/zero; ";
         break;
       case 5:
         fs::remove(file);
         mkfifo(file.c_str(), 0600);
+        forget();
         what += name + " is a pipe; ";
         break;
       case 6: {

@@ -1,11 +1,9 @@
 #include "scripting/host/procedures.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "core/game/game_runtime.h"
 #include "core/project/file_names.h"
 #include "core/project/procedures_cipher.h"
+#include "platform/system/file_io.h"
 
 namespace sw {
 
@@ -59,11 +57,9 @@ std::string LoadProcedures(GameRuntime& runtime) {
   const std::string path = runtime.folders.ConfigFolder + "Procedures";
   if (!runtime.FileExists(path)) return "";
   try {
-    std::ifstream in(runtime.files().Resolve(path), std::ios::binary);
-    if (!in) throw VbError(vberr::kFileNotFound);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return codec.ToUtf8(ProceduresFromBytes(bytes.str(), scrambled, nameSum));
+    // Read as any project file: a pipe or a device in its place never blocks or fills memory.
+    const std::string bytes = ReadRegularFile(runtime.files().Resolve(path), kMaxProjectFileBytes);
+    return codec.ToUtf8(ProceduresFromBytes(bytes, scrambled, nameSum));
   } catch (const std::exception&) {
     platform::MessageStyle style;
     style.icon = platform::MessageIcon::kCritical;

@@ -6,6 +6,7 @@
 
 #include "base/code_page.h"
 #include "base/utf.h"
+#include "platform/system/file_io.h"
 #include "scripting/vbscript/lib_args.h"
 #include "scripting/vbscript/lib_members.h"
 
@@ -55,6 +56,9 @@ class TextStream : public Dispatch {
                                     const CodePage& page) {
     auto t = MakeRef<TextStream>(page);
     std::error_code ec;
+    // Only regular files are written: opening a pipe a game left in its folder would block
+    // until something read it, and a folder cannot be written as a file.
+    if (fs::exists(p, ec) && !fs::is_regular_file(p, ec)) throw VbError(vberr::kPermissionDenied);
     bool fresh = !append || !fs::exists(p, ec) || fs::file_size(p, ec) == 0;
     t->out_.open(p, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
     if (!t->out_) throw VbError(vberr::kPermissionDenied);
@@ -303,11 +307,8 @@ class FileSystemObject : public Dispatch {
     if (mode == kForReading) {
       fs::path p = Readable(a[0]);
       if (!fs::is_regular_file(p, ec)) throw VbError(vberr::kFileNotFound);
-      std::ifstream in(p, std::ios::binary);
-      if (!in) throw VbError(vberr::kPermissionDenied);
-      std::ostringstream s;
-      s << in.rdbuf();
-      std::string bytes = s.str();
+      // Read as a whole, capped: a file swapped for a pipe after the check never blocks.
+      std::string bytes = ReadRegularFile(p);
       // The system default reads a file with a UTF-16 byte-order mark as Unicode.
       if (format == kTristateUseDefault && bytes.compare(0, 2, "\xFF\xFE") == 0) unicode = true;
       return TextStream::ForReading(bytes, unicode, *page_);

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "script_game_fixture.h"
 
@@ -49,6 +52,25 @@ TEST_F(ProceduresLoadingTest, HeaderOnlyFileIsReportedAndScriptsStillRun) {
   EXPECT_EQ(host_->procedures(), "");
   EXPECT_FALSE(Run("Action.sFrameToLoad = 1 + 1"));
   EXPECT_EQ(action().sFrameToLoad, "2");
+}
+
+TEST_F(ProceduresLoadingTest, PipeOrEndlessDeviceIsReportedWithoutBlocking) {
+  namespace fs = std::filesystem;
+  const fs::path file = game.project() / "Config" / "Procedures";
+  // A pipe nobody writes to blocked the start for ever; a link to an endless device would
+  // read until memory ran out.
+  fs::remove(file);
+  ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+  Start();
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages()[0].text, "Error loading projet procedures.");
+  fs::remove(file);
+  fs::create_symlink("/dev/zero", file);
+  Start();
+  EXPECT_EQ(messages().size(), 2u);
+  EXPECT_EQ(host_->procedures(), "");
+  EXPECT_FALSE(Run("Action.sFrameToLoad = 3 * 3"));
+  EXPECT_EQ(action().sFrameToLoad, "9");
 }
 
 TEST_F(ProceduresLoadingTest, ScriptTimeOutComesFromMore) {

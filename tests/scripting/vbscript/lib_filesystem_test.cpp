@@ -1,4 +1,6 @@
 // Scripting.FileSystemObject and TextStream under a host's file policy.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -126,6 +128,18 @@ TEST_F(FileSystem, OpenAndCreateErrors) {
   EXPECT_EQ(RunError("Set t = fso.CreateTextFile(\"save\\once.txt\", False)"), 58);
   EXPECT_EQ(RunError("Set t = fso.OpenTextFile(\"data\\in.txt\") : t.Write \"x\""), 54);
   EXPECT_EQ(RunError("Set t = fso.OpenTextFile(\"save\\n.txt\", 2, True) : x = t.ReadLine"), 54);
+}
+
+TEST_F(FileSystem, PipesAndFoldersAreNeitherReadNorWrittenAsFiles) {
+  // A pipe nobody opens from the other end blocked a read or a write for ever.
+  ASSERT_EQ(mkfifo((root_ / "save" / "pipe").c_str(), 0600), 0);
+  fs::create_directories(root_ / "save" / "folder");
+  EXPECT_EQ(RunError("Set t = fso.OpenTextFile(\"save\\pipe\")"), 53);
+  EXPECT_EQ(RunError("Set t = fso.OpenTextFile(\"save\\pipe\", 8)"), 70);
+  EXPECT_EQ(RunError("Set t = fso.OpenTextFile(\"save\\pipe\", 2)"), 70);
+  EXPECT_EQ(RunError("Set t = fso.CreateTextFile(\"save\\pipe\")"), 70);
+  EXPECT_EQ(RunError("Set t = fso.CreateTextFile(\"save\\folder\")"), 70);
+  EXPECT_TRUE(fs::is_directory(root_ / "save" / "folder"));
 }
 
 TEST_F(FileSystem, DeleteFile) {
