@@ -203,7 +203,12 @@ struct Stmt {
 
 struct Block {
   std::vector<std::unique_ptr<Stmt>> stmts;
-  Flow Exec(Frame& f) const;
+  Flow Exec(Frame& f) const { return stmts.size() == 1 ? ExecOne(f) : ExecAll(f); }
+
+ private:
+  // A block of one statement (a one-line branch or body) runs with no loop around it.
+  Flow ExecOne(Frame& f) const;
+  Flow ExecAll(Frame& f) const;
 };
 
 struct AssignStmt : Stmt {

@@ -62,7 +62,27 @@ bool Expr::Test(Frame& f) const {
   return Truth(Eval(f));
 }
 
-Flow Block::Exec(Frame& f) const {
+Flow Block::ExecOne(Frame& f) const {
+  const Stmt* s = stmts[0].get();
+  try {
+    return s->Exec(f);
+  } catch (const VbError& e) {
+    if (!f.oern) {
+      f.rt->NoteError(f, s->line);
+      throw;
+    }
+    f.rt->TrapError(e);
+  } catch (const std::bad_alloc&) {
+    if (!f.oern) {
+      f.rt->NoteError(f, s->line);
+      throw VbError(vberr::kOutOfMemory);
+    }
+    f.rt->TrapError(VbError(vberr::kOutOfMemory));
+  }
+  return Flow::Normal;
+}
+
+Flow Block::ExecAll(Frame& f) const {
   const std::unique_ptr<Stmt>* s = stmts.data();
   const std::unique_ptr<Stmt>* const end = s + stmts.size();
   while (true) {

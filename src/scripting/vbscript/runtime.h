@@ -298,10 +298,8 @@ class Runtime {
   // Empties a frame's slots for the next frame; most hold no shared value.
   static void ClearSlots(Variant* p, int n) {
     for (Variant *v = p, *e = p + n; v != e; ++v) {
-      if (!v->IsEmpty()) {
-        std::destroy_at(v);
-        std::construct_at(v);
-      }
+      if (v->Shared()) std::destroy_at(v);  // other values own nothing
+      std::construct_at(v);
     }
   }
   // The local arrays a procedure makes when it starts.
