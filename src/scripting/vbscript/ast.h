@@ -64,6 +64,9 @@ struct Expr {
   // The value as a condition (If, Do While): Null and Empty are False, other values convert
   // as CBool does. Comparisons answer without making a Boolean value first.
   virtual bool Test(Frame& f) const;
+  // The value as an array index (Integer and Long as they are, others as CLng converts).
+  // Whole-number arithmetic on variables and literals answers without making a value first.
+  virtual int32_t EvalIndex(Frame& f) const;
   // `expr(args)`: call, index or default member with arguments.
   virtual Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const;
   // `expr = v`, `expr(args) = v`, `Set expr = v`.
@@ -88,6 +91,7 @@ struct LiteralExpr : Expr {
 struct NameExpr : Expr {
   NameRef ref;
   Variant Eval(Frame& f) const override;
+  int32_t EvalIndex(Frame& f) const override;
   Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
   // Everything but a call of a global procedure, apart so that such a call stays short.
   [[gnu::noinline]] Variant InvokeOther(Frame& f, const ArgList& args, InvokeKind kind) const;

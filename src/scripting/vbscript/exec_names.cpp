@@ -20,7 +20,7 @@ std::vector<int32_t> Indexes(Frame& f, const ArgList& args) {
 }
 
 Variant& Element(Frame& f, VbArray* a, const ArgList& args) {
-  if (args.size() == 1 && args[0].e) return a->At1(ToIndex(args[0].e->Eval(f)));
+  if (args.size() == 1 && args[0].e) return a->At1(args[0].e->EvalIndex(f));
   auto idx = Indexes(f, args);
   return a->At(idx);
 }
@@ -143,6 +143,15 @@ Variant NameExpr::Eval(Frame& f) const {
   }
   if (ref.explicit_vars) throw NamedError(vberr::kVariableUndefined, ref.name);
   return Variant();
+}
+
+int32_t NameExpr::EvalIndex(Frame& f) const {
+  if (ref.kind == NameRef::kLocal) {
+    const Variant& v = f.locals[ref.slot].Deref();
+    if (v.type() == VarType::Integer) return v.AsInteger();
+    if (v.type() == VarType::Long) return v.AsLong();
+  }
+  return ToIndex(Eval(f));
 }
 
 Variant NameExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const {
@@ -423,7 +432,7 @@ Variant CallExpr::Eval(Frame& f) const {
         if (iv.type() == VarType::Long) return v.AsArray()->At1(iv.AsLong());
       }
       sw::Ref<VbArray> keep(v.AsArray());
-      return keep->At1(ToIndex(ie->Eval(f)));
+      return keep->At1(ie->EvalIndex(f));
     }
   } else if (target->tag == ExprTag::kGlobalName) {
     // `F(x)` calling a global procedure goes straight to the call.

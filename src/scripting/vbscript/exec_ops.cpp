@@ -181,12 +181,36 @@ struct BinaryOpExpr final : BinaryExpr {
   static constexpr bool kCompare = kOp >= Op::Eq && kOp <= Op::Ge;
 
   // `n - 1`, `i Mod 1000`, `t + v`: a variable with a literal or another variable is worked
-  // out here with no call, so that this path needs no stack frame; the rest goes out of line.
+  // out first, with no operand bookkeeping.
   Variant Eval(Frame& f) const override {
     const Variant* a;
     const Variant* b;
     if (!Leaves(f, a, b)) return EvalGeneral(f);
     return Values(*a, *b);
+  }
+
+  int32_t EvalIndex(Frame& f) const override {
+    if constexpr (kOp == Op::Add || kOp == Op::Sub || kOp == Op::Mul || kOp == Op::Mod) {
+      const Variant* a;
+      const Variant* b;
+      int32_t x, y;
+      if (Leaves(f, a, b) && Whole(*a, x) && Whole(*b, y)) {
+        const int64_t p = x, q = y;
+        int64_t v;
+        if constexpr (kOp == Op::Add) {
+          v = p + q;
+        } else if constexpr (kOp == Op::Sub) {
+          v = p - q;
+        } else if constexpr (kOp == Op::Mul) {
+          v = p * q;
+        } else {
+          // 32-bit division is much cheaper; 0 and -1 take the general rules.
+          v = y == 0 || y == -1 ? INT64_MAX : x % y;
+        }
+        if (v >= INT32_MIN && v <= INT32_MAX) return static_cast<int32_t>(v);
+      }
+    }
+    return ToIndex(Eval(f));
   }
 
   bool Test(Frame& f) const override {
@@ -218,13 +242,13 @@ struct BinaryOpExpr final : BinaryExpr {
     return CmpTrue(kOp, p < q ? CmpResult::Less : (p > q ? CmpResult::Greater : CmpResult::Equal));
   }
 
-  [[gnu::noinline]] Variant EvalGeneral(Frame& f) const {
+  Variant EvalGeneral(Frame& f) const {
     Operand a(l.get(), f);
     Operand b(r.get(), f);
     return Values(*a, *b);
   }
 
-  [[gnu::noinline]] bool TestGeneral(Frame& f) const {
+  bool TestGeneral(Frame& f) const {
     Operand a(l.get(), f);
     Operand b(r.get(), f);
     int32_t x, y;

@@ -62,6 +62,10 @@ bool Expr::Test(Frame& f) const {
   return Truth(Eval(f));
 }
 
+int32_t Expr::EvalIndex(Frame& f) const {
+  return ToIndex(Eval(f));
+}
+
 Flow Block::ExecOne(Frame& f) const {
   const Stmt* s = stmts[0].get();
   try {
@@ -129,7 +133,7 @@ Flow AssignStmt::Exec(Frame& f) const {
       if (call->target->tag == ExprTag::kLocal && call->args.size() == 1 && call->args[0].e) {
         Variant& arr = f.locals[call->target->slot].Deref();
         if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
-          int32_t i = ToIndex(call->args[0].e->Eval(f));
+          int32_t i = call->args[0].e->EvalIndex(f);
           if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
             arr.AsArray()->At1(i) = std::move(v);
             return Flow::Normal;

@@ -404,6 +404,28 @@ TEST_F(EngineTest, ShortPathsKeepTheGeneralRules) {
   EXPECT_EQ(r.error().number, 9);
   EXPECT_EQ(r.error().line, 8);
   EXPECT_EQ(r.error().procedure, "Pick");
+  // Indexes worked out from whole numbers keep the operators' rules: overflow, division by
+  // zero, Mod -1 and rounded Doubles as anywhere else.
+  ASSERT_TRUE(engine
+                  .AddCode("Function At(k, d)\n"
+                           " Dim a(9) : For j = 0 To 9 : a(j) = j * 10 : Next\n"
+                           " At = a(k + 1) & a(k - 1) & a(k * 2) & a(k Mod d) & a(k Mod -1)\n"
+                           " a(k Mod d) = \"w\" : At = At & a(k Mod d)\n"
+                           "End Function\n"
+                           "Function Big(k) : Dim a(1) : Big = a(k * 2) : End Function\n")
+                  .ok());
+  EXPECT_EQ(Run("WScript.Echo At(3, 2), At(CLng(4), CLng(3)), At(2.5, 2)"),
+            "402060100w 503080100w 40205000w\n");
+  const std::pair<const char*, int> failing[] = {{"x = At(3, 0)", 11},
+                                                 {"x = At(32767, 2)", 9},
+                                                 {"x = Big(2000000000)", 6},
+                                                 {"x = Big(CInt(20000))", 9},
+                                                 {"x = Big(-1)", 9}};
+  for (const auto& [code, number] : failing) {
+    r = engine.AddCode(code);
+    ASSERT_FALSE(r.ok()) << code;
+    EXPECT_EQ(r.error().number, number) << code;
+  }
   // Calls: ByRef variables change, ByVal ones do not; a wrong argument count is E450.
   EXPECT_EQ(Run("k = 1 : Bump k : Bump k : j = 4 : WScript.Echo k, Twice(j), j"), "3 8 4\n");
   r = engine.AddCode("Bump 1, 2");
