@@ -418,7 +418,6 @@ void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) c
 // ---------------- CallExpr, Me, New ----------------
 
 Variant CallExpr::Eval(Frame& f) const {
-  f.rt->CheckStack(StackPosition());
   if (target->tag == ExprTag::kLocal && args.size() == 1 && args[0].e) {
     // `a(i)` on a local array: no virtual calls, no copies of the array.
     const Variant& v = f.locals[target->slot].Deref();
@@ -431,17 +430,19 @@ Variant CallExpr::Eval(Frame& f) const {
         if (iv.type() == VarType::Integer) return v.AsArray()->At1(iv.AsInteger());
         if (iv.type() == VarType::Long) return v.AsArray()->At1(iv.AsLong());
       }
+      f.rt->CheckStack(StackPosition());
       sw::Ref<VbArray> keep(v.AsArray());
       return keep->At1(ie->EvalIndex(f));
     }
   } else if (target->tag == ExprTag::kGlobalName) {
-    // `F(x)` calling a global procedure goes straight to the call.
+    // `F(x)` calling a global procedure goes straight to the call, which checks the stack.
     const NameRef& ref = static_cast<const NameExpr*>(target.get())->ref;
     if (!(ref.frame_dyn && f.dyn)) {
       GlobalEntry* e = f.rt->Resolve(ref);
       if (e->kind == GlobalEntry::kProc) return f.rt->CallProcWith(e->proc, f, args);
     }
   }
+  f.rt->CheckStack(StackPosition());
   return target->Invoke(f, args, InvokeKind::Get);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "base/ascii.h"
 #include "base/unicode_case.h"
@@ -386,7 +387,9 @@ Variant Runtime::CallProcWith(const ProcDef* p, Frame& caller, const ArgList& ar
   // called with argument expressions, which are evaluated straight into the new frame.
   const int nparams = p->nparams;
   if (static_cast<int>(args.size()) != nparams) throw VbError(vberr::kWrongArguments);
-  LockSet locks;  // arrays whose elements are passed by reference, until the call returns
+  // Arrays whose elements are passed by reference stay locked until the call returns; most
+  // calls pass none.
+  std::optional<LockSet> locks;
   Level level(*this, StackPosition());
   Tick();
   SlotMark mark;
@@ -414,10 +417,12 @@ Variant Runtime::CallProcWith(const ProcDef* p, Frame& caller, const ArgList& ar
       std::construct_at(slot, Variant::MakeRef(&caller.locals[e->slot].Deref()));
     } else if (e->tag == ExprTag::kValue || e->tag == ExprTag::kLiteral) {
       std::construct_at(slot, e->Eval(caller));
-    } else if (Variant* r = e->Ref(caller, locks)) {
-      std::construct_at(slot, Variant::MakeRef(r));
     } else {
-      std::construct_at(slot, e->Eval(caller));
+      if (!locks) locks.emplace();
+      if (Variant* r = e->Ref(caller, *locks))
+        std::construct_at(slot, Variant::MakeRef(r));
+      else
+        std::construct_at(slot, e->Eval(caller));
     }
   }
   if (!p->arrays.empty()) MakeLocalArrays(p, loc);

@@ -275,25 +275,35 @@ class Runtime {
   void Destroy(ScriptObject* o) noexcept;
 
  private:
-  // Where the slot stack stood before a frame was pushed.
+  // Where the slot stack stood before a frame was pushed. The chunk and its end change only
+  // when the frame went to another chunk (`moved`).
   struct SlotMark {
-    size_t chunk;
     Variant* top;
+    bool moved;
+    size_t chunk;
     Variant* end;
   };
   Variant* PushSlots(int n, SlotMark& mark) {
-    mark = {chunk_, top_, end_};
+    mark.top = top_;
+    mark.moved = false;
     size_t need = static_cast<size_t>(n);
-    if (static_cast<size_t>(end_ - top_) < need) return PushSlotsSlow(need);
+    if (static_cast<size_t>(end_ - top_) < need) [[unlikely]] {
+      mark.moved = true;
+      mark.chunk = chunk_;
+      mark.end = end_;
+      return PushSlotsSlow(need);
+    }
     Variant* p = top_;
     top_ += need;
     return p;
   }
   void PopSlots(Variant* p, int n, const SlotMark& mark) {
     ClearSlots(p, n);
-    chunk_ = mark.chunk;
+    if (mark.moved) [[unlikely]] {
+      chunk_ = mark.chunk;
+      end_ = mark.end;
+    }
     top_ = mark.top;
-    end_ = mark.end;
   }
   // Empties a frame's slots for the next frame; most hold no shared value.
   static void ClearSlots(Variant* p, int n) {
