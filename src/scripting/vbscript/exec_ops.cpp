@@ -243,6 +243,19 @@ struct BinaryOpExpr final : BinaryExpr {
   }
 
   Variant EvalGeneral(Frame& f) const {
+    const ExprTag lt = l->tag, rt = r->tag;
+    if (rt == ExprTag::kLiteral && lt != ExprTag::kLocal && lt != ExprTag::kLiteral) {
+      // `a(i) Mod 7`
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      return Values(a, static_cast<const LiteralExpr*>(r.get())->value);
+    }
+    if (lt == ExprTag::kLocal && rt != ExprTag::kLocal && rt != ExprTag::kLiteral) {
+      // `t + a(i)`: the variable is read once the right side has run, as Operand does.
+      f.rt->CheckStack(StackPosition());
+      Variant b = r->Eval(f);
+      return Values(f.locals[l->slot].Deref(), b);
+    }
     Operand a(l.get(), f);
     Operand b(r.get(), f);
     return Values(*a, *b);

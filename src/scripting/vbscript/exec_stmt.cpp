@@ -273,14 +273,19 @@ Flow ForStmt::Exec(Frame& f) const {
       if (fl != Flow::Normal) return fl;
       f.rt->Tick();
       Variant& c2 = f.locals[slot].Deref();
+      // An Integer or Long counter owns nothing: the next value is written over it.
       if (c2.type() == VarType::Integer && inc.type() == VarType::Integer) {
         int64_t n = static_cast<int64_t>(c2.AsInteger()) + iinc;
-        c2 = n >= -32768 && n <= 32767 ? Variant(static_cast<int16_t>(n))
-                                       : Variant(static_cast<int32_t>(n));
+        if (n >= -32768 && n <= 32767)
+          std::construct_at(&c2, static_cast<int16_t>(n));
+        else
+          std::construct_at(&c2, static_cast<int32_t>(n));
       } else if (c2.type() == VarType::Long || c2.type() == VarType::Integer) {
         int64_t n = (c2.type() == VarType::Long ? c2.AsLong() : c2.AsInteger()) + iinc;
-        c2 = n >= INT32_MIN && n <= INT32_MAX ? Variant(static_cast<int32_t>(n))
-                                              : Variant(static_cast<double>(n));
+        if (n >= INT32_MIN && n <= INT32_MAX)
+          std::construct_at(&c2, static_cast<int32_t>(n));
+        else
+          std::construct_at(&c2, static_cast<double>(n));
       } else {
         if (c2.IsString() || c2.IsNull() || c2.IsArray() || c2.IsObject())
           throw VbError(vberr::kTypeMismatch);

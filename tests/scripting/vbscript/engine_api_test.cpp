@@ -426,6 +426,16 @@ TEST_F(EngineTest, ShortPathsKeepTheGeneralRules) {
     ASSERT_FALSE(r.ok()) << code;
     EXPECT_EQ(r.error().number, number) << code;
   }
+  // A variable beside a call is read once the call has run: `t + SetTo(t, 100)` adds to 100.
+  ASSERT_TRUE(
+      engine
+          .AddCode("Function SetTo(x, v) : x = v : SetTo = 1 : End Function\n"
+                   "Function Order()\n"
+                   " Dim t, a(2) : t = 5 : t = t + SetTo(t, 100) : a(1) = 7\n"
+                   " Order = t & \" \" & (a(1) Mod 4) & \" \" & (a(SetTo(t, 3)) * 2) & \" \" & t\n"
+                   "End Function\n")
+          .ok());
+  EXPECT_EQ(Run("WScript.Echo Order()"), "101 3 14 3\n");
   // Calls: ByRef variables change, ByVal ones do not; a wrong argument count is E450.
   EXPECT_EQ(Run("k = 1 : Bump k : Bump k : j = 4 : WScript.Echo k, Twice(j), j"), "3 8 4\n");
   r = engine.AddCode("Bump 1, 2");
