@@ -256,6 +256,14 @@ struct BinaryOpExpr final : BinaryExpr {
       Variant b = r->Eval(f);
       return Values(f.locals[l->slot].Deref(), b);
     }
+    if (lt != ExprTag::kLocal && lt != ExprTag::kLiteral && rt != ExprTag::kLocal &&
+        rt != ExprTag::kLiteral) {
+      // `Fib(n - 1) + Fib(n - 2)`
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      Variant b = r->Eval(f);
+      return Values(a, b);
+    }
     Operand a(l.get(), f);
     Operand b(r.get(), f);
     return Values(*a, *b);
