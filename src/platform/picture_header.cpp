@@ -161,6 +161,10 @@ std::optional<PictureHeader> Gif(const Bytes& b) {
       auto left = b.Le16(at + 1), top = b.Le16(at + 3);
       auto iw = b.Le16(at + 5), ih = b.Le16(at + 7);
       if (!iw || !ih || !b.Has(at + 9, 1)) break;
+      // The decoder makes nothing of an image without width or height and reads on from its
+      // code size byte, through the image's data as if it were stray bytes: an image hidden
+      // in that data is one this measure never sees. Such files are refused.
+      if (*iw == 0 || *ih == 0) return std::nullopt;
       header.width = std::max<int64_t>(header.width, int64_t{*left} + *iw);
       header.height = std::max<int64_t>(header.height, int64_t{*top} + *ih);
       const uint32_t flags = b.U8(at + 9);

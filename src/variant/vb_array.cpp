@@ -8,8 +8,11 @@ VbArray::VbArray(std::vector<Bound> bounds, bool fixed)
   constexpr size_t kMaxElements = size_t{1} << 28;
   if (bounds_.size() > 60) throw VbError(vberr::kSubscriptOutOfRange);
   size_t n = 1;
-  for (const Bound& b : bounds_) {
-    n *= static_cast<size_t>(b.count < 0 ? 0 : b.count);
+  // A bound below -1 (`ReDim a(-5)`) makes an empty dimension, as Redim does: a negative
+  // count kept here would let every index pass the unsigned range checks.
+  for (Bound& b : bounds_) {
+    if (b.count < 0) b.count = 0;
+    n *= static_cast<size_t>(b.count);
     if (n > kMaxElements) throw VbError(vberr::kOutOfMemory);
   }
   data_.resize(bounds_.empty() ? 0 : n);
@@ -33,7 +36,7 @@ int32_t VbArray::UBound(int dim) const {
 
 Variant& VbArray::At1Slow(int32_t i) {
   if (bounds_.size() != 1) throw VbError(vberr::kSubscriptOutOfRange);
-  uint32_t k = static_cast<uint32_t>(i - bounds_[0].lower);
+  const uint32_t k = Offset(i, bounds_[0].lower);
   if (k >= static_cast<uint32_t>(bounds_[0].count)) throw VbError(vberr::kSubscriptOutOfRange);
   return data_[k];
 }
@@ -43,7 +46,7 @@ Variant& VbArray::At(std::span<const int32_t> idx) {
   // The first index varies fastest, as in VB's memory layout.
   size_t off = 0, stride = 1;
   for (size_t d = 0; d < idx.size(); ++d) {
-    uint32_t k = static_cast<uint32_t>(idx[d] - bounds_[d].lower);
+    const uint32_t k = Offset(idx[d], bounds_[d].lower);
     if (k >= static_cast<uint32_t>(bounds_[d].count)) throw VbError(vberr::kSubscriptOutOfRange);
     off += k * stride;
     stride *= static_cast<size_t>(bounds_[d].count);

@@ -36,7 +36,7 @@ class VbArray : public RefCounted {
   // One-dimensional fast path, inline for an index in range.
   Variant& At1(int32_t i) {
     if (bounds_.size() == 1) [[likely]] {
-      uint32_t k = static_cast<uint32_t>(i - bounds_[0].lower);
+      const uint32_t k = Offset(i, bounds_[0].lower);
       if (k < static_cast<uint32_t>(bounds_[0].count)) [[likely]]
         return data_[k];
     }
@@ -58,6 +58,12 @@ class VbArray : public RefCounted {
   Ref<VbArray> Clone() const;
 
  private:
+  // An index's distance from the lower bound, worked out without signed overflow; an index
+  // below the bound wraps to a distance beyond any count.
+  static uint32_t Offset(int32_t index, int32_t lower) {
+    return static_cast<uint32_t>(index) - static_cast<uint32_t>(lower);
+  }
+
   Variant& At1Slow(int32_t i);
 
   std::vector<Bound> bounds_;

@@ -140,6 +140,25 @@ TEST(PictureHeader, GifCodesTheDecoderCannotFollowAreRefused) {
   EXPECT_THROW((void)DecodePicture(found, "found.gif", false), VbError);
 }
 
+// An image of no width makes the decoder read its data as stray bytes, where a second image
+// claiming 512 x 35842 pixels hid from the measure of a 2 x 15666 file.
+TEST(PictureHeader, GifImagesWithoutWidthOrHeightAreRefused) {
+  EXPECT_FALSE(ReadPictureHeader(GifHeader(2, 2, 0, 1)));
+  EXPECT_FALSE(ReadPictureHeader(GifHeader(2, 2, 1, 0)));
+  std::ifstream in(
+      std::string(SW_SOURCE_DIR) + "/fuzz/corpus/picture/empty-image-hides-another.gif",
+      std::ios::binary);
+  const std::string found((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_GT(found.size(), 40u);
+  EXPECT_FALSE(ReadPictureHeader(found));
+  try {
+    (void)DecodePicture(found, "found.gif", true);
+    ADD_FAILURE() << "decoded";
+  } catch (const VbError& e) {
+    EXPECT_EQ(e.number(), vberr::kInvalidPicture);
+  }
+}
+
 TEST(PictureHeader, SizesAreBoundedEachAndTogether) {
   PictureHeader h;
   h.width = 640;

@@ -2,6 +2,8 @@
 // whole-number fitting, currency, and calendar arithmetic.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "variant/host_object.h"
 #include "variant/variant_ops.h"
 #include "variant/vb_array.h"
@@ -45,6 +47,23 @@ TEST(ArrayValues, PreserveKeepsElementsAndFixedArraysRefuse) {
   } catch (const VbError& e) {
     EXPECT_EQ(e.number(), 7);
   }
+}
+
+TEST(ArrayValues, BoundsBelowMinusOneMakeAnEmptyArrayThatNoIndexReaches) {
+  // A negative element count once let every index through the unsigned range check, and
+  // `ReDim a(-5) : a(1) = 2` wrote outside the array.
+  auto a = MakeRef<VbArray>(std::vector<VbArray::Bound>{{0, -4}});
+  EXPECT_EQ(a->UBound(), -1);
+  EXPECT_EQ(a->size(), 0u);
+  for (int32_t i : {0, 1, 3, -1, INT32_MIN, INT32_MAX}) {
+    EXPECT_THROW(a->At1(i), VbError) << i;
+    const int32_t idx[] = {i};
+    EXPECT_THROW(a->At(idx), VbError) << i;
+  }
+  auto shifted = MakeRef<VbArray>(std::vector<VbArray::Bound>{{1, 2}});
+  EXPECT_THROW(shifted->At1(INT32_MIN), VbError) << "no overflow below the lower bound";
+  shifted->At1(2) = Variant("last");
+  EXPECT_EQ(shifted->At1(2).ToUtf8(), "last");
 }
 
 TEST(ByRefArguments, HostWritesReachTheCallersVariable) {

@@ -66,6 +66,10 @@ TEST_F(Arrays, BoundsOfBuiltArrays) {
   EXPECT_EQ(Str("Array(1, 2)(1)"), "2");
   EXPECT_EQ(ErrorOf("UBound(5)"), 13);
   EXPECT_EQ(RunError("Dim d() : x = UBound(d)"), 9);
+  // Bounds below -1 give an empty array that no index reaches, read or written.
+  EXPECT_EQ(RunError("ReDim a(-5) : a(1) = 2"), 9);
+  EXPECT_EQ(RunError("ReDim Preserve b(-5) : x = b(0)"), 9);
+  EXPECT_EQ(Run("ReDim c(-5) : WScript.Echo UBound(c)"), "-1\n");
 }
 
 }  // namespace
