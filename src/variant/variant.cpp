@@ -60,12 +60,6 @@ Variant Variant::FromError(int32_t code) noexcept {
   return r;
 }
 
-Variant Variant::MakeRef(Variant* target) noexcept {
-  Variant r(kByRef);
-  r.u_.ref = target;
-  return r;
-}
-
 void Variant::AddRefPayload() const noexcept {
   switch (type_) {
     case VarType::String:

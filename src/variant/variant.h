@@ -90,7 +90,11 @@ class Variant {
   static Variant Missing() noexcept { return FromError(static_cast<int32_t>(0x80020004u)); }
   static Variant Nothing() noexcept { return Variant(Ref<Dispatch>()); }
   // An internal reference to another variant (a ByRef argument). Never stored by hosts.
-  static Variant MakeRef(Variant* target) noexcept;
+  static Variant MakeRef(Variant* target) noexcept {
+    Variant r(kByRef);
+    r.u_.ref = target;
+    return r;
+  }
 
   Variant(const Variant& o) noexcept : type_(o.type_), u_(o.u_) {
     if (o.Shared()) AddRefPayload();

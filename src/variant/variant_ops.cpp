@@ -290,6 +290,39 @@ Variant Pow(const Variant& a, const Variant& b) {
   return FromDouble(std::pow(x, y), false);
 }
 
+namespace {
+
+// Appends the text of a value as `&` joins it: Null adds nothing, whole numbers are written
+// digit by digit with no temporary string.
+void AppendText(std::u16string& out, const Variant& v) {
+  int32_t n;
+  switch (v.type()) {
+    case VarType::String:
+      out.append(v.AsString());
+      return;
+    case VarType::Integer:
+      n = v.AsInteger();
+      break;
+    case VarType::Long:
+      n = v.AsLong();
+      break;
+    default:
+      out.append(v.ToText());
+      return;
+  }
+  char16_t digits[12];
+  char16_t* p = digits + 12;
+  uint32_t u = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
+  do {
+    *--p = static_cast<char16_t>(u'0' + u % 10);
+    u /= 10;
+  } while (u != 0);
+  if (n < 0) *--p = u'-';
+  out.append(p, digits + 12);
+}
+
+}  // namespace
+
 Variant Concat(const Variant& a0, const Variant& b0) {
   const Variant& a = a0.Deref();
   const Variant& b = b0.Deref();
@@ -297,13 +330,19 @@ Variant Concat(const Variant& a0, const Variant& b0) {
   if (a.IsArray() || b.IsArray()) throw VbError(vberr::kTypeMismatch);
   // Strings are joined byte by byte: a string with an odd byte shifts what follows.
   if (a.HasExtraByte() || b.HasExtraByte()) return Variant::FromBytes(a.ToBytes() + b.ToBytes());
-  if (a.IsString() && b.IsString()) {
-    std::u16string s;
-    s.reserve(a.AsString().size() + b.AsString().size());
-    s.append(a.AsString()).append(b.AsString());
-    return Variant(std::move(s));
+  std::u16string s;
+  s.reserve((a.IsString() ? a.AsString().size() : 16) + (b.IsString() ? b.AsString().size() : 16));
+  // An object converts through its default member, which may fail: the right side is
+  // converted first, so that of two failing sides the right one's error is reported.
+  if (b.IsObject()) {
+    std::u16string right = b.ToText();
+    AppendText(s, a);
+    s.append(right);
+  } else {
+    AppendText(s, a);
+    AppendText(s, b);
   }
-  return Variant(a.ToText() + b.ToText());
+  return Variant(std::move(s));
 }
 
 Variant Neg(const Variant& a0) {

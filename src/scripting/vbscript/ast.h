@@ -50,7 +50,8 @@ struct NameRef {
 
 // What an expression is, for fast paths that skip a virtual call: a local variable slot,
 // a literal, or a value that never names storage.
-enum class ExprTag : uint8_t { kGeneric, kLocal, kLiteral, kValue, kCall };
+// kGlobalName: a name looked up among the globals (a procedure, most often).
+enum class ExprTag : uint8_t { kGeneric, kLocal, kLiteral, kValue, kCall, kGlobalName };
 
 struct Expr {
   int line = 0;
@@ -60,6 +61,12 @@ struct Expr {
   int slot = -1;        // kLocal
   virtual ~Expr() = default;
   virtual Variant Eval(Frame& f) const = 0;
+  // The value as a condition (If, Do While): Null and Empty are False, other values convert
+  // as CBool does. Comparisons answer without making a Boolean value first.
+  virtual bool Test(Frame& f) const;
+  // The value as an array index (Integer and Long as they are, others as CLng converts).
+  // Whole-number arithmetic on variables and literals answers without making a value first.
+  virtual int32_t EvalIndex(Frame& f) const;
   // `expr(args)`: call, index or default member with arguments.
   virtual Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const;
   // `expr = v`, `expr(args) = v`, `Set expr = v`.
@@ -84,6 +91,7 @@ struct LiteralExpr : Expr {
 struct NameExpr : Expr {
   NameRef ref;
   Variant Eval(Frame& f) const override;
+  int32_t EvalIndex(Frame& f) const override;
   Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
   // Everything but a call of a global procedure, apart so that such a call stays short.
   [[gnu::noinline]] Variant InvokeOther(Frame& f, const ArgList& args, InvokeKind kind) const;
@@ -199,7 +207,12 @@ struct Stmt {
 
 struct Block {
   std::vector<std::unique_ptr<Stmt>> stmts;
-  Flow Exec(Frame& f) const;
+  Flow Exec(Frame& f) const { return stmts.size() == 1 ? ExecOne(f) : ExecAll(f); }
+
+ private:
+  // A block of one statement (a one-line branch or body) runs with no loop around it.
+  Flow ExecOne(Frame& f) const;
+  Flow ExecAll(Frame& f) const;
 };
 
 struct AssignStmt : Stmt {

@@ -20,7 +20,7 @@ std::vector<int32_t> Indexes(Frame& f, const ArgList& args) {
 }
 
 Variant& Element(Frame& f, VbArray* a, const ArgList& args) {
-  if (args.size() == 1 && args[0].e) return a->At1(ToIndex(args[0].e->Eval(f)));
+  if (args.size() == 1 && args[0].e) return a->At1(args[0].e->EvalIndex(f));
   auto idx = Indexes(f, args);
   return a->At(idx);
 }
@@ -143,6 +143,15 @@ Variant NameExpr::Eval(Frame& f) const {
   }
   if (ref.explicit_vars) throw NamedError(vberr::kVariableUndefined, ref.name);
   return Variant();
+}
+
+int32_t NameExpr::EvalIndex(Frame& f) const {
+  if (ref.kind == NameRef::kLocal) {
+    const Variant& v = f.locals[ref.slot].Deref();
+    if (v.type() == VarType::Integer) return v.AsInteger();
+    if (v.type() == VarType::Long) return v.AsLong();
+  }
+  return ToIndex(Eval(f));
 }
 
 Variant NameExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const {
@@ -409,15 +418,31 @@ void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) c
 // ---------------- CallExpr, Me, New ----------------
 
 Variant CallExpr::Eval(Frame& f) const {
-  f.rt->CheckStack(StackPosition());
-  // `a(i)` on a local array: no virtual calls, no copies of the array.
   if (target->tag == ExprTag::kLocal && args.size() == 1 && args[0].e) {
+    // `a(i)` on a local array: no virtual calls, no copies of the array.
     const Variant& v = f.locals[target->slot].Deref();
     if (v.IsArray()) {
+      const Expr* ie = args[0].e.get();
+      if (ie->tag == ExprTag::kLocal) {
+        // A whole-number index held by a variable is read in place: nothing runs that could
+        // change the array meanwhile.
+        const Variant& iv = f.locals[ie->slot].Deref();
+        if (iv.type() == VarType::Integer) return v.AsArray()->At1(iv.AsInteger());
+        if (iv.type() == VarType::Long) return v.AsArray()->At1(iv.AsLong());
+      }
+      f.rt->CheckStack(StackPosition());
       sw::Ref<VbArray> keep(v.AsArray());
-      return keep->At1(ToIndex(args[0].e->Eval(f)));
+      return keep->At1(ie->EvalIndex(f));
+    }
+  } else if (target->tag == ExprTag::kGlobalName) {
+    // `F(x)` calling a global procedure goes straight to the call, which checks the stack.
+    const NameRef& ref = static_cast<const NameExpr*>(target.get())->ref;
+    if (!(ref.frame_dyn && f.dyn)) {
+      GlobalEntry* e = f.rt->Resolve(ref);
+      if (e->kind == GlobalEntry::kProc) return f.rt->CallProcWith(e->proc, f, args);
     }
   }
+  f.rt->CheckStack(StackPosition());
   return target->Invoke(f, args, InvokeKind::Get);
 }
 

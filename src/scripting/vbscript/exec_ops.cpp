@@ -178,20 +178,107 @@ Variant Apply(Op op, const Variant& a, const Variant& b, unsigned hints) {
 // made in the return slot: a copy through a temporary would read back a value just stored.
 template <Op kOp>
 struct BinaryOpExpr final : BinaryExpr {
+  static constexpr bool kCompare = kOp >= Op::Eq && kOp <= Op::Ge;
+
+  // `n - 1`, `i Mod 1000`, `t + v`: a variable with a literal or another variable is worked
+  // out first, with no operand bookkeeping.
   Variant Eval(Frame& f) const override {
-    // `n - 1`, `i Mod 1000`, `t + v`: variables and literals need no operand bookkeeping.
-    if (l->tag == ExprTag::kLocal) {
-      if (r->tag == ExprTag::kLiteral)
-        return Values(f.locals[l->slot].Deref(), static_cast<const LiteralExpr*>(r.get())->value);
-      if (r->tag == ExprTag::kLocal)
-        return Values(f.locals[l->slot].Deref(), f.locals[r->slot].Deref());
+    const Variant* a;
+    const Variant* b;
+    if (!Leaves(f, a, b)) return EvalGeneral(f);
+    return Values(*a, *b);
+  }
+
+  int32_t EvalIndex(Frame& f) const override {
+    if constexpr (kOp == Op::Add || kOp == Op::Sub || kOp == Op::Mul || kOp == Op::Mod) {
+      const Variant* a;
+      const Variant* b;
+      int32_t x, y;
+      if (Leaves(f, a, b) && Whole(*a, x) && Whole(*b, y)) {
+        const int64_t p = x, q = y;
+        int64_t v;
+        if constexpr (kOp == Op::Add) {
+          v = p + q;
+        } else if constexpr (kOp == Op::Sub) {
+          v = p - q;
+        } else if constexpr (kOp == Op::Mul) {
+          v = p * q;
+        } else {
+          // 32-bit division is much cheaper; 0 and -1 take the general rules.
+          v = y == 0 || y == -1 ? INT64_MAX : x % y;
+        }
+        if (v >= INT32_MIN && v <= INT32_MAX) return static_cast<int32_t>(v);
+      }
+    }
+    return ToIndex(Eval(f));
+  }
+
+  bool Test(Frame& f) const override {
+    if constexpr (kCompare) {
+      const Variant* a;
+      const Variant* b;
+      int32_t x, y;
+      if (Leaves(f, a, b) && Whole(*a, x) && Whole(*b, y)) return Compared(x, y);
+      return TestGeneral(f);
+    } else {
+      return BinaryExpr::Test(f);
+    }
+  }
+
+ private:
+  bool Leaves(Frame& f, const Variant*& a, const Variant*& b) const {
+    if (l->tag != ExprTag::kLocal) return false;
+    if (r->tag == ExprTag::kLiteral)
+      b = &static_cast<const LiteralExpr*>(r.get())->value;
+    else if (r->tag == ExprTag::kLocal)
+      b = &f.locals[r->slot].Deref();
+    else
+      return false;
+    a = &f.locals[l->slot].Deref();
+    return true;
+  }
+
+  static bool Compared(int64_t p, int64_t q) {
+    return CmpTrue(kOp, p < q ? CmpResult::Less : (p > q ? CmpResult::Greater : CmpResult::Equal));
+  }
+
+  Variant EvalGeneral(Frame& f) const {
+    const ExprTag lt = l->tag, rt = r->tag;
+    if (rt == ExprTag::kLiteral && lt != ExprTag::kLocal && lt != ExprTag::kLiteral) {
+      // `a(i) Mod 7`
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      return Values(a, static_cast<const LiteralExpr*>(r.get())->value);
+    }
+    if (lt == ExprTag::kLocal && rt != ExprTag::kLocal && rt != ExprTag::kLiteral) {
+      // `t + a(i)`: the variable is read once the right side has run, as Operand does.
+      f.rt->CheckStack(StackPosition());
+      Variant b = r->Eval(f);
+      return Values(f.locals[l->slot].Deref(), b);
+    }
+    if (lt != ExprTag::kLocal && lt != ExprTag::kLiteral && rt != ExprTag::kLocal &&
+        rt != ExprTag::kLiteral) {
+      // `Fib(n - 1) + Fib(n - 2)`
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      Variant b = r->Eval(f);
+      return Values(a, b);
     }
     Operand a(l.get(), f);
     Operand b(r.get(), f);
     return Values(*a, *b);
   }
 
- private:
+  bool TestGeneral(Frame& f) const {
+    Operand a(l.get(), f);
+    Operand b(r.get(), f);
+    int32_t x, y;
+    if (Whole(*a, x) && Whole(*b, y)) return Compared(x, y);
+    // A comparison gives True, False or Null; Null counts as False.
+    Variant v = Apply(kOp, *a, *b, hints);
+    return v.type() == VarType::Boolean && v.AsBool();
+  }
+
   Variant Values(const Variant& a, const Variant& b) const {
     int32_t x, y;
     if (Whole(a, x) && Whole(b, y)) {
@@ -207,8 +294,7 @@ struct BinaryOpExpr final : BinaryExpr {
         // A division by zero or by -1 (INT32_MIN % -1 overflows) takes the general rules.
         if (y != 0 && y != -1) return FitFor(x % y, i2);
       } else {
-        return Variant(CmpTrue(
-            kOp, p < q ? CmpResult::Less : (p > q ? CmpResult::Greater : CmpResult::Equal)));
+        return Variant(Compared(p, q));
       }
     }
     return Apply(kOp, a, b, hints);

@@ -58,7 +58,35 @@ Variant Numeric(Variant v) {
 
 }  // namespace
 
-Flow Block::Exec(Frame& f) const {
+bool Expr::Test(Frame& f) const {
+  return Truth(Eval(f));
+}
+
+int32_t Expr::EvalIndex(Frame& f) const {
+  return ToIndex(Eval(f));
+}
+
+Flow Block::ExecOne(Frame& f) const {
+  const Stmt* s = stmts[0].get();
+  try {
+    return s->Exec(f);
+  } catch (const VbError& e) {
+    if (!f.oern) {
+      f.rt->NoteError(f, s->line);
+      throw;
+    }
+    f.rt->TrapError(e);
+  } catch (const std::bad_alloc&) {
+    if (!f.oern) {
+      f.rt->NoteError(f, s->line);
+      throw VbError(vberr::kOutOfMemory);
+    }
+    f.rt->TrapError(VbError(vberr::kOutOfMemory));
+  }
+  return Flow::Normal;
+}
+
+Flow Block::ExecAll(Frame& f) const {
   const std::unique_ptr<Stmt>* s = stmts.data();
   const std::unique_ptr<Stmt>* const end = s + stmts.size();
   while (true) {
@@ -88,7 +116,11 @@ Flow Block::Exec(Frame& f) const {
 }
 
 Flow AssignStmt::Exec(Frame& f) const {
-  Variant v = value->Eval(f);
+  // A variable or literal on the right is copied without a call.
+  const Expr* ve = value.get();
+  Variant v = ve->tag == ExprTag::kLocal     ? f.locals[ve->slot].Deref()
+              : ve->tag == ExprTag::kLiteral ? static_cast<const LiteralExpr*>(ve)->value
+                                             : ve->Eval(f);
   // Values other than objects and arrays are stored as they are.
   if (!is_set && v.type() != VarType::Object && v.type() != VarType::Array) {
     if (target->tag == ExprTag::kLocal) {
@@ -101,7 +133,7 @@ Flow AssignStmt::Exec(Frame& f) const {
       if (call->target->tag == ExprTag::kLocal && call->args.size() == 1 && call->args[0].e) {
         Variant& arr = f.locals[call->target->slot].Deref();
         if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
-          int32_t i = ToIndex(call->args[0].e->Eval(f));
+          int32_t i = call->args[0].e->EvalIndex(f);
           if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
             arr.AsArray()->At1(i) = std::move(v);
             return Flow::Normal;
@@ -139,6 +171,17 @@ Flow AppendStmt::Exec(Frame& f) const {
 }
 
 Flow CallStmt::Exec(Frame& f) const {
+  if (callee->tag == ExprTag::kGlobalName) {
+    // `S x` calling a global procedure goes straight to the call.
+    const NameRef& ref = static_cast<const NameExpr*>(callee.get())->ref;
+    if (!(ref.frame_dyn && f.dyn)) {
+      GlobalEntry* e = f.rt->Resolve(ref);
+      if (e->kind == GlobalEntry::kProc) {
+        f.rt->CallProcWith(e->proc, f, args);
+        return Flow::Normal;
+      }
+    }
+  }
   callee->Invoke(f, args, InvokeKind::Call);
   return Flow::Normal;
 }
@@ -147,7 +190,7 @@ Flow IfStmt::Exec(Frame& f) const {
   for (const Branch& b : branches) {
     bool c;
     try {
-      c = Truth(b.cond->Eval(f));
+      c = b.cond->Test(f);
     } catch (const VbError& e) {
       if (!f.oern) {
         f.rt->NoteError(f, b.cond->line);  // the ElseIf line for its own condition
@@ -230,14 +273,19 @@ Flow ForStmt::Exec(Frame& f) const {
       if (fl != Flow::Normal) return fl;
       f.rt->Tick();
       Variant& c2 = f.locals[slot].Deref();
+      // An Integer or Long counter owns nothing: the next value is written over it.
       if (c2.type() == VarType::Integer && inc.type() == VarType::Integer) {
         int64_t n = static_cast<int64_t>(c2.AsInteger()) + iinc;
-        c2 = n >= -32768 && n <= 32767 ? Variant(static_cast<int16_t>(n))
-                                       : Variant(static_cast<int32_t>(n));
+        if (n >= -32768 && n <= 32767)
+          std::construct_at(&c2, static_cast<int16_t>(n));
+        else
+          std::construct_at(&c2, static_cast<int32_t>(n));
       } else if (c2.type() == VarType::Long || c2.type() == VarType::Integer) {
         int64_t n = (c2.type() == VarType::Long ? c2.AsLong() : c2.AsInteger()) + iinc;
-        c2 = n >= INT32_MIN && n <= INT32_MAX ? Variant(static_cast<int32_t>(n))
-                                              : Variant(static_cast<double>(n));
+        if (n >= INT32_MIN && n <= INT32_MAX)
+          std::construct_at(&c2, static_cast<int32_t>(n));
+        else
+          std::construct_at(&c2, static_cast<double>(n));
       } else {
         if (c2.IsString() || c2.IsNull() || c2.IsArray() || c2.IsObject())
           throw VbError(vberr::kTypeMismatch);
@@ -322,7 +370,7 @@ Flow DoStmt::Exec(Frame& f) const {
     if (test == kTop) {
       bool c;
       try {
-        c = Truth(cond->Eval(f));
+        c = cond->Test(f);
         if (until) c = !c;
       } catch (const VbError& e) {
         if (!f.oern) throw;
@@ -337,7 +385,7 @@ Flow DoStmt::Exec(Frame& f) const {
     if (test == kBottom) {
       bool c;
       try {
-        c = Truth(cond->Eval(f));
+        c = cond->Test(f);
         if (until) c = !c;
       } catch (const VbError& e) {
         if (!f.oern) {

@@ -1,7 +1,7 @@
 #include "scripting/vbscript/lib_dictionary.h"
 
-#include <cstdio>
-#include <cstring>
+#include <bit>
+#include <functional>
 
 #include "base/unicode_case.h"
 #include "scripting/vbscript/lib_members.h"
@@ -25,49 +25,127 @@ int Dictionary::FindMember(std::string_view name) {
 
 // Keys are equal when they are the same text (letter case ignored in text mode), the same
 // number whatever its subtype, or the same object.
-std::string Dictionary::HashOf(const Variant& k) const {
+Dictionary::KeyView Dictionary::ViewOf(const Variant& k, std::u16string& fold) const {
+  KeyView v;
   switch (k.type()) {
     case VarType::Empty:
-      return "e";
+      v.kind = 'e';
+      break;
     case VarType::Null:
-      return "z";
-    case VarType::String: {
-      std::u16string t = compare_mode_ >= 1 ? FoldCase(k.AsString()) : k.AsString();
-      return "s" + std::string(reinterpret_cast<const char*>(t.data()), t.size() * 2);
-    }
-    case VarType::Object: {
-      char buf[32];
-      std::snprintf(buf, sizeof buf, "o%p", static_cast<void*>(k.AsObject()));
-      return buf;
-    }
+      v.kind = 'z';
+      break;
+    case VarType::String:
+      v.kind = 's';
+      if (compare_mode_ >= 1) {
+        fold = FoldCase(k.AsString());
+        v.text = fold;
+      } else {
+        v.text = k.AsString();
+      }
+      v.hash = std::hash<std::u16string_view>()(v.text);
+      return v;
+    case VarType::Object:
+      v.kind = 'o';
+      v.bits = reinterpret_cast<uintptr_t>(k.AsObject());
+      break;
     case VarType::Array:
       throw VbError(vberr::kTypeMismatch);
     case VarType::Error:
-      return "x" + std::to_string(k.AsErrorCode());
+      v.kind = 'x';
+      v.bits = static_cast<uint32_t>(k.AsErrorCode());
+      break;
     default: {
       double d = k.ToDouble();
       if (d == 0) d = 0;  // one key for -0 and 0
-      std::string h(1 + sizeof d, 'n');
-      std::memcpy(h.data() + 1, &d, sizeof d);
-      return h;
+      v.kind = 'n';
+      v.bits = std::bit_cast<uint64_t>(d);
+      break;
+    }
+  }
+  // Mixes the bits so that nearby numbers and addresses spread over the table.
+  uint64_t h = (v.bits ^ static_cast<uint64_t>(v.kind)) * 0x9E3779B97F4A7C15ull;
+  v.hash = static_cast<size_t>(h ^ (h >> 29));
+  return v;
+}
+
+bool Dictionary::Matches(const Entry& e, const KeyView& k) const {
+  if (e.hash != k.hash) return false;
+  const Variant& key = e.key;
+  switch (k.kind) {
+    case 'e':
+      return key.IsEmpty();
+    case 'z':
+      return key.IsNull();
+    case 's':
+      return key.IsString() && (compare_mode_ >= 1 ? std::u16string_view(e.folded) == k.text
+                                                   : std::u16string_view(key.AsString()) == k.text);
+    default: {
+      std::u16string unused;
+      KeyView other = ViewOf(key, unused);
+      return other.kind == k.kind && other.bits == k.bits;
     }
   }
 }
 
 long Dictionary::Lookup(const Variant& key) const {
-  auto it = index_.find(HashOf(key));
-  return it == index_.end() ? -1 : static_cast<long>(it->second);
+  if (entries_.empty()) {
+    if (key.IsArray()) throw VbError(vberr::kTypeMismatch);
+    return -1;
+  }
+  std::u16string fold;
+  KeyView k = ViewOf(key, fold);
+  const size_t mask = slots_.size() - 1;
+  for (size_t s = k.hash & mask;; s = (s + 1) & mask) {
+    uint32_t at = slots_[s];
+    if (at == 0) return -1;
+    if (Matches(entries_[at - 1], k)) return static_cast<long>(at - 1);
+  }
+}
+
+void Dictionary::IndexEntry(size_t i) {
+  const size_t mask = slots_.size() - 1;
+  size_t s = entries_[i].hash & mask;
+  while (slots_[s] != 0) s = (s + 1) & mask;
+  slots_[s] = static_cast<uint32_t>(i + 1);
+}
+
+void Dictionary::Reindex() {
+  // At most half the slots in use keeps the probe sequences short.
+  size_t n = 8;
+  while (n < entries_.size() * 2) n *= 2;
+  slots_.assign(n, 0);
+  for (size_t i = 0; i < entries_.size(); ++i) IndexEntry(i);
 }
 
 void Dictionary::Insert(const Variant& key, Variant value) {
-  index_[HashOf(key)] = entries_.size();
-  entries_.push_back({key, std::move(value)});
+  std::u16string fold;
+  KeyView k = ViewOf(key, fold);
+  entries_.push_back({key, std::move(value), k.hash, std::move(fold)});
+  if ((entries_.size()) * 2 > slots_.size())
+    Reindex();
+  else
+    IndexEntry(entries_.size() - 1);
 }
 
 void Dictionary::RemoveAt(size_t i) {
-  index_.erase(HashOf(entries_[i].key));
+  // Frees the entry's slot, moving back later slots of its probe run so that no search stops
+  // early at the hole; then the positions after the removed entry move down by one.
+  const size_t mask = slots_.size() - 1;
+  size_t hole = entries_[i].hash & mask;
+  while (slots_[hole] != i + 1) hole = (hole + 1) & mask;
+  for (size_t s = (hole + 1) & mask; slots_[s] != 0; s = (s + 1) & mask) {
+    size_t home = entries_[slots_[s] - 1].hash & mask;
+    // The slot may move into the hole when its home is not after the hole (cyclically).
+    if (((s - home) & mask) >= ((s - hole) & mask)) {
+      slots_[hole] = slots_[s];
+      slots_[s] = 0;
+      hole = s;
+    }
+  }
+  slots_[hole] = 0;
   entries_.erase(entries_.begin() + static_cast<long>(i));
-  for (size_t j = i; j < entries_.size(); ++j) index_[HashOf(entries_[j].key)] = j;
+  for (uint32_t& at : slots_)
+    if (at > i + 1) --at;
 }
 
 Variant Dictionary::ItemsArray(bool keys) const {
@@ -130,9 +208,12 @@ Variant Dictionary::Invoke(int member, InvokeKind kind, Args a) {
       long i = Lookup(a[0]);
       if (i < 0) throw VbError(vberr::kElementNotFound);
       if (Lookup(a[1]) >= 0) throw VbError(vberr::kKeyAlreadyExists);
-      index_.erase(HashOf(a[0]));
-      entries_[static_cast<size_t>(i)].key = a[1];
-      index_[HashOf(a[1])] = static_cast<size_t>(i);
+      Entry& e = entries_[static_cast<size_t>(i)];
+      std::u16string fold;
+      e.hash = ViewOf(a[1], fold).hash;
+      e.key = a[1];
+      e.folded = std::move(fold);
+      Reindex();
       return Variant();
     }
     case kRemove: {
@@ -147,7 +228,7 @@ Variant Dictionary::Invoke(int member, InvokeKind kind, Args a) {
       if (put) break;
       ArgCount(a, 0);
       entries_.clear();
-      index_.clear();
+      slots_.clear();
       return Variant();
     case kCount:
       if (put) break;

@@ -166,6 +166,7 @@ class Parser {
   // ---- names ----
   std::unique_ptr<NameExpr> MakeName(const std::string& name) {
     auto n = Node<NameExpr>();
+    n->tag = ExprTag::kGlobalName;
     n->ref.name = name;
     n->ref.lname = FoldCase(name);
     n->ref.explicit_vars = unit_->explicit_vars;
@@ -201,6 +202,7 @@ class Parser {
       if (auto c = s.consts.find(r.lname); c != s.consts.end()) {
         r.kind = NameRef::kConst;
         r.value = c->second;
+        n->tag = ExprTag::kGeneric;
         continue;
       }
       if (s.proc && r.lname == s.proc->lname && !call_target &&
@@ -222,10 +224,12 @@ class Parser {
         if (auto m = cls->member_index.find(r.lname); m != cls->member_index.end()) {
           r.kind = NameRef::kMember;
           r.member = m->second;
+          n->tag = ExprTag::kGeneric;
           continue;
         }
       }
       r.kind = NameRef::kGlobal;
+      n->tag = ExprTag::kGlobalName;
       if (s.proc && !r.explicit_vars && s.assigned.count(r.lname)) {
         auto it = implicit_.find(r.lname);
         if (it == implicit_.end()) {

@@ -275,31 +275,45 @@ class Runtime {
   void Destroy(ScriptObject* o) noexcept;
 
  private:
-  // Where the slot stack stood before a frame was pushed.
+  // Where the slot stack stood before a frame was pushed. The chunk and its end change only
+  // when the frame went to another chunk (`moved`).
   struct SlotMark {
-    size_t chunk;
     Variant* top;
+    bool moved;
+    size_t chunk;
     Variant* end;
   };
   Variant* PushSlots(int n, SlotMark& mark) {
-    mark = {chunk_, top_, end_};
+    mark.top = top_;
+    mark.moved = false;
     size_t need = static_cast<size_t>(n);
-    if (static_cast<size_t>(end_ - top_) < need) return PushSlotsSlow(need);
+    if (static_cast<size_t>(end_ - top_) < need) [[unlikely]] {
+      mark.moved = true;
+      mark.chunk = chunk_;
+      mark.end = end_;
+      return PushSlotsSlow(need);
+    }
     Variant* p = top_;
     top_ += need;
     return p;
   }
   void PopSlots(Variant* p, int n, const SlotMark& mark) {
-    for (Variant *v = p, *e = p + n; v != e; ++v) {
-      if (!v->IsEmpty()) {
-        std::destroy_at(v);
-        std::construct_at(v);
-      }
+    ClearSlots(p, n);
+    if (mark.moved) [[unlikely]] {
+      chunk_ = mark.chunk;
+      end_ = mark.end;
     }
-    chunk_ = mark.chunk;
     top_ = mark.top;
-    end_ = mark.end;
   }
+  // Empties a frame's slots for the next frame; most hold no shared value.
+  static void ClearSlots(Variant* p, int n) {
+    for (Variant *v = p, *e = p + n; v != e; ++v) {
+      if (v->Shared()) std::destroy_at(v);  // other values own nothing
+      std::construct_at(v);
+    }
+  }
+  // The local arrays a procedure makes when it starts.
+  static void MakeLocalArrays(const ProcDef* p, Variant* loc);
   Variant* PushSlotsSlow(size_t need);
   // The part of every procedure call after the arguments are known: the depth and stack
   // checks, the new frame's slots, `fill(params)` storing the parameters, local arrays, and

@@ -372,6 +372,84 @@ TEST_F(EngineTest, MemberCallSitesFollowTheClassOfEachObject) {
             "new a 7\n");
 }
 
+// Conditions, element reads and procedure calls have short paths for their common shapes;
+// every other shape keeps the general rules.
+TEST_F(EngineTest, ShortPathsKeepTheGeneralRules) {
+  ASSERT_TRUE(engine
+                  .AddCode("Class Box : Public Default Property Get V : V = 5 : End Property\n"
+                           "End Class\n"
+                           "Function Cond(a, b)\n"
+                           " If a < b Then Cond = \"lt\" Else Cond = \"not lt\"\n"
+                           "End Function\n"
+                           "Function Pick(i)\n"
+                           " Dim a(4) : a(0) = \"z\" : a(2) = \"two\" : a(3) = \"three\"\n"
+                           " Pick = a(i)\n"
+                           "End Function\n"
+                           "Sub Bump(n) : n = n + 1 : End Sub\n"
+                           "Function Twice(ByVal n) : n = n * 2 : Twice = n : End Function\n")
+                  .ok());
+  // Null compares to Null, which a condition takes as False; texts and numbers keep their
+  // comparison rules; an object compares through its default member.
+  EXPECT_EQ(Run("WScript.Echo Cond(Null, 1), Cond(1, 2), Cond(CLng(2), 1), Cond(\"10\", \"9\"), "
+                "Cond(New Box, 6), Cond(2.5, 3)"),
+            "not lt lt not lt lt lt lt\n");
+  EXPECT_EQ(Run("n = 0 : Do While n < 3 : n = n + 1 : Loop : Do Until Null < n : n = n + 1 : "
+                "If n > 5 Then Exit Do\nLoop : WScript.Echo n"),
+            "6\n");
+  // Element indexes of every kind: Integer, Long, rounded Double, text, an object's default.
+  EXPECT_EQ(Run("WScript.Echo Pick(2), Pick(CLng(3)), Pick(2.5), Pick(\"3\"), Pick(Empty)"),
+            "two three two three z\n");
+  Result r = engine.AddCode("x = Pick(5)");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 9);
+  EXPECT_EQ(r.error().line, 8);
+  EXPECT_EQ(r.error().procedure, "Pick");
+  // Indexes worked out from whole numbers keep the operators' rules: overflow, division by
+  // zero, Mod -1 and rounded Doubles as anywhere else.
+  ASSERT_TRUE(engine
+                  .AddCode("Function At(k, d)\n"
+                           " Dim a(9) : For j = 0 To 9 : a(j) = j * 10 : Next\n"
+                           " At = a(k + 1) & a(k - 1) & a(k * 2) & a(k Mod d) & a(k Mod -1)\n"
+                           " a(k Mod d) = \"w\" : At = At & a(k Mod d)\n"
+                           "End Function\n"
+                           "Function Big(k) : Dim a(1) : Big = a(k * 2) : End Function\n")
+                  .ok());
+  EXPECT_EQ(Run("WScript.Echo At(3, 2), At(CLng(4), CLng(3)), At(2.5, 2)"),
+            "402060100w 503080100w 40205000w\n");
+  const std::pair<const char*, int> failing[] = {{"x = At(3, 0)", 11},
+                                                 {"x = At(32767, 2)", 9},
+                                                 {"x = Big(2000000000)", 6},
+                                                 {"x = Big(CInt(20000))", 9},
+                                                 {"x = Big(-1)", 9}};
+  for (const auto& [code, number] : failing) {
+    r = engine.AddCode(code);
+    ASSERT_FALSE(r.ok()) << code;
+    EXPECT_EQ(r.error().number, number) << code;
+  }
+  // A variable beside a call is read once the call has run: `t + SetTo(t, 100)` adds to 100.
+  ASSERT_TRUE(
+      engine
+          .AddCode("Function SetTo(x, v) : x = v : SetTo = 1 : End Function\n"
+                   "Function Order()\n"
+                   " Dim t, a(2) : t = 5 : t = t + SetTo(t, 100) : a(1) = 7\n"
+                   " Order = t & \" \" & (a(1) Mod 4) & \" \" & (a(SetTo(t, 3)) * 2) & \" \" & t\n"
+                   "End Function\n")
+          .ok());
+  EXPECT_EQ(Run("WScript.Echo Order()"), "101 3 14 3\n");
+  // Calls: ByRef variables change, ByVal ones do not; a wrong argument count is E450.
+  EXPECT_EQ(Run("k = 1 : Bump k : Bump k : j = 4 : WScript.Echo k, Twice(j), j"), "3 8 4\n");
+  r = engine.AddCode("Bump 1, 2");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 450);
+  r = engine.AddCode("y = Twice()");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().number, 450);
+  // A name that Execute declares in a procedure hides the global procedure of that name.
+  EXPECT_EQ(Run("Function Hide() : Execute \"Dim Pick : Pick = Array(7, 8)\" : "
+                "Hide = Pick(1) : End Function\nWScript.Echo Hide(), Pick(0)"),
+            "8 z\n");
+}
+
 // Call frames live on a stack of chunks: deep recursion with many locals crosses from one
 // chunk to the next and back, and a second run starts again from the first chunk.
 TEST_F(EngineTest, DeepRecursionKeepsEveryFramesLocals) {

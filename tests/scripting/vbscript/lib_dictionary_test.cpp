@@ -82,6 +82,48 @@ TEST_F(Dictionary, KeysOfDifferentKinds) {
   EXPECT_EQ(RunError("Set d = CreateObject(\"Scripting.Dictionary\") : d.Add Array(1), 1"), 13);
 }
 
+TEST_F(Dictionary, NumbersAreOneKeyWhateverTheirSubtype) {
+  EXPECT_EQ(
+      Run("Set d = CreateObject(\"Scripting.Dictionary\")\n"
+          "d.Add CInt(2), \"a\" : d.Add -0.5, \"b\" : d.Add 0, \"c\" : d.Add Empty, \"e\"\n"
+          "d.Add Null, \"n\"\n"
+          "WScript.Echo d(CLng(2)), d(2.0), d(CDbl(-0.5)), d(-0), d(Empty), d(Null), d.Count"),
+      "a a b c e n 5\n");
+  EXPECT_EQ(RunError("Set d = CreateObject(\"Scripting.Dictionary\")\n"
+                     "d.Add 1, 1 : d.Add CByte(1), 2"),
+            457);
+}
+
+TEST_F(Dictionary, ManyKeysSurviveGrowthRemovalAndRenaming) {
+  // Thousands of keys make the index grow many times; removals and renames rebuild it.
+  EXPECT_EQ(
+      Run("Set d = CreateObject(\"Scripting.Dictionary\")\n"
+          "For i = 1 To 5000 : d.Add \"k\" & i, i : d.Add i, -i : Next\n"
+          "For i = 1 To 5000 Step 2 : d.Remove \"k\" & i : Next\n"
+          "d.Key(\"k10\") = \"ten\" : d.Key(7) = \"seven\"\n"
+          "t = 0 : m = 0\n"
+          "For i = 1 To 5000\n"
+          " If d.Exists(\"k\" & i) Then t = t + d(\"k\" & i)\n"
+          " If d.Exists(i) Then m = m + d(i)\n"
+          "Next\n"
+          "WScript.Echo d.Count, t, m, d(\"ten\"), d(\"seven\"), d.Exists(\"k9\"), d.Keys()(1)"),
+      "7500 6252490 -12502493 10 -7 False k2\n");
+}
+
+TEST_F(Dictionary, TextCompareModeKeepsTheFirstSpellingAndFindsAnyCase) {
+  EXPECT_EQ(
+      Run("Set d = CreateObject(\"Scripting.Dictionary\")\n"
+          "d.CompareMode = vbTextCompare\n"
+          "For i = 1 To 300 : d.Add \"Name\" & i, i : Next\n"
+          "d(\"NAME7\") = 70 : d.Key(\"name8\") = \"Other\"\n"
+          "WScript.Echo d.Count, d(\"nAmE7\"), d(\"OTHER\"), d.Exists(\"Name8\"), d.Keys()(6)"),
+      "300 70 8 False Name7\n");
+  // Binary mode tells the spellings apart.
+  EXPECT_EQ(Run("Set d = CreateObject(\"Scripting.Dictionary\")\n"
+                "d.Add \"Ab\", 1 : d.Add \"aB\", 2 : WScript.Echo d.Count, d(\"Ab\"), d(\"aB\")"),
+            "2 1 2\n");
+}
+
 TEST_F(Dictionary, ObjectValuesAndDefaultMemberNeedsAKey) {
   EXPECT_EQ(Run("Set d = CreateObject(\"Scripting.Dictionary\")\n"
                 "Set inner = CreateObject(\"Scripting.Dictionary\") : inner.Add \"x\", 9\n"

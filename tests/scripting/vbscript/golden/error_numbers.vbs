@@ -39,6 +39,10 @@ For Each e In 5 : WScript.Echo "body runs once", Err.Number : Next
 WScript.Echo "for each over a number", Err.Number : Err.Clear
 For Each e In New Holder : WScript.Echo "object body", Err.Number : Next
 WScript.Echo "for each over a plain object", Err.Number : Err.Clear
+Set dd = CreateObject("Scripting.Dictionary")
+x = Nothing & dd : WScript.Echo "concatenation of two failing objects", Err.Number : Err.Clear
+x = dd & Nothing : WScript.Echo "the same the other way round", Err.Number : Err.Clear
+WScript.Echo "whole numbers joined", -32768 & "|" & CLng(-2147483647) - 1 & "|" & 0 & 7 & -5
 On Error GoTo 0
 WScript.Echo "before its Dim", IsEmpty(fixed), TypeName(fixed), IsArray(fixed)
 Dim fixed(2)
