@@ -2,58 +2,37 @@
 // setting, else the environment; chosen again when the game is reset.
 #include <gtest/gtest.h>
 
-#include "authoring/project_writer.h"
-#include "scripting/host/game_script_host.h"
-#include "test_support/headless_game.h"
+#include "script_game_fixture.h"
 
-namespace sw {
+namespace sw::testing {
 namespace {
 
-class ScriptLocaleTest : public ::testing::Test {
+class ScriptLocaleTest : public ScriptGameFixture {
  protected:
-  void SetUp() override {
-    ProjectWriter w(game.project());
-    ProjectInfo info;
-    ResetProjectInfo(info);
-    info.SettingsSection = "ScriptLocaleTest";
-    info.Title = "Locale Test";
-    info.StartFrame = "Start";
-    info.FrameWidth = 64;
-    info.FrameHeight = 48;
-    info.StartAtOnce = true;
-    w.WriteGeneral(info);
-    w.WriteFrame("Start", FrameFile{});
-    w.WriteRaw(
-        "Config/Procedures",
-        "header 1\r\nheader 2\r\nheader 3\r\nFunction Half(x)\r\n  Half = x / 2\r\nEnd Function");
-    auto host = std::make_unique<GameScriptHost>(game.runtime);
-    host_ = host.get();
-    game.runtime.subsystems().scripts = std::move(host);
+  ScriptLocaleTest() {
+    writer.WriteProcedures("Function Half(x)\r\n  Half = x / 2\r\nEnd Function");
   }
 
   void Setting(const std::string& value) {
-    game.settings.Set("Software", "ScriptLocaleTest", "Locale", value);
+    game.settings.Set("Software", info.SettingsSection, "Locale", value);
   }
   // True when the script ran without an error.
-  bool Runs(const std::string& script) { return !host_->ExecuteVBScript(script, true); }
-
-  HeadlessGame game;
-  GameScriptHost* host_ = nullptr;
+  bool Runs(const std::string& script) { return !Run(script); }
 };
 
 TEST_F(ScriptLocaleTest, EnvironmentWhenNothingElseIsGiven) {
   host_->SetLocaleChoice({0, 1036});
   Setting("nonsense");  // an unknown setting is passed over
-  ASSERT_TRUE(game.Start());
+  Start();
   EXPECT_EQ(host_->locale(), 1036);
   EXPECT_TRUE(Runs("If CStr(Half(1)) <> \"0,5\" Or GetLocale() <> 1036 Then Err.Raise 5"));
-  EXPECT_TRUE(game.messages().empty());
+  EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(ScriptLocaleTest, SettingWinsOverTheEnvironmentAndOptionOverBoth) {
   host_->SetLocaleChoice({0, 1036});
   Setting("de-DE");
-  ASSERT_TRUE(game.Start());
+  Start();
   EXPECT_EQ(host_->locale(), 1031);
   EXPECT_TRUE(Runs("If MonthName(3) <> \"März\" Then Err.Raise 5"));
 
@@ -70,13 +49,13 @@ TEST_F(ScriptLocaleTest, SettingWinsOverTheEnvironmentAndOptionOverBoth) {
 
 TEST_F(ScriptLocaleTest, SetLocaleLastsUntilTheGameIsReset) {
   host_->SetLocaleChoice({0, 1033});
-  ASSERT_TRUE(game.Start());
+  Start();
   EXPECT_TRUE(Runs("SetLocale \"de-de\""));
   EXPECT_TRUE(Runs("If GetLocale() <> 1031 Then Err.Raise 5"));
   host_->LoadProcedures();
   EXPECT_TRUE(Runs("If GetLocale() <> 1033 Or CStr(1.5) <> \"1.5\" Then Err.Raise 5"));
-  EXPECT_TRUE(game.messages().empty());
+  EXPECT_TRUE(messages().empty());
 }
 
 }  // namespace
-}  // namespace sw
+}  // namespace sw::testing
