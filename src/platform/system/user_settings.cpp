@@ -5,6 +5,7 @@
 
 #include "base/vb_error.h"
 #include "platform/system/file_io.h"
+#include "platform/system/folder_lock.h"
 #include "platform/system/user_dirs.h"
 
 namespace sw {
@@ -171,7 +172,12 @@ void UserSettings::Remove(std::string_view app, std::string_view section, std::s
 
 void UserSettings::Flush() {
   if (pending_.empty()) return;
-  ReloadIfChanged();  // merges what others wrote with the pending changes
+  std::error_code ec;
+  if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), ec);
+  // Another player may write between our read and our rename: the lock keeps the read, the
+  // merge and the write of each player together, so neither loses the other's changes.
+  FolderLock lock(file_.parent_path());
+  Reload();  // merges what others wrote with the pending changes
   Save();
   pending_.clear();
 }
@@ -195,8 +201,6 @@ void UserSettings::Save() {
     }
     bytes += Escape(r.key, true) + "=" + Escape(r.value, false) + "\n";
   }
-  std::error_code ec;
-  if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), ec);
   WriteFileAtomically(file_, bytes);
   stamp_ = ModificationTime(file_);
   size_ = bytes.size();

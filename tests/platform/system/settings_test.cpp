@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "base/vb_error.h"
 #include "platform/system/child_process.h"
@@ -145,6 +148,47 @@ TEST(UserSettings, ABurstOfChangesIsWrittenTogetherAndNothingIsLost) {
   EXPECT_EQ(later.Get("Software", "Game", "_R"), "last");
   EXPECT_EQ(later.Get("Software", "Game", "_Q", "gone"), "gone");
   EXPECT_EQ(later.Get("Software", "Game", "_P"), "1999");
+}
+
+// Players running at once, each writing values of its own: a write that read the file just
+// before another player replaced it must not put the older content back.
+TEST(UserSettings, PlayersWritingAtTheSameTimeLoseNoValues) {
+  TestDir dir;
+  const fs::path file = dir.path() / "config/settings.conf";
+  constexpr int kPlayers = 4, kValues = 40;
+  std::vector<pid_t> children;
+  for (int p = 0; p < kPlayers; ++p) {
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      int status = 0;
+      try {
+        UserSettings settings(file);
+        for (int v = 0; v < kValues; ++v) {
+          settings.Set("Software", "Game " + std::to_string(p), "_V" + std::to_string(v), "x");
+          settings.Flush();  // every change written at once, as outside a burst
+        }
+      } catch (...) {
+        status = 1;
+      }
+      _exit(status);
+    }
+    children.push_back(pid);
+  }
+  for (pid_t pid : children) {
+    int status = -1;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  UserSettings settings(file);
+  int missing = 0;
+  for (int p = 0; p < kPlayers; ++p) {
+    for (int v = 0; v < kValues; ++v) {
+      missing +=
+          settings.Get("Software", "Game " + std::to_string(p), "_V" + std::to_string(v)).empty();
+    }
+  }
+  EXPECT_EQ(missing, 0);
 }
 
 }  // namespace
