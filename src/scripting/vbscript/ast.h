@@ -28,6 +28,25 @@ struct Arg {
 };
 using ArgList = std::vector<Arg>;
 
+struct Stmt;
+struct Block;
+
+// Visits the direct children of a node, for passes over the compiled tree; a child may be
+// replaced through its owning pointer.
+class TreeWalker {
+ public:
+  virtual void Visit(std::unique_ptr<Expr>& e) = 0;
+  virtual void Visit(std::unique_ptr<Stmt>& s) = 0;
+  void Visit(ArgList& args) {
+    for (Arg& a : args)
+      if (a.e) Visit(a.e);
+  }
+  void Visit(Block& b);
+
+ protected:
+  ~TreeWalker() = default;
+};
+
 // How an identifier was resolved at compile time.
 struct NameRef {
   enum Kind : uint8_t {
@@ -78,6 +97,12 @@ struct Expr {
   virtual std::string DisplayName() const { return {}; }
   // Literal kind, for the comparison rules: 1 number or date, 2 string.
   virtual int LiteralKind() const { return 0; }
+  // Hands each sub-expression to the walker.
+  virtual void Children(TreeWalker&) {}
+  // A node that does the same work faster now that names are bound (an operator on a
+  // variable and a whole-number literal, a local array read), taking over this node's
+  // children; null when there is none.
+  virtual std::unique_ptr<Expr> Specialized() { return nullptr; }
 };
 
 struct LiteralExpr : Expr {
@@ -114,6 +139,9 @@ struct MemberExpr : Expr {
   Variant Invoke(Frame& f, const ArgList& args, InvokeKind kind) const override;
   void Assign(Frame& f, const ArgList* args, Variant v, bool is_set) const override;
   std::string DisplayName() const override { return name; }
+  void Children(TreeWalker& w) override {
+    if (obj) w.Visit(obj);
+  }
   Variant Target(Frame& f) const;
   // The member number last found on a script class, for that class and engine run: a script
   // class resolves a member name the same way every time.
@@ -132,12 +160,18 @@ struct CallExpr : Expr {
   Variant* Ref(Frame& f, LockSet& b) const override { return target->RefIndexed(f, args, b); }
   Variant* RefIndexed(Frame& f, const ArgList& more, LockSet& b) const override;
   std::string DisplayName() const override { return target->DisplayName(); }
+  void Children(TreeWalker& w) override {
+    w.Visit(target);
+    w.Visit(args);
+  }
+  std::unique_ptr<Expr> Specialized() override;
 };
 
 struct ParenExpr : Expr {
   ParenExpr() { tag = ExprTag::kValue; }
   std::unique_ptr<Expr> inner;
   Variant Eval(Frame& f) const override { return inner->Eval(f); }
+  void Children(TreeWalker& w) override { w.Visit(inner); }
 };
 
 struct MeExpr : Expr {
@@ -182,6 +216,7 @@ struct UnaryExpr : Expr {
   Op op;
   std::unique_ptr<Expr> e;
   Variant Eval(Frame& f) const override;
+  void Children(TreeWalker& w) override { w.Visit(e); }
 };
 
 struct BinaryExpr : Expr {
@@ -190,6 +225,10 @@ struct BinaryExpr : Expr {
   std::unique_ptr<Expr> l, r;
   unsigned hints = 0;  // literal sides, for comparisons
   Variant Eval(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    w.Visit(l);
+    w.Visit(r);
+  }
 };
 
 // The node for `l op r`: arithmetic and comparisons get a node of their own operator, whose
@@ -203,6 +242,9 @@ struct Stmt {
   int col = 0;
   virtual ~Stmt() = default;
   virtual Flow Exec(Frame& f) const = 0;
+  // As for expressions: the children to walk, and a faster form once names are bound.
+  virtual void Children(TreeWalker&) {}
+  virtual std::unique_ptr<Stmt> Specialized() { return nullptr; }
 };
 
 struct Block {
@@ -220,6 +262,11 @@ struct AssignStmt : Stmt {
   std::unique_ptr<Expr> value;
   bool is_set = false;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    w.Visit(target);
+    w.Visit(value);
+  }
+  std::unique_ptr<Stmt> Specialized() override;
 };
 
 // `s = s & x` on a plain variable: appends in place when the string is not shared.
@@ -227,12 +274,17 @@ struct AppendStmt : Stmt {
   std::unique_ptr<NameExpr> target;
   std::unique_ptr<Expr> rhs;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override { w.Visit(rhs); }
 };
 
 struct CallStmt : Stmt {
   std::unique_ptr<Expr> callee;  // NameExpr, MemberExpr or an expression
   ArgList args;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    w.Visit(callee);
+    w.Visit(args);
+  }
 };
 
 struct IfStmt : Stmt {
@@ -243,6 +295,13 @@ struct IfStmt : Stmt {
   std::vector<Branch> branches;
   std::unique_ptr<Block> else_body;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    for (Branch& b : branches) {
+      w.Visit(b.cond);
+      w.Visit(b.body);
+    }
+    if (else_body) w.Visit(*else_body);
+  }
 };
 
 struct SelectStmt : Stmt {
@@ -253,6 +312,13 @@ struct SelectStmt : Stmt {
   std::unique_ptr<Expr> selector;
   std::vector<Case> cases;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    w.Visit(selector);
+    for (Case& c : cases) {
+      for (auto& v : c.values) w.Visit(v);
+      w.Visit(c.body);
+    }
+  }
 };
 
 struct ForStmt : Stmt {
@@ -260,6 +326,12 @@ struct ForStmt : Stmt {
   std::unique_ptr<Expr> from, to, step;
   Block body;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    w.Visit(from);
+    w.Visit(to);
+    if (step) w.Visit(step);
+    w.Visit(body);
+  }
 };
 
 struct ForEachStmt : Stmt {
@@ -267,6 +339,10 @@ struct ForEachStmt : Stmt {
   std::unique_ptr<Expr> collection;
   Block body;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    w.Visit(collection);
+    w.Visit(body);
+  }
 };
 
 struct DoStmt : Stmt {
@@ -277,6 +353,10 @@ struct DoStmt : Stmt {
   std::unique_ptr<Expr> cond;
   Block body;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    if (cond) w.Visit(cond);
+    w.Visit(body);
+  }
 };
 
 struct ExitStmt : Stmt {
@@ -292,6 +372,10 @@ struct ReDimStmt : Stmt {
   bool preserve = false;
   std::vector<Item> items;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    for (Item& i : items)
+      for (auto& b : i.bounds) w.Visit(b);
+  }
 };
 
 // `Dim a(3)` at global level: the fixed array is made when the line runs (Empty before).
@@ -318,11 +402,26 @@ struct WithStmt : Stmt {
   std::unique_ptr<Expr> object;
   Block body;
   Flow Exec(Frame& f) const override;
+  void Children(TreeWalker& w) override {
+    w.Visit(object);
+    w.Visit(body);
+  }
 };
 
 struct NopStmt : Stmt {
   Flow Exec(Frame&) const override { return Flow::Normal; }
 };
+
+inline void TreeWalker::Visit(Block& b) {
+  for (auto& s : b.stmts) Visit(s);
+}
+
+// Gives every node of a compiled unit, or of one expression, its faster form where it has
+// one. Safe to skip: the plain nodes do the same work.
+struct Unit;
+class StackGuard;
+void Specialize(Unit& unit, const StackGuard& stack);
+void Specialize(std::unique_ptr<Expr>& e, const StackGuard& stack);
 
 // Creates a fixed array with the given element counts per dimension.
 Variant MakeFixedArray(const std::vector<int32_t>& counts, bool fixed);

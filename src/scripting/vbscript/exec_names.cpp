@@ -417,31 +417,69 @@ void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) c
 
 // ---------------- CallExpr, Me, New ----------------
 
-Variant CallExpr::Eval(Frame& f) const {
-  if (target->tag == ExprTag::kLocal && args.size() == 1 && args[0].e) {
-    // `a(i)` on a local array: no virtual calls, no copies of the array.
-    const Variant& v = f.locals[target->slot].Deref();
-    if (v.IsArray()) {
-      const Expr* ie = args[0].e.get();
-      if (ie->tag == ExprTag::kLocal) {
-        // A whole-number index held by a variable is read in place: nothing runs that could
-        // change the array meanwhile.
-        const Variant& iv = f.locals[ie->slot].Deref();
-        if (iv.type() == VarType::Integer) return v.AsArray()->At1(iv.AsInteger());
-        if (iv.type() == VarType::Long) return v.AsArray()->At1(iv.AsLong());
-      }
-      f.rt->CheckStack(StackPosition());
-      sw::Ref<VbArray> keep(v.AsArray());
-      return keep->At1(ie->EvalIndex(f));
+namespace {
+
+template <typename To>
+std::unique_ptr<To> TakeOver(CallExpr& from) {
+  auto to = std::make_unique<To>();
+  to->line = from.line;
+  to->col = from.col;
+  to->tag = from.tag;
+  to->height = from.height;
+  to->slot = from.slot;
+  to->target = std::move(from.target);
+  to->args = std::move(from.args);
+  return to;
+}
+
+// `a(i)` on a variable of the running procedure: while it holds an array, the element is
+// read with no virtual calls and no copy of the array.
+struct LocalIndexExpr final : CallExpr {
+  int array_slot = -1;
+  const Expr* index = nullptr;
+  Variant Eval(Frame& f) const override {
+    const Variant& v = f.locals[array_slot].Deref();
+    if (!v.IsArray()) return CallExpr::Eval(f);
+    if (index->tag == ExprTag::kLocal) {
+      // A whole-number index held by a variable is read in place: nothing runs that could
+      // change the array meanwhile.
+      const Variant& iv = f.locals[index->slot].Deref();
+      if (iv.type() == VarType::Integer) return v.AsArray()->At1(iv.AsInteger());
+      if (iv.type() == VarType::Long) return v.AsArray()->At1(iv.AsLong());
     }
-  } else if (target->tag == ExprTag::kGlobalName) {
-    // `F(x)` calling a global procedure goes straight to the call, which checks the stack.
+    // The index may run script code that drops the array: it is kept alive meanwhile.
+    f.rt->CheckStack(StackPosition());
+    sw::Ref<VbArray> keep(v.AsArray());
+    return keep->At1(index->EvalIndex(f));
+  }
+};
+
+// `F(x)` calling a global procedure goes straight to the call, which checks the stack.
+struct GlobalCallExpr final : CallExpr {
+  Variant Eval(Frame& f) const override {
     const NameRef& ref = static_cast<const NameExpr*>(target.get())->ref;
     if (!(ref.frame_dyn && f.dyn)) {
       GlobalEntry* e = f.rt->Resolve(ref);
       if (e->kind == GlobalEntry::kProc) return f.rt->CallProcWith(e->proc, f, args);
     }
+    f.rt->CheckStack(StackPosition());
+    return target->Invoke(f, args, InvokeKind::Get);
   }
+};
+
+}  // namespace
+
+std::unique_ptr<Expr> CallExpr::Specialized() {
+  if (target->tag == ExprTag::kGlobalName) return TakeOver<GlobalCallExpr>(*this);
+  if (target->tag != ExprTag::kLocal || args.size() != 1 || !args[0].e) return nullptr;
+  auto to = TakeOver<LocalIndexExpr>(*this);
+  to->array_slot = to->target->slot;
+  to->index = to->args[0].e.get();
+  return to;
+}
+
+// The general rules, for every call and index the faster forms above do not take.
+Variant CallExpr::Eval(Frame& f) const {
   f.rt->CheckStack(StackPosition());
   return target->Invoke(f, args, InvokeKind::Get);
 }

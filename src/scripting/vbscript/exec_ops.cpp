@@ -9,7 +9,7 @@
 namespace sw::vbs {
 namespace {
 
-inline Variant FitSmall(int64_t v) {
+[[gnu::always_inline]] inline Variant FitSmall(int64_t v) {
   if (v >= -32768 && v <= 32767) return Variant(static_cast<int16_t>(v));
   if (v >= INT32_MIN && v <= INT32_MAX) return Variant(static_cast<int32_t>(v));
   return Variant(static_cast<double>(v));
@@ -33,7 +33,7 @@ inline bool IntPair(const Variant& a, const Variant& b, int64_t& x, int64_t& y, 
   return true;
 }
 
-inline Variant FitFor(int64_t v, bool both_i2) {
+[[gnu::always_inline]] inline Variant FitFor(int64_t v, bool both_i2) {
   if (both_i2) return FitSmall(v);
   if (v >= INT32_MIN && v <= INT32_MAX) return Variant(static_cast<int32_t>(v));
   return Variant(static_cast<double>(v));
@@ -105,7 +105,7 @@ class Operand {
 };
 
 // Integer or Long values as machine integers.
-inline bool Whole(const Variant& v, int32_t& x) {
+[[gnu::always_inline]] inline bool Whole(const Variant& v, int32_t& x) {
   if (v.type() == VarType::Integer) {
     x = v.AsInteger();
     return true;
@@ -177,7 +177,7 @@ Variant Apply(Op op, const Variant& a, const Variant& b, unsigned hints) {
 // `l op r` for one operator, with the Integer/Long case worked out inline. Results are
 // made in the return slot: a copy through a temporary would read back a value just stored.
 template <Op kOp>
-struct BinaryOpExpr final : BinaryExpr {
+struct BinaryOpExpr : BinaryExpr {
   static constexpr bool kCompare = kOp >= Op::Eq && kOp <= Op::Ge;
 
   // `n - 1`, `i Mod 1000`, `t + v`: a variable with a literal or another variable is worked
@@ -225,8 +225,10 @@ struct BinaryOpExpr final : BinaryExpr {
     }
   }
 
- private:
-  bool Leaves(Frame& f, const Variant*& a, const Variant*& b) const {
+  std::unique_ptr<Expr> Specialized() override;
+
+ protected:
+  [[gnu::always_inline]] bool Leaves(Frame& f, const Variant*& a, const Variant*& b) const {
     if (l->tag != ExprTag::kLocal) return false;
     if (r->tag == ExprTag::kLiteral)
       b = &static_cast<const LiteralExpr*>(r.get())->value;
@@ -238,7 +240,7 @@ struct BinaryOpExpr final : BinaryExpr {
     return true;
   }
 
-  static bool Compared(int64_t p, int64_t q) {
+  [[gnu::always_inline]] static bool Compared(int64_t p, int64_t q) {
     return CmpTrue(kOp, p < q ? CmpResult::Less : (p > q ? CmpResult::Greater : CmpResult::Equal));
   }
 
@@ -272,14 +274,18 @@ struct BinaryOpExpr final : BinaryExpr {
   bool TestGeneral(Frame& f) const {
     Operand a(l.get(), f);
     Operand b(r.get(), f);
+    return TestValues(*a, *b);
+  }
+
+  [[gnu::always_inline]] bool TestValues(const Variant& a, const Variant& b) const {
     int32_t x, y;
-    if (Whole(*a, x) && Whole(*b, y)) return Compared(x, y);
+    if (Whole(a, x) && Whole(b, y)) return Compared(x, y);
     // A comparison gives True, False or Null; Null counts as False.
-    Variant v = Apply(kOp, *a, *b, hints);
+    Variant v = Apply(kOp, a, b, hints);
     return v.type() == VarType::Boolean && v.AsBool();
   }
 
-  Variant Values(const Variant& a, const Variant& b) const {
+  [[gnu::always_inline]] Variant Values(const Variant& a, const Variant& b) const {
     int32_t x, y;
     if (Whole(a, x) && Whole(b, y)) {
       const bool i2 = a.type() == VarType::Integer && b.type() == VarType::Integer;
@@ -300,6 +306,189 @@ struct BinaryOpExpr final : BinaryExpr {
     return Apply(kOp, a, b, hints);
   }
 };
+
+// Where the operands of an operator come from, known once names are bound.
+enum class Shape : uint8_t {
+  kLocalInt,    // `i Mod 1000`: a variable and a whole-number literal
+  kExprInt,     // `a(i) Mod 7`: a sub-expression and a whole-number literal
+  kLocalExpr,   // `t + a(i)`: a variable and a sub-expression
+  kLocalLocal,  // `t + v`
+  kExprLocal,   // `n + k` on a member of the class and a parameter
+  kExprExpr,    // `Fib(n - 1) + Fib(n - 2)`
+};
+
+// `l op r` for one operator and one shape: the operands are fetched with no tests of their
+// kinds, and a whole-number literal is already a machine integer. The order stays the
+// language's: a variable beside a sub-expression is read once that has run.
+template <Op kOp, Shape kShape>
+struct ShapedExpr final : BinaryOpExpr<kOp> {
+  using Base = BinaryOpExpr<kOp>;
+  using Base::hints;
+  using Base::l;
+  using Base::r;
+  static constexpr bool kIntRight = kShape == Shape::kLocalInt || kShape == Shape::kExprInt;
+  static constexpr bool kLocalLeft = kShape == Shape::kLocalInt || kShape == Shape::kLocalExpr;
+  int32_t k = 0;      // the literal, for kIntRight
+  bool k_i2 = false;  // the literal is an Integer
+
+  Variant Eval(Frame& f) const override {
+    if constexpr (kShape == Shape::kLocalInt) {
+      return WithLiteral(f.locals[l->slot].Deref());
+    } else if constexpr (kShape == Shape::kExprInt) {
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      return WithLiteral(a);
+    } else if constexpr (kShape == Shape::kLocalExpr) {
+      f.rt->CheckStack(StackPosition());
+      Variant b = r->Eval(f);
+      return this->Values(f.locals[l->slot].Deref(), b);
+    } else if constexpr (kShape == Shape::kLocalLocal) {
+      return this->Values(f.locals[l->slot].Deref(), f.locals[r->slot].Deref());
+    } else if constexpr (kShape == Shape::kExprLocal) {
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      return this->Values(a, f.locals[r->slot].Deref());
+    } else {
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      Variant b = r->Eval(f);
+      return this->Values(a, b);
+    }
+  }
+
+  int32_t EvalIndex(Frame& f) const override {
+    if constexpr (kIntRight && !Base::kCompare) {
+      if constexpr (kShape == Shape::kLocalInt) {
+        const Variant& a = f.locals[l->slot].Deref();
+        int32_t x, v;
+        if (Whole(a, x) && IndexOf(x, v)) return v;
+        return ToIndex(WithLiteral(a));
+      } else {
+        f.rt->CheckStack(StackPosition());
+        Variant a = l->Eval(f);
+        int32_t x, v;
+        if (Whole(a, x) && IndexOf(x, v)) return v;
+        return ToIndex(WithLiteral(a));
+      }
+    } else {
+      return Base::EvalIndex(f);
+    }
+  }
+
+  bool Test(Frame& f) const override {
+    if constexpr (!Base::kCompare) {
+      return Expr::Test(f);  // Null, Empty and objects as conditions: the general rules
+    } else if constexpr (kShape == Shape::kLocalInt) {
+      const Variant& a = f.locals[l->slot].Deref();
+      int32_t x;
+      if (Whole(a, x)) return Base::Compared(x, k);
+      return this->TestValues(a, Literal());
+    } else if constexpr (kShape == Shape::kExprInt) {
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      int32_t x;
+      if (Whole(a, x)) return Base::Compared(x, k);
+      return this->TestValues(a, Literal());
+    } else if constexpr (kShape == Shape::kLocalExpr) {
+      f.rt->CheckStack(StackPosition());
+      Variant b = r->Eval(f);
+      return this->TestValues(f.locals[l->slot].Deref(), b);
+    } else if constexpr (kShape == Shape::kLocalLocal) {
+      return this->TestValues(f.locals[l->slot].Deref(), f.locals[r->slot].Deref());
+    } else if constexpr (kShape == Shape::kExprLocal) {
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      return this->TestValues(a, f.locals[r->slot].Deref());
+    } else {
+      f.rt->CheckStack(StackPosition());
+      Variant a = l->Eval(f);
+      Variant b = r->Eval(f);
+      return this->TestValues(a, b);
+    }
+  }
+
+ private:
+  const Variant& Literal() const { return static_cast<const LiteralExpr*>(r.get())->value; }
+
+  // The operator on a value and the literal.
+  [[gnu::always_inline]] Variant WithLiteral(const Variant& a) const {
+    int32_t x;
+    if (Whole(a, x)) {
+      const bool i2 = k_i2 && a.type() == VarType::Integer;
+      const int64_t p = x, q = k;
+      if constexpr (kOp == Op::Add) {
+        return FitFor(p + q, i2);
+      } else if constexpr (kOp == Op::Sub) {
+        return FitFor(p - q, i2);
+      } else if constexpr (kOp == Op::Mul) {
+        return FitFor(p * q, i2);
+      } else if constexpr (kOp == Op::Mod) {
+        if (k != 0 && k != -1) return FitFor(x % k, i2);
+      } else {
+        return Variant(Base::Compared(p, q));
+      }
+    }
+    return this->Values(a, Literal());
+  }
+
+  // The whole-number result as an index, when it fits one.
+  [[gnu::always_inline]] bool IndexOf(int32_t x, int32_t& out) const {
+    const int64_t p = x, q = k;
+    int64_t v;
+    if constexpr (kOp == Op::Add) {
+      v = p + q;
+    } else if constexpr (kOp == Op::Sub) {
+      v = p - q;
+    } else if constexpr (kOp == Op::Mul) {
+      v = p * q;
+    } else {
+      if (k == 0 || k == -1) return false;
+      v = x % k;
+    }
+    if (v < INT32_MIN || v > INT32_MAX) return false;
+    out = static_cast<int32_t>(v);
+    return true;
+  }
+};
+
+template <Op kOp, Shape kShape>
+std::unique_ptr<Expr> Shaped(BinaryExpr& from, int32_t k, bool k_i2) {
+  auto to = std::make_unique<ShapedExpr<kOp, kShape>>();
+  to->line = from.line;
+  to->col = from.col;
+  to->tag = from.tag;
+  to->height = from.height;
+  to->slot = from.slot;
+  to->op = from.op;
+  to->hints = from.hints;
+  to->l = std::move(from.l);
+  to->r = std::move(from.r);
+  to->k = k;
+  to->k_i2 = k_i2;
+  return to;
+}
+
+template <Op kOp>
+std::unique_ptr<Expr> BinaryOpExpr<kOp>::Specialized() {
+  const auto leaf = [](const Expr* e) {
+    return e->tag == ExprTag::kLocal || e->tag == ExprTag::kLiteral;
+  };
+  int32_t k = 0;
+  const bool int_right =
+      r->tag == ExprTag::kLiteral && Whole(static_cast<const LiteralExpr*>(r.get())->value, k);
+  const bool k_i2 =
+      int_right && static_cast<const LiteralExpr*>(r.get())->value.type() == VarType::Integer;
+  if (l->tag == ExprTag::kLocal) {
+    if (int_right) return Shaped<kOp, Shape::kLocalInt>(*this, k, k_i2);
+    if (r->tag == ExprTag::kLocal) return Shaped<kOp, Shape::kLocalLocal>(*this, 0, false);
+    if (!leaf(r.get())) return Shaped<kOp, Shape::kLocalExpr>(*this, 0, false);
+  } else if (!leaf(l.get())) {
+    if (int_right) return Shaped<kOp, Shape::kExprInt>(*this, k, k_i2);
+    if (r->tag == ExprTag::kLocal) return Shaped<kOp, Shape::kExprLocal>(*this, 0, false);
+    if (!leaf(r.get())) return Shaped<kOp, Shape::kExprExpr>(*this, 0, false);
+  }
+  return nullptr;
+}
 
 }  // namespace
 

@@ -115,35 +115,84 @@ Flow Block::ExecAll(Frame& f) const {
   }
 }
 
-Flow AssignStmt::Exec(Frame& f) const {
-  // A variable or literal on the right is copied without a call.
-  const Expr* ve = value.get();
-  Variant v = ve->tag == ExprTag::kLocal     ? f.locals[ve->slot].Deref()
-              : ve->tag == ExprTag::kLiteral ? static_cast<const LiteralExpr*>(ve)->value
-                                             : ve->Eval(f);
-  // Values other than objects and arrays are stored as they are.
-  if (!is_set && v.type() != VarType::Object && v.type() != VarType::Array) {
-    if (target->tag == ExprTag::kLocal) {
+namespace {
+
+// The value of an assignment: a variable or literal is copied without a call.
+inline Variant ValueOf(const Expr* ve, Frame& f) {
+  return ve->tag == ExprTag::kLocal     ? f.locals[ve->slot].Deref()
+         : ve->tag == ExprTag::kLiteral ? static_cast<const LiteralExpr*>(ve)->value
+                                        : ve->Eval(f);
+}
+
+// Values other than objects and arrays are stored as they are.
+inline bool StoredAsIs(const Variant& v) {
+  return v.type() != VarType::Object && v.type() != VarType::Array;
+}
+
+template <typename To>
+std::unique_ptr<To> TakeOver(AssignStmt& from) {
+  auto to = std::make_unique<To>();
+  to->line = from.line;
+  to->col = from.col;
+  to->target = std::move(from.target);
+  to->value = std::move(from.value);
+  to->is_set = from.is_set;
+  return to;
+}
+
+// `x = v` on a variable of the running procedure.
+struct LocalAssignStmt final : AssignStmt {
+  Flow Exec(Frame& f) const override {
+    Variant v = ValueOf(value.get(), f);
+    if (StoredAsIs(v)) {
       f.locals[target->slot].Deref() = std::move(v);
       return Flow::Normal;
     }
-    // `a(i) = v` on a local array that no one else shares.
-    if (target->tag == ExprTag::kCall) {
-      const auto* call = static_cast<const CallExpr*>(target.get());
-      if (call->target->tag == ExprTag::kLocal && call->args.size() == 1 && call->args[0].e) {
-        Variant& arr = f.locals[call->target->slot].Deref();
+    target->Assign(f, nullptr, std::move(v), false);
+    return Flow::Normal;
+  }
+};
+
+// `a(i) = v` on an array variable of the running procedure, written in place while no one
+// else shares the array.
+struct LocalIndexAssignStmt final : AssignStmt {
+  int array_slot = -1;
+  const Expr* index = nullptr;
+  Flow Exec(Frame& f) const override {
+    Variant v = ValueOf(value.get(), f);
+    if (StoredAsIs(v)) {
+      Variant& arr = f.locals[array_slot].Deref();
+      if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
+        int32_t i = index->EvalIndex(f);
         if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
-          int32_t i = call->args[0].e->EvalIndex(f);
-          if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
-            arr.AsArray()->At1(i) = std::move(v);
-            return Flow::Normal;
-          }
+          arr.AsArray()->At1(i) = std::move(v);
+          return Flow::Normal;
         }
       }
     }
+    target->Assign(f, nullptr, std::move(v), false);
+    return Flow::Normal;
   }
-  target->Assign(f, nullptr, std::move(v), is_set);
+};
+
+}  // namespace
+
+Flow AssignStmt::Exec(Frame& f) const {
+  target->Assign(f, nullptr, ValueOf(value.get(), f), is_set);
   return Flow::Normal;
+}
+
+std::unique_ptr<Stmt> AssignStmt::Specialized() {
+  if (is_set) return nullptr;
+  if (target->tag == ExprTag::kLocal) return TakeOver<LocalAssignStmt>(*this);
+  if (target->tag != ExprTag::kCall) return nullptr;
+  const auto* call = static_cast<const CallExpr*>(target.get());
+  if (call->target->tag != ExprTag::kLocal || call->args.size() != 1 || !call->args[0].e)
+    return nullptr;
+  auto to = TakeOver<LocalIndexAssignStmt>(*this);
+  to->array_slot = call->target->slot;
+  to->index = call->args[0].e.get();
+  return to;
 }
 
 Flow AppendStmt::Exec(Frame& f) const {
@@ -355,7 +404,10 @@ Flow ForEachStmt::Exec(Frame& f) const {
   size_t n = arr ? arr->size() : items.size();
   for (size_t i = 0; i < n; ++i) {
     const Variant& v = arr ? arr->data()[i] : items[i];
-    var->Assign(f, nullptr, v, v.IsObject());
+    if (var->tag == ExprTag::kLocal && StoredAsIs(v))
+      f.locals[var->slot].Deref() = v;
+    else
+      var->Assign(f, nullptr, v, v.IsObject());
     Flow fl = body.Exec(f);
     if (fl == Flow::ExitFor) return Flow::Normal;
     if (fl != Flow::Normal) return fl;

@@ -80,6 +80,7 @@ class Parser {
     }
     unit_->reusable_prefix = last_is_proc ? last_proc_line : 0;
     if (scope_) Bind(*scope_, outer_class_);
+    Specialize(*unit_, *opt_.stack);
     return unit_;
   }
 
@@ -89,6 +90,7 @@ class Parser {
     SkipBreaks();
     if (Cur().type != TokenKind::Eof) Fail(cerr::kExpectedEndOfStatement);
     if (scope_) Bind(*scope_, outer_class_);
+    Specialize(e, *opt_.stack);
     return e;
   }
 

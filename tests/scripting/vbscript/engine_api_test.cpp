@@ -450,6 +450,47 @@ TEST_F(EngineTest, ShortPathsKeepTheGeneralRules) {
             "8 z\n");
 }
 
+// Operators on a variable and a whole-number literal, on two variables, on a member and a
+// parameter, or on a sub-expression and a literal, give the subtypes and errors of the
+// general rules whatever the operands hold.
+TEST_F(EngineTest, OperatorsOfEveryOperandShapeKeepSubtypesAndRules) {
+  ASSERT_TRUE(engine
+                  .AddCode("Class Acc : Public m : Function Plus(k) : Plus = m + k : End Function\n"
+                           "End Class\n"
+                           "Function Shapes(x, y)\n"
+                           " Dim a(1), r : a(0) = x\n"
+                           " r = TypeName(x + 1) & \" \" & TypeName(x + 40000) & \" \" & (x * 2)\n"
+                           " r = r & \" \" & TypeName(x + y) & \" \" & (x - y)\n"
+                           " r = r & \" \" & TypeName(a(0) Mod 7) & \" \" & (a(0) Mod 7)\n"
+                           " If x < 20 Then r = r & \" lt\" Else r = r & \" ge\"\n"
+                           " If a(0) >= y Then r = r & \" ge\" Else r = r & \" lt\"\n"
+                           " Shapes = r\n"
+                           "End Function\n")
+                  .ok());
+  // Integer overflow makes a Long; a Long literal makes a Long; texts convert as numbers
+  // beside a number literal; Doubles stay Doubles and Mod rounds them.
+  EXPECT_EQ(Run("WScript.Echo Shapes(32767, CInt(1))"),
+            "Long Long 65534 Long 32766 Integer 0 ge ge\n");
+  EXPECT_EQ(Run("WScript.Echo Shapes(CInt(3), CInt(4))"),
+            "Integer Long 6 Integer -1 Integer 3 lt lt\n");
+  EXPECT_EQ(Run("WScript.Echo Shapes(\"3\", 2.5)"), "Double Double 6 Double 0.5 Long 3 lt ge\n");
+  EXPECT_EQ(Run("WScript.Echo Shapes(2.5, CLng(2))"), "Double Double 5 Double 0.5 Long 2 lt ge\n");
+  EXPECT_EQ(Run("WScript.Echo Shapes(Empty, 0)"), "Integer Long 0 Integer 0 Integer 0 lt ge\n");
+  // Null spreads through arithmetic, and a condition on it is False.
+  EXPECT_EQ(Run("WScript.Echo TypeName(Shapes(Null, 1))"), "String\n");
+  EXPECT_EQ(Run("Set b = New Acc : b.m = 40000 : WScript.Echo b.Plus(1), TypeName(b.Plus(1)), "
+                "b.Plus(0.5)"),
+            "40001 Long 40000.5\n");
+  const std::pair<const char*, int> failing[] = {
+      {"x = Shapes(\"a\", 1)", 13}, {"x = Shapes(Array(1), 1)", 13}, {"x = Shapes(1E20, 1)", 6}};
+  for (const auto& [code, number] : failing) {
+    Result r = engine.AddCode(code);
+    ASSERT_FALSE(r.ok()) << code;
+    EXPECT_EQ(r.error().number, number) << code;
+    EXPECT_EQ(r.error().procedure, "Shapes") << code;
+  }
+}
+
 // Call frames live on a stack of chunks: deep recursion with many locals crosses from one
 // chunk to the next and back, and a second run starts again from the first chunk.
 TEST_F(EngineTest, DeepRecursionKeepsEveryFramesLocals) {
