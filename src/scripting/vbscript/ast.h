@@ -67,6 +67,40 @@ struct NameRef {
   mutable uint32_t cache_gen = 0;
 };
 
+enum class Op : uint8_t {
+  Add,
+  Sub,
+  Mul,
+  Div,
+  IntDiv,
+  Mod,
+  Pow,
+  Concat,
+  And,
+  Or,
+  Xor,
+  Eqv,
+  Imp,
+  Eq,
+  Ne,
+  Lt,
+  Gt,
+  Le,
+  Ge,
+  Is,
+  Neg,
+  Plus,
+  Not,
+};
+
+// An array index a parent works out without a call: a variable (op Plus), or a variable and
+// a whole-number literal under +, -, * or Mod.
+struct IndexForm {
+  int slot = -1;
+  Op op = Op::Plus;
+  int32_t k = 0;
+};
+
 // What an expression is, for fast paths that skip a virtual call: a local variable slot,
 // a literal, or a value that never names storage.
 // kGlobalName: a name looked up among the globals (a procedure, most often).
@@ -97,6 +131,8 @@ struct Expr {
   virtual std::string DisplayName() const { return {}; }
   // Literal kind, for the comparison rules: 1 number or date, 2 string.
   virtual int LiteralKind() const { return 0; }
+  // Whether this expression, as an index, has an IndexForm (filled in when it has).
+  virtual bool InlineIndex(IndexForm&) const { return false; }
   // Hands each sub-expression to the walker.
   virtual void Children(TreeWalker&) {}
   // A node that does the same work faster now that names are bound (an operator on a
@@ -104,6 +140,15 @@ struct Expr {
   // children; null when there is none.
   virtual std::unique_ptr<Expr> Specialized() { return nullptr; }
 };
+
+// The IndexForm of an index expression, when it has one.
+inline bool IndexFormOf(const Expr& e, IndexForm& form) {
+  if (e.tag == ExprTag::kLocal) {
+    form = {e.slot, Op::Plus, 0};
+    return true;
+  }
+  return e.InlineIndex(form);
+}
 
 struct LiteralExpr : Expr {
   LiteralExpr() { tag = ExprTag::kLiteral; }
@@ -183,32 +228,6 @@ struct NewExpr : Expr {
   std::string lname;
   bool explicit_vars = false;
   Variant Eval(Frame& f) const override;
-};
-
-enum class Op : uint8_t {
-  Add,
-  Sub,
-  Mul,
-  Div,
-  IntDiv,
-  Mod,
-  Pow,
-  Concat,
-  And,
-  Or,
-  Xor,
-  Eqv,
-  Imp,
-  Eq,
-  Ne,
-  Lt,
-  Gt,
-  Le,
-  Ge,
-  Is,
-  Neg,
-  Plus,
-  Not,
 };
 
 struct UnaryExpr : Expr {

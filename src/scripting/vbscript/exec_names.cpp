@@ -437,17 +437,16 @@ std::unique_ptr<To> TakeOver(CallExpr& from) {
 struct LocalIndexExpr final : CallExpr {
   int array_slot = -1;
   const Expr* index = nullptr;
+  bool inline_index = false;
+  IndexForm form;
   Variant Eval(Frame& f) const override {
     const Variant& v = f.locals[array_slot].Deref();
     if (!v.IsArray()) return CallExpr::Eval(f);
-    if (index->tag == ExprTag::kLocal) {
-      // A whole-number index held by a variable is read in place: nothing runs that could
-      // change the array meanwhile.
-      const Variant& iv = f.locals[index->slot].Deref();
-      if (iv.type() == VarType::Integer) return v.AsArray()->At1(iv.AsInteger());
-      if (iv.type() == VarType::Long) return v.AsArray()->At1(iv.AsLong());
-    }
-    // The index may run script code that drops the array: it is kept alive meanwhile.
+    // An index from variables and literals runs no script code: the element is read in
+    // place, as nothing could change the array meanwhile.
+    int32_t i;
+    if (inline_index && IndexOfForm(form, f, i)) return v.AsArray()->At1(i);
+    // Other indexes may run script code that drops the array: it is kept alive meanwhile.
     f.rt->CheckStack(StackPosition());
     sw::Ref<VbArray> keep(v.AsArray());
     return keep->At1(index->EvalIndex(f));
@@ -475,6 +474,7 @@ std::unique_ptr<Expr> CallExpr::Specialized() {
   auto to = TakeOver<LocalIndexExpr>(*this);
   to->array_slot = to->target->slot;
   to->index = to->args[0].e.get();
+  to->inline_index = IndexFormOf(*to->index, to->form);
   return to;
 }
 

@@ -375,6 +375,16 @@ struct ShapedExpr final : BinaryOpExpr<kOp> {
     }
   }
 
+  bool InlineIndex(IndexForm& form) const override {
+    if constexpr (kShape == Shape::kLocalInt &&
+                  (kOp == Op::Add || kOp == Op::Sub || kOp == Op::Mul || kOp == Op::Mod)) {
+      form = {l->slot, kOp, k};
+      return true;
+    } else {
+      return false;
+    }
+  }
+
   bool Test(Frame& f) const override {
     if constexpr (!Base::kCompare) {
       return Expr::Test(f);  // Null, Empty and objects as conditions: the general rules

@@ -86,9 +86,12 @@ Flow Block::ExecOne(Frame& f) const {
   return Flow::Normal;
 }
 
-Flow Block::ExecAll(Frame& f) const {
-  const std::unique_ptr<Stmt>* s = stmts.data();
-  const std::unique_ptr<Stmt>* const end = s + stmts.size();
+namespace {
+
+// The statements of a block in turn; under On Error Resume Next a failing statement is
+// skipped. Inlined into the loops, whose bodies run most.
+[[gnu::always_inline]] inline Flow RunStatements(const std::unique_ptr<Stmt>* s,
+                                                 const std::unique_ptr<Stmt>* const end, Frame& f) {
   while (true) {
     try {
       for (; s != end; ++s) {
@@ -113,6 +116,17 @@ Flow Block::ExecAll(Frame& f) const {
       ++s;
     }
   }
+}
+
+[[gnu::always_inline]] inline Flow RunBody(const Block& b, Frame& f) {
+  const std::unique_ptr<Stmt>* s = b.stmts.data();
+  return RunStatements(s, s + b.stmts.size(), f);
+}
+
+}  // namespace
+
+Flow Block::ExecAll(Frame& f) const {
+  return RunBody(*this, f);
 }
 
 namespace {
@@ -158,12 +172,19 @@ struct LocalAssignStmt final : AssignStmt {
 struct LocalIndexAssignStmt final : AssignStmt {
   int array_slot = -1;
   const Expr* index = nullptr;
+  bool inline_index = false;
+  IndexForm form;
   Flow Exec(Frame& f) const override {
     Variant v = ValueOf(value.get(), f);
     if (StoredAsIs(v)) {
       Variant& arr = f.locals[array_slot].Deref();
       if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
-        int32_t i = index->EvalIndex(f);
+        int32_t i;
+        if (inline_index && IndexOfForm(form, f, i)) {
+          arr.AsArray()->At1(i) = std::move(v);
+          return Flow::Normal;
+        }
+        i = index->EvalIndex(f);
         if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
           arr.AsArray()->At1(i) = std::move(v);
           return Flow::Normal;
@@ -192,6 +213,7 @@ std::unique_ptr<Stmt> AssignStmt::Specialized() {
   auto to = TakeOver<LocalIndexAssignStmt>(*this);
   to->array_slot = call->target->slot;
   to->index = call->args[0].e.get();
+  to->inline_index = IndexFormOf(*to->index, to->form);
   return to;
 }
 
@@ -317,7 +339,7 @@ Flow ForStmt::Exec(Frame& f) const {
       else
         break;  // changed by the body: the general loop below takes over
       if (down ? v < iend : v > iend) return Flow::Normal;
-      Flow fl = body.Exec(f);
+      Flow fl = RunBody(body, f);
       if (fl == Flow::ExitFor) return Flow::Normal;
       if (fl != Flow::Normal) return fl;
       f.rt->Tick();
@@ -408,7 +430,7 @@ Flow ForEachStmt::Exec(Frame& f) const {
       f.locals[var->slot].Deref() = v;
     else
       var->Assign(f, nullptr, v, v.IsObject());
-    Flow fl = body.Exec(f);
+    Flow fl = RunBody(body, f);
     if (fl == Flow::ExitFor) return Flow::Normal;
     if (fl != Flow::Normal) return fl;
     f.rt->Tick();
@@ -431,7 +453,7 @@ Flow DoStmt::Exec(Frame& f) const {
       }
       if (!c) break;
     }
-    Flow fl = body.Exec(f);
+    Flow fl = RunBody(body, f);
     if (fl == Flow::ExitDo && !is_while_wend) break;
     if (fl != Flow::Normal) return fl;
     if (test == kBottom) {

@@ -76,6 +76,42 @@ struct Frame {
   std::shared_ptr<std::unordered_map<std::string, Variant>> dyn;
 };
 
+// The index an IndexForm names; false when the general rules must decide (the variable holds
+// no whole number, Mod by 0 or -1, a result beyond a Long).
+[[gnu::always_inline]] inline bool IndexOfForm(const IndexForm& form, const Frame& f,
+                                               int32_t& out) {
+  const Variant& v = f.locals[form.slot].Deref();
+  int64_t x;
+  if (v.type() == VarType::Integer)
+    x = v.AsInteger();
+  else if (v.type() == VarType::Long)
+    x = v.AsLong();
+  else
+    return false;
+  switch (form.op) {
+    case Op::Plus:
+      break;
+    case Op::Add:
+      x += form.k;
+      break;
+    case Op::Sub:
+      x -= form.k;
+      break;
+    case Op::Mul:
+      x *= form.k;
+      break;
+    case Op::Mod:
+      if (form.k == 0 || form.k == -1) return false;
+      x = static_cast<int32_t>(x) % form.k;
+      break;
+    default:
+      return false;
+  }
+  if (x < INT32_MIN || x > INT32_MAX) return false;
+  out = static_cast<int32_t>(x);
+  return true;
+}
+
 // Arrays whose elements are passed by reference stay locked until the call ends.
 class LockSet {
  public:

@@ -481,6 +481,22 @@ TEST_F(EngineTest, OperatorsOfEveryOperandShapeKeepSubtypesAndRules) {
   EXPECT_EQ(Run("Set b = New Acc : b.m = 40000 : WScript.Echo b.Plus(1), TypeName(b.Plus(1)), "
                 "b.Plus(0.5)"),
             "40001 Long 40000.5\n");
+  // Stores and reads at an index from a variable and a literal: whole numbers go straight
+  // to the element, other values round as CLng does, and a bad index is error 9.
+  ASSERT_TRUE(engine
+                  .AddCode("Function Stores(y)\n"
+                           " Dim b(2) : b(y Mod 3) = \"s\" : b(y - 1) = b(y - 1) & \"t\"\n"
+                           " Stores = Join(b, \"/\") & \" \" & b(y * 1)\n"
+                           "End Function\n")
+                  .ok());
+  EXPECT_EQ(Run("WScript.Echo Stores(1), Stores(CLng(2)), Stores(2.5), Stores(\"1\")"),
+            "t/s/ s /t/s s //st st t/s/ s\n");
+  for (const char* code : {"x = Stores(4)", "x = Stores(0)", "x = Stores(Null)"}) {
+    Result r = engine.AddCode(code);
+    ASSERT_FALSE(r.ok()) << code;
+    EXPECT_EQ(r.error().number, std::string(code) == "x = Stores(Null)" ? 94 : 9) << code;
+    EXPECT_EQ(r.error().line, 2) << code;
+  }
   const std::pair<const char*, int> failing[] = {
       {"x = Shapes(\"a\", 1)", 13}, {"x = Shapes(Array(1), 1)", 13}, {"x = Shapes(1E20, 1)", 6}};
   for (const auto& [code, number] : failing) {
