@@ -193,22 +193,8 @@ struct BinaryOpExpr : BinaryExpr {
     if constexpr (kOp == Op::Add || kOp == Op::Sub || kOp == Op::Mul || kOp == Op::Mod) {
       const Variant* a;
       const Variant* b;
-      int32_t x, y;
-      if (Leaves(f, a, b) && Whole(*a, x) && Whole(*b, y)) {
-        const int64_t p = x, q = y;
-        int64_t v;
-        if constexpr (kOp == Op::Add) {
-          v = p + q;
-        } else if constexpr (kOp == Op::Sub) {
-          v = p - q;
-        } else if constexpr (kOp == Op::Mul) {
-          v = p * q;
-        } else {
-          // 32-bit division is much cheaper; 0 and -1 take the general rules.
-          v = y == 0 || y == -1 ? INT64_MAX : x % y;
-        }
-        if (v >= INT32_MIN && v <= INT32_MAX) return static_cast<int32_t>(v);
-      }
+      int32_t x, y, v;
+      if (Leaves(f, a, b) && Whole(*a, x) && Whole(*b, y) && IndexFromWhole(x, kOp, y, v)) return v;
     }
     return ToIndex(Eval(f));
   }
@@ -318,58 +304,63 @@ enum class Shape : uint8_t {
 };
 
 // `l op r` for one operator and one shape: the operands are fetched with no tests of their
-// kinds, and a whole-number literal is already a machine integer. The order stays the
-// language's: a variable beside a sub-expression is read once that has run.
+// kinds. The order stays the language's: a variable beside a sub-expression is read once
+// that has run.
 template <Op kOp, Shape kShape>
 struct ShapedExpr final : BinaryOpExpr<kOp> {
   using Base = BinaryOpExpr<kOp>;
-  using Base::hints;
   using Base::l;
   using Base::r;
   static constexpr bool kIntRight = kShape == Shape::kLocalInt || kShape == Shape::kExprInt;
-  static constexpr bool kLocalLeft = kShape == Shape::kLocalInt || kShape == Shape::kLocalExpr;
   int32_t k = 0;      // the literal, for kIntRight
-  bool k_i2 = false;  // the literal is an Integer
+  bool k_i2 = false;  // it is an Integer
 
   Variant Eval(Frame& f) const override {
-    if constexpr (kShape == Shape::kLocalInt) {
-      return WithLiteral(f.locals[l->slot].Deref());
-    } else if constexpr (kShape == Shape::kExprInt) {
-      f.rt->CheckStack(StackPosition());
-      Variant a = l->Eval(f);
-      return WithLiteral(a);
-    } else if constexpr (kShape == Shape::kLocalExpr) {
-      f.rt->CheckStack(StackPosition());
-      Variant b = r->Eval(f);
-      return this->Values(f.locals[l->slot].Deref(), b);
-    } else if constexpr (kShape == Shape::kLocalLocal) {
-      return this->Values(f.locals[l->slot].Deref(), f.locals[r->slot].Deref());
-    } else if constexpr (kShape == Shape::kExprLocal) {
-      f.rt->CheckStack(StackPosition());
-      Variant a = l->Eval(f);
-      return this->Values(a, f.locals[r->slot].Deref());
+    if constexpr (kIntRight) {
+      return Operands(f, [this](const Variant& a, const Variant& b) {
+        int32_t x;
+        if (Whole(a, x)) {
+          // The literal is a machine integer already.
+          const bool i2 = k_i2 && a.type() == VarType::Integer;
+          const int64_t p = x, q = k;
+          if constexpr (kOp == Op::Add) {
+            return FitFor(p + q, i2);
+          } else if constexpr (kOp == Op::Sub) {
+            return FitFor(p - q, i2);
+          } else if constexpr (kOp == Op::Mul) {
+            return FitFor(p * q, i2);
+          } else if constexpr (kOp == Op::Mod) {
+            if (k != 0 && k != -1) return FitFor(x % k, i2);
+          } else {
+            return Variant(Base::Compared(p, q));
+          }
+        }
+        return this->Values(a, b);
+      });
     } else {
-      f.rt->CheckStack(StackPosition());
-      Variant a = l->Eval(f);
-      Variant b = r->Eval(f);
-      return this->Values(a, b);
+      return Operands(f, [this](const Variant& a, const Variant& b) { return this->Values(a, b); });
+    }
+  }
+
+  bool Test(Frame& f) const override {
+    if constexpr (Base::kCompare) {
+      return Operands(f, [this](const Variant& a, const Variant& b) {
+        int32_t x;
+        if (kIntRight && Whole(a, x)) return Base::Compared(x, k);
+        return this->TestValues(a, b);
+      });
+    } else {
+      return Expr::Test(f);  // Null, Empty and objects as conditions: the general rules
     }
   }
 
   int32_t EvalIndex(Frame& f) const override {
     if constexpr (kIntRight && !Base::kCompare) {
-      if constexpr (kShape == Shape::kLocalInt) {
-        const Variant& a = f.locals[l->slot].Deref();
+      return Operands(f, [this](const Variant& a, const Variant& b) {
         int32_t x, v;
-        if (Whole(a, x) && IndexOf(x, v)) return v;
-        return ToIndex(WithLiteral(a));
-      } else {
-        f.rt->CheckStack(StackPosition());
-        Variant a = l->Eval(f);
-        int32_t x, v;
-        if (Whole(a, x) && IndexOf(x, v)) return v;
-        return ToIndex(WithLiteral(a));
-      }
+        if (Whole(a, x) && IndexFromWhole(x, kOp, k, v)) return v;
+        return ToIndex(this->Values(a, b));
+      });
     } else {
       return Base::EvalIndex(f);
     }
@@ -385,79 +376,34 @@ struct ShapedExpr final : BinaryOpExpr<kOp> {
     }
   }
 
-  bool Test(Frame& f) const override {
-    if constexpr (!Base::kCompare) {
-      return Expr::Test(f);  // Null, Empty and objects as conditions: the general rules
-    } else if constexpr (kShape == Shape::kLocalInt) {
-      const Variant& a = f.locals[l->slot].Deref();
-      int32_t x;
-      if (Whole(a, x)) return Base::Compared(x, k);
-      return this->TestValues(a, Literal());
-    } else if constexpr (kShape == Shape::kExprInt) {
-      f.rt->CheckStack(StackPosition());
-      Variant a = l->Eval(f);
-      int32_t x;
-      if (Whole(a, x)) return Base::Compared(x, k);
-      return this->TestValues(a, Literal());
-    } else if constexpr (kShape == Shape::kLocalExpr) {
-      f.rt->CheckStack(StackPosition());
-      Variant b = r->Eval(f);
-      return this->TestValues(f.locals[l->slot].Deref(), b);
+ private:
+  // Hands the operand values to `use`, fetched as the shape says.
+  template <typename Use>
+  [[gnu::always_inline]] auto Operands(Frame& f, Use&& use) const {
+    const auto local = [&f](const std::unique_ptr<Expr>& e) -> const Variant& {
+      return f.locals[e->slot].Deref();
+    };
+    if constexpr (kShape == Shape::kLocalInt) {
+      return use(local(l), static_cast<const LiteralExpr*>(r.get())->value);
     } else if constexpr (kShape == Shape::kLocalLocal) {
-      return this->TestValues(f.locals[l->slot].Deref(), f.locals[r->slot].Deref());
-    } else if constexpr (kShape == Shape::kExprLocal) {
-      f.rt->CheckStack(StackPosition());
-      Variant a = l->Eval(f);
-      return this->TestValues(a, f.locals[r->slot].Deref());
+      return use(local(l), local(r));
     } else {
       f.rt->CheckStack(StackPosition());
-      Variant a = l->Eval(f);
-      Variant b = r->Eval(f);
-      return this->TestValues(a, b);
-    }
-  }
-
- private:
-  const Variant& Literal() const { return static_cast<const LiteralExpr*>(r.get())->value; }
-
-  // The operator on a value and the literal.
-  [[gnu::always_inline]] Variant WithLiteral(const Variant& a) const {
-    int32_t x;
-    if (Whole(a, x)) {
-      const bool i2 = k_i2 && a.type() == VarType::Integer;
-      const int64_t p = x, q = k;
-      if constexpr (kOp == Op::Add) {
-        return FitFor(p + q, i2);
-      } else if constexpr (kOp == Op::Sub) {
-        return FitFor(p - q, i2);
-      } else if constexpr (kOp == Op::Mul) {
-        return FitFor(p * q, i2);
-      } else if constexpr (kOp == Op::Mod) {
-        if (k != 0 && k != -1) return FitFor(x % k, i2);
+      if constexpr (kShape == Shape::kExprInt) {
+        Variant a = l->Eval(f);
+        return use(a, static_cast<const LiteralExpr*>(r.get())->value);
+      } else if constexpr (kShape == Shape::kLocalExpr) {
+        Variant b = r->Eval(f);
+        return use(local(l), b);
+      } else if constexpr (kShape == Shape::kExprLocal) {
+        Variant a = l->Eval(f);
+        return use(a, local(r));
       } else {
-        return Variant(Base::Compared(p, q));
+        Variant a = l->Eval(f);
+        Variant b = r->Eval(f);
+        return use(a, b);
       }
     }
-    return this->Values(a, Literal());
-  }
-
-  // The whole-number result as an index, when it fits one.
-  [[gnu::always_inline]] bool IndexOf(int32_t x, int32_t& out) const {
-    const int64_t p = x, q = k;
-    int64_t v;
-    if constexpr (kOp == Op::Add) {
-      v = p + q;
-    } else if constexpr (kOp == Op::Sub) {
-      v = p - q;
-    } else if constexpr (kOp == Op::Mul) {
-      v = p * q;
-    } else {
-      if (k == 0 || k == -1) return false;
-      v = x % k;
-    }
-    if (v < INT32_MIN || v > INT32_MAX) return false;
-    out = static_cast<int32_t>(v);
-    return true;
   }
 };
 

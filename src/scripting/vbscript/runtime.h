@@ -76,8 +76,36 @@ struct Frame {
   std::shared_ptr<std::unordered_map<std::string, Variant>> dyn;
 };
 
-// The index an IndexForm names; false when the general rules must decide (the variable holds
-// no whole number, Mod by 0 or -1, a result beyond a Long).
+// A whole number under an index operator (Plus: as it is) and a literal, as an index; false
+// when the general rules must decide (Mod by 0 or -1, a result beyond a Long).
+[[gnu::always_inline]] inline bool IndexFromWhole(int64_t x, Op op, int32_t k, int32_t& out) {
+  switch (op) {
+    case Op::Plus:
+      break;
+    case Op::Add:
+      x += k;
+      break;
+    case Op::Sub:
+      x -= k;
+      break;
+    case Op::Mul:
+      x *= k;
+      break;
+    case Op::Mod:
+      // 32-bit division is much cheaper than 64-bit.
+      if (k == 0 || k == -1) return false;
+      x = static_cast<int32_t>(x) % k;
+      break;
+    default:
+      return false;
+  }
+  if (x < INT32_MIN || x > INT32_MAX) return false;
+  out = static_cast<int32_t>(x);
+  return true;
+}
+
+// The index an IndexForm names; false when the variable holds no whole number or the
+// general rules must decide.
 [[gnu::always_inline]] inline bool IndexOfForm(const IndexForm& form, const Frame& f,
                                                int32_t& out) {
   const Variant& v = f.locals[form.slot].Deref();
@@ -88,28 +116,7 @@ struct Frame {
     x = v.AsLong();
   else
     return false;
-  switch (form.op) {
-    case Op::Plus:
-      break;
-    case Op::Add:
-      x += form.k;
-      break;
-    case Op::Sub:
-      x -= form.k;
-      break;
-    case Op::Mul:
-      x *= form.k;
-      break;
-    case Op::Mod:
-      if (form.k == 0 || form.k == -1) return false;
-      x = static_cast<int32_t>(x) % form.k;
-      break;
-    default:
-      return false;
-  }
-  if (x < INT32_MIN || x > INT32_MAX) return false;
-  out = static_cast<int32_t>(x);
-  return true;
+  return IndexFromWhole(x, form.op, form.k, out);
 }
 
 // Arrays whose elements are passed by reference stay locked until the call ends.
