@@ -12,13 +12,16 @@ FolderLock::FolderLock(const std::filesystem::path& folder) {
   const std::filesystem::path target = folder.empty() ? std::filesystem::path(".") : folder;
   fd_ = ::open(target.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd_ < 0) return;
-  int result;
-  do {
-    result = ::flock(fd_, LOCK_EX);
-  } while (result != 0 && errno == EINTR);
-  if (result != 0) {
-    ::close(fd_);
-    fd_ = -1;
+  // Another player holds the lock only while it writes, for a few milliseconds. One that
+  // was stopped while holding it must not freeze this one: after two seconds it goes on
+  // unlocked, as it would on a file system without locks.
+  for (int waited_ms = 0; ::flock(fd_, LOCK_EX | LOCK_NB) != 0; waited_ms += 5) {
+    if ((errno != EWOULDBLOCK && errno != EINTR) || waited_ms >= 2000) {
+      ::close(fd_);
+      fd_ = -1;
+      return;
+    }
+    ::usleep(5000);
   }
 }
 

@@ -8,9 +8,9 @@ namespace sw {
 
 class FolderLock {
  public:
-  // Waits until no other process holds the lock on the folder. When the folder cannot be
-  // opened or locked (it is missing, or the file system has no locks), nothing is held and
-  // the caller goes on unlocked, as it would have before.
+  // Waits until no other process holds the lock on the folder, for two seconds at most.
+  // When the folder cannot be opened or locked in that time (it is missing, the file system
+  // has no locks, the holder is stopped), nothing is held and the caller goes on unlocked.
   explicit FolderLock(const std::filesystem::path& folder);
   ~FolderLock();
   FolderLock(const FolderLock&) = delete;
