@@ -435,11 +435,10 @@ inline void TreeWalker::Visit(Block& b) {
   for (auto& s : b.stmts) Visit(s);
 }
 
-// Gives every node of a compiled unit, or of one expression, its faster form where it has
-// one. Safe to skip: the plain nodes do the same work.
-struct Unit;
+// Gives every node of a block, or of one expression, its faster form where it has one, once
+// their names are bound. Safe to skip: the plain nodes do the same work.
 class StackGuard;
-void Specialize(Unit& unit, const StackGuard& stack);
+void Specialize(Block& block, const StackGuard& stack);
 void Specialize(std::unique_ptr<Expr>& e, const StackGuard& stack);
 
 // Creates a fixed array with the given element counts per dimension.

@@ -80,7 +80,7 @@ class Parser {
     }
     unit_->reusable_prefix = last_is_proc ? last_proc_line : 0;
     if (scope_) Bind(*scope_, outer_class_);
-    Specialize(*unit_, *opt_.stack);
+    Specialize(unit_->body, *opt_.stack);
     return unit_;
   }
 
@@ -491,6 +491,7 @@ class Parser {
       cls->procs.push_back(std::move(p));
     } else {
       Bind(scope, nullptr);
+      Specialize(raw->body, *opt_.stack);  // while the procedure's nodes are still in cache
       DeclareGlobalName(raw->lname, true);
       unit_->procs.push_back(std::move(p));
     }
@@ -531,6 +532,7 @@ class Parser {
       EndOfStatement();
     }
     for (ProcScope& s : pending_) Bind(s, c.get());
+    for (auto& p : c->procs) Specialize(p->body, *opt_.stack);
     pending_.clear();
     unit_->classes.push_back(std::move(c));
   }

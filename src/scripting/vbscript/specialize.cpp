@@ -1,7 +1,6 @@
 // The pass that swaps bound nodes for their faster forms, children first, so that a parent
 // choosing its form sees its children's final kinds.
 #include "scripting/vbscript/ast.h"
-#include "scripting/vbscript/program.h"
 #include "scripting/vbscript/stack_guard.h"
 
 namespace sw::vbs {
@@ -31,12 +30,9 @@ class Specializer final : public TreeWalker {
 
 }  // namespace
 
-void Specialize(Unit& unit, const StackGuard& stack) {
+void Specialize(Block& block, const StackGuard& stack) {
   Specializer s(stack);
-  s.Visit(unit.body);
-  for (auto& p : unit.procs) s.Visit(p->body);
-  for (auto& c : unit.classes)
-    for (auto& p : c->procs) s.Visit(p->body);
+  s.Visit(block);
 }
 
 void Specialize(std::unique_ptr<Expr>& e, const StackGuard& stack) {
