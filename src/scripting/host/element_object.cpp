@@ -1,5 +1,7 @@
 #include "scripting/host/element_object.h"
 
+#include <unordered_map>
+
 #include "platform/form.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -234,7 +236,19 @@ class ControlArrayObject : public HostObject {
  private:
   Variant Member(int index) {
     Element* e = form_.Find(name_, index);
-    if (e != nullptr) return Variant(MakeElementObject(e->shared_from_this(), codec_));
+    if (e != nullptr) {
+      // The same member gives the same object (`Hotspot(1) Is Hotspot(1)`), made once: a
+      // script reading a property in a loop does not build an object at each pass.
+      Ref<Dispatch>& known = members_[index];
+      if (!known || static_cast<ElementObject*>(known.get())->element().get() != e) {
+        if (members_.size() > kMaxKnownMembers) {
+          members_.clear();  // a script loading members without end keeps no old ones alive
+          return Variant(MakeElementObject(e->shared_from_this(), codec_));
+        }
+        known = MakeElementObject(e->shared_from_this(), codec_);
+      }
+      return Variant(known);
+    }
     // A member that is not loaded fails with "Control array element doesn't exist" as soon as
     // it is used, except as the argument of CreateObject, which loads it.
     if (form_.UBound(name_) < 0 || index < 0) throw UnloadedMemberObject::NotLoaded(index);
@@ -242,9 +256,12 @@ class ControlArrayObject : public HostObject {
         Ref<Dispatch>(MakeRef<UnloadedMemberObject>(UnloadedMember{&form_, name_, index})));
   }
 
+  static constexpr size_t kMaxKnownMembers = 4096;
+
   platform::Form& form_;
   std::string name_;
   const TextCodec& codec_;
+  std::unordered_map<int, Ref<Dispatch>> members_;
 };
 
 }  // namespace

@@ -79,14 +79,19 @@ class WindowObject final : public Dispatch {
     if (member < kFirstControlId) return fixed_.Invoke(member, kind, args);
     const std::string& name = controls_.at(member - kFirstControlId);
     if (kind == InvokeKind::Let || kind == InvokeKind::Set) throw VbError(vberr::kNotSupported);
+    // A control gives the same object each time, made once (`Hotspot Is Hotspot`); the
+    // array object finds its members at each access, and an element object is made again
+    // only for another element of that name.
+    Ref<Dispatch>& object = objects_[member - kFirstControlId];
     if (form_->UBound(name) >= 0) {
-      Ref<Dispatch> array = MakeControlArrayObject(*form_, name, codec_);
-      if (args.empty()) return Variant(array);
-      return array->Invoke(kDefaultMember, InvokeKind::Get, args);
+      if (!object || ElementOf(Variant(object)))
+        object = MakeControlArrayObject(*form_, name, codec_);
+    } else {
+      platform::Element* element = form_->Find(name);
+      if (element == nullptr) throw VbError(vberr::kNotSupported);
+      if (ElementOf(Variant(object)).get() != element)
+        object = MakeElementObject(element->shared_from_this(), codec_);
     }
-    platform::Element* element = form_->Find(name);
-    if (element == nullptr) throw VbError(vberr::kNotSupported);
-    Ref<Dispatch> object = MakeElementObject(element->shared_from_this(), codec_);
     if (args.empty()) return Variant(object);
     return object->Invoke(kDefaultMember, InvokeKind::Get, args);
   }
@@ -99,6 +104,7 @@ class WindowObject final : public Dispatch {
   HostObject fixed_{"Form"};
   std::vector<std::string> controls_;
   std::unordered_map<std::string, int> controlIds_;
+  std::unordered_map<int, Ref<Dispatch>> objects_;  // by control, as made last
 };
 
 }  // namespace

@@ -178,6 +178,21 @@ TEST_F(ActionObjectTest, ScriptsSeeAllFortySixMethodsAndTheFiveFields) {
   }
 }
 
+// A window element or control array is one object while it lasts, as in the original;
+// a hotspot deleted and created again is a new one.
+TEST_F(ActionObjectTest, AnElementIsOneObjectUntilItIsCreatedAgain) {
+  Start();
+  EXPECT_FALSE(
+      Run("Action.CreateObject Hotspot(4) : Set h = Hotspot(4) : h.Tag = \"old\"\r\n"
+          "s = (h Is Hotspot(4)) & \" \" & (Hotspot Is Hotspot) & \" \" & "
+          "(Hotspot(4) Is Hotspot(0))\r\n"
+          "DeleteObject Hotspot(4) : Action.CreateObject Hotspot(4)\r\n"
+          "Action.sFrameToLoad = s & \" \" & (h Is Hotspot(4)) & \" \" & h.Tag & \"|\" & "
+          "Hotspot(4).Tag"));
+  EXPECT_EQ(action().sFrameToLoad, "True True False False old|");
+  EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(ActionObjectTest, ChangeDefaultCursorReachesEveryHotspot) {
   writer.WriteRaw("Icons/Hand.bmp", MakeBmp(8, 8, [](int, int) { return 0xFFFFFFu; }));
   Start();

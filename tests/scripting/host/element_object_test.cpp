@@ -75,5 +75,25 @@ TEST_F(ElementObjectTest, MissingMemberAndUnknownPropertyFail) {
   }
 }
 
+// A member gives the same object at each access while it stays loaded; once it is unloaded
+// and loaded again, the new element gets an object of its own.
+TEST_F(ElementObjectTest, AMemberIsTheSameObjectUntilItIsLoadedAgain) {
+  form->AddArray<platform::LabelElement>("Text");
+  form->Load<platform::LabelElement>("Text", 2).SetCaption("first");
+  Ref<Dispatch> texts = MakeControlArrayObject(*form, "Text", codec);
+  const Variant two{int16_t{2}};
+  Variant before = Get(*texts, "Item", {two});
+  EXPECT_EQ(Get(*texts, "Item", {two}).AsObject(), before.AsObject());
+  EXPECT_NE(Get(*texts, "Item", {Variant(int16_t{0})}).AsObject(), before.AsObject());
+
+  form->Unload("Text", 2);
+  form->Load<platform::LabelElement>("Text", 2).SetCaption("second");
+  Variant after = Get(*texts, "Item", {two});
+  EXPECT_NE(after.AsObject(), before.AsObject());
+  EXPECT_EQ(Get(*after.AsObject(), "Caption").ToStringUtf8(), "second");
+  EXPECT_EQ(Get(*before.AsObject(), "Caption").ToStringUtf8(), "first")
+      << "a script holding the old member still reads the old element";
+}
+
 }  // namespace
 }  // namespace sw
