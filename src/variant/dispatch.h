@@ -52,6 +52,9 @@ class Dispatch : public RefCounted {
   // Member id for a name (any case), kUnknownMember when there is none. Ids are >= 1;
   // kDefaultMember (0) always stands for the default member.
   virtual int FindMember(std::string_view name) = 0;
+  // True when FindMember gives the same ids for every object of this class, so that a call
+  // site may keep the id it found for the next object of the same class.
+  virtual bool MembersFixedByClass() const { return false; }
   // Gets, calls or assigns a member. Throws VbError: 438 for an unknown member or a missing
   // default, 450 for wrong arguments, or any error of the member itself.
   virtual Variant Invoke(int member, InvokeKind kind, Args args) = 0;

@@ -188,9 +188,12 @@ struct MemberExpr : Expr {
     if (obj) w.Visit(obj);
   }
   Variant Target(Frame& f) const;
-  // The member number last found on a script class, for that class and engine run: a script
-  // class resolves a member name the same way every time.
-  mutable const ClassDef* cache_cls = nullptr;
+  // The member id found on `d`, through the call site's cache where the class allows it.
+  int FindMemberOf(Frame& f, Dispatch* d, bool script) const;
+  // The member number last found on a script class (keyed on its ClassDef) or on a library
+  // class with fixed ids (keyed on its type), for that engine run: such a class resolves a
+  // member name the same way every time.
+  mutable const void* cache_key = nullptr;
   mutable uint32_t cache_gen = 0;
   mutable int cache_id = 0;
 };

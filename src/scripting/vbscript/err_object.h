@@ -31,6 +31,7 @@ class ErrObject : public Dispatch {
  public:
   std::string TypeName() const override { return "ErrObject"; }
   int FindMember(std::string_view name) override;
+  bool MembersFixedByClass() const override { return true; }
   Variant Invoke(int member, InvokeKind kind, Args args) override;
 
   void Clear();

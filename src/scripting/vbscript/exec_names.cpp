@@ -356,6 +356,26 @@ Variant MemberExpr::Eval(Frame& f) const {
   return Invoke(f, ArgList(), InvokeKind::Get);
 }
 
+[[gnu::always_inline]] inline int MemberExpr::FindMemberOf(Frame& f, Dispatch* d,
+                                                           bool script) const {
+  // A script class, or a library class whose ids are the same for all its objects: the id
+  // found last at this call site holds for the next object of that class.
+  const void* key = nullptr;
+  if (script)
+    key = static_cast<ScriptObject*>(d)->cls();
+  else if (d->MembersFixedByClass())
+    key = &typeid(*d);
+  if (key == cache_key && key != nullptr && f.rt->gen() == cache_gen) [[likely]]
+    return cache_id;
+  const int id = d->FindMember(name);
+  if (key != nullptr && id != Dispatch::kUnknownMember) {
+    cache_key = key;
+    cache_gen = f.rt->gen();
+    cache_id = id;
+  }
+  return id;
+}
+
 Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const {
   Variant t = Target(f);
   Dispatch* d = NeedObject(t);
@@ -368,17 +388,7 @@ Variant MemberExpr::Invoke(Frame& f, const ArgList& args, InvokeKind kind) const
     }
   }
   const bool script = typeid(*d) == typeid(ScriptObject);
-  int id;
-  if (script && static_cast<ScriptObject*>(d)->cls() == cache_cls && f.rt->gen() == cache_gen) {
-    id = cache_id;
-  } else {
-    id = d->FindMember(name);
-    if (script && id != Dispatch::kUnknownMember) {
-      cache_cls = static_cast<ScriptObject*>(d)->cls();
-      cache_gen = f.rt->gen();
-      cache_id = id;
-    }
-  }
+  const int id = FindMemberOf(f, d, script);
   if (id == Dispatch::kUnknownMember) throw NamedError(vberr::kNotSupported, name);
   if (empty_parens && args.empty()) {
     // `o.count()` on a Public variable of a script class is an invalid call.
@@ -407,7 +417,7 @@ void MemberExpr::Assign(Frame& f, const ArgList* args, Variant v, bool is_set) c
       return;
     }
   }
-  int id = d->FindMember(name);
+  const int id = FindMemberOf(f, d, typeid(*d) == typeid(ScriptObject));
   if (id == Dispatch::kUnknownMember) throw NamedError(vberr::kNotSupported, name);
   ArgBuffer b;
   if (args) b.Fill(f, *args, false);

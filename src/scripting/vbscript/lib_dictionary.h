@@ -14,6 +14,7 @@ class Dictionary : public Dispatch {
  public:
   std::string TypeName() const override { return "Dictionary"; }
   int FindMember(std::string_view name) override;
+  bool MembersFixedByClass() const override { return true; }
   Variant Invoke(int member, InvokeKind kind, Args args) override;
   std::vector<Variant> Enumerate() override;
 

@@ -74,6 +74,7 @@ class TextStream : public Dispatch {
         name, {"ReadLine", "ReadAll", "Read", "SkipLine", "AtEndOfStream", "AtEndOfLine", "Line",
                "Write", "WriteLine", "WriteBlankLines", "Close"});
   }
+  bool MembersFixedByClass() const override { return true; }
 
   Variant Invoke(int member, InvokeKind kind, Args a) override {
     if (IsPut(kind) || member == kDefaultMember) throw VbError(vberr::kNotSupported);
@@ -205,6 +206,7 @@ class FileSystemObject : public Dispatch {
                                "DeleteFile", "GetFileName", "BuildPath", "GetParentFolderName",
                                "GetBaseName", "GetExtensionName", "CreateFolder"});
   }
+  bool MembersFixedByClass() const override { return true; }
 
   Variant Invoke(int member, InvokeKind kind, Args a) override {
     if (IsPut(kind) || member == kDefaultMember) throw VbError(vberr::kNotSupported);

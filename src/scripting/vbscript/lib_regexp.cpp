@@ -86,6 +86,7 @@ class IndexedCollection : public Dispatch {
       : type_name_(std::move(type_name)), items_(std::move(items)) {}
   std::string TypeName() const override { return type_name_; }
   int FindMember(std::string_view name) override { return FindMemberIn(name, {"Item", "Count"}); }
+  bool MembersFixedByClass() const override { return true; }
   Variant Invoke(int member, InvokeKind kind, Args a) override {
     if (IsPut(kind)) throw VbError(vberr::kNotSupported);
     if (member == kDefaultMember || member == 1) {
@@ -115,6 +116,7 @@ class Match : public Dispatch {
   int FindMember(std::string_view name) override {
     return FindMemberIn(name, {"Value", "FirstIndex", "Length", "SubMatches"});
   }
+  bool MembersFixedByClass() const override { return true; }
   Variant Invoke(int member, InvokeKind kind, Args a) override {
     if (IsPut(kind)) throw VbError(vberr::kNotSupported);
     if (member == 4) {

@@ -24,6 +24,7 @@ class RegExp : public Dispatch {
   ~RegExp() override;
   std::string TypeName() const override { return "IRegExp2"; }
   int FindMember(std::string_view name) override;
+  bool MembersFixedByClass() const override { return true; }
   Variant Invoke(int member, InvokeKind kind, Args args) override;
 
   // The matches in `text`: at most one unless Global. Fails with E5017..E5021 for a bad

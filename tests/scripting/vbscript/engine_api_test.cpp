@@ -370,6 +370,20 @@ TEST_F(EngineTest, MemberCallSitesFollowTheClassOfEachObject) {
   ASSERT_TRUE(engine.AddCode(caller).ok());
   EXPECT_EQ(Run("Dim ob : Set ob = New B : ob.F = 7 : WScript.Echo Name(New A), Name(ob)"),
             "new a 7\n");
+
+  // Library objects at one call site: a Dictionary, a match collection and a script class
+  // each find their own Count, in any order.
+  ASSERT_TRUE(engine
+                  .AddCode("Class Seven : Public Property Get Count : Count = 7 : End Property\n"
+                           "End Class\n"
+                           "Function Counted(o) : Counted = o.Count : End Function\n")
+                  .ok());
+  EXPECT_EQ(Run("Set d = CreateObject(\"Scripting.Dictionary\") : d.Add 1, 1\n"
+                "Set re = New RegExp : re.Global = True : re.Pattern = \"a\"\n"
+                "Set m = re.Execute(\"aa\") : s = \"\"\n"
+                "For Each o In Array(d, m, New Seven, d, m, d) : s = s & Counted(o) : Next\n"
+                "WScript.Echo s"),
+            "127121\n");
 }
 
 // Conditions, element reads and procedure calls have short paths for their common shapes;
