@@ -273,23 +273,30 @@ struct BinaryOpExpr : BinaryExpr {
 
   [[gnu::always_inline]] Variant Values(const Variant& a, const Variant& b) const {
     int32_t x, y;
-    if (Whole(a, x) && Whole(b, y)) {
-      const bool i2 = a.type() == VarType::Integer && b.type() == VarType::Integer;
-      const int64_t p = x, q = y;
-      if constexpr (kOp == Op::Add) {
-        return FitFor(p + q, i2);
-      } else if constexpr (kOp == Op::Sub) {
-        return FitFor(p - q, i2);
-      } else if constexpr (kOp == Op::Mul) {
-        return FitFor(p * q, i2);
-      } else if constexpr (kOp == Op::Mod) {
-        // A division by zero or by -1 (INT32_MIN % -1 overflows) takes the general rules.
-        if (y != 0 && y != -1) return FitFor(x % y, i2);
-      } else {
-        return Variant(Compared(p, q));
-      }
-    }
+    if (Whole(a, x) && Whole(b, y) && OnWholeNumbers(y))
+      return OfWhole(x, y, a.type() == VarType::Integer && b.type() == VarType::Integer);
     return Apply(kOp, a, b, hints);
+  }
+
+  // Whether `x op y` on whole numbers is worked out by OfWhole: a division by zero or by -1
+  // (INT32_MIN Mod -1 overflows) takes the general rules.
+  [[gnu::always_inline]] static bool OnWholeNumbers(int32_t y) {
+    return kOp != Op::Mod || (y != 0 && y != -1);
+  }
+  // `x op y` on whole numbers, an Integer when both were (i2) and the result fits.
+  [[gnu::always_inline]] static Variant OfWhole(int32_t x, int32_t y, bool i2) {
+    const int64_t p = x, q = y;
+    if constexpr (kOp == Op::Add) {
+      return FitFor(p + q, i2);
+    } else if constexpr (kOp == Op::Sub) {
+      return FitFor(p - q, i2);
+    } else if constexpr (kOp == Op::Mul) {
+      return FitFor(p * q, i2);
+    } else if constexpr (kOp == Op::Mod) {
+      return FitFor(x % y, i2);  // 32-bit division is much cheaper than 64-bit
+    } else {
+      return Variant(Compared(p, q));
+    }
   }
 };
 
@@ -318,23 +325,9 @@ struct ShapedExpr final : BinaryOpExpr<kOp> {
   Variant Eval(Frame& f) const override {
     if constexpr (kIntRight) {
       return Operands(f, [this](const Variant& a, const Variant& b) {
+        // The literal is a machine integer already, and one OfWhole takes (Specialized).
         int32_t x;
-        if (Whole(a, x)) {
-          // The literal is a machine integer already.
-          const bool i2 = k_i2 && a.type() == VarType::Integer;
-          const int64_t p = x, q = k;
-          if constexpr (kOp == Op::Add) {
-            return FitFor(p + q, i2);
-          } else if constexpr (kOp == Op::Sub) {
-            return FitFor(p - q, i2);
-          } else if constexpr (kOp == Op::Mul) {
-            return FitFor(p * q, i2);
-          } else if constexpr (kOp == Op::Mod) {
-            if (k != 0 && k != -1) return FitFor(x % k, i2);
-          } else {
-            return Variant(Base::Compared(p, q));
-          }
-        }
+        if (Whole(a, x)) return Base::OfWhole(x, k, k_i2 && a.type() == VarType::Integer);
         return this->Values(a, b);
       });
     } else {
@@ -430,8 +423,9 @@ std::unique_ptr<Expr> BinaryOpExpr<kOp>::Specialized() {
     return e->tag == ExprTag::kLocal || e->tag == ExprTag::kLiteral;
   };
   int32_t k = 0;
-  const bool int_right =
-      r->tag == ExprTag::kLiteral && Whole(static_cast<const LiteralExpr*>(r.get())->value, k);
+  const bool int_right = r->tag == ExprTag::kLiteral &&
+                         Whole(static_cast<const LiteralExpr*>(r.get())->value, k) &&
+                         OnWholeNumbers(k);
   const bool k_i2 =
       int_right && static_cast<const LiteralExpr*>(r.get())->value.type() == VarType::Integer;
   if (l->tag == ExprTag::kLocal) {

@@ -501,10 +501,17 @@ TEST_F(EngineTest, OperatorsOfEveryOperandShapeKeepSubtypesAndRules) {
                   .AddCode("Function Stores(y)\n"
                            " Dim b(2) : b(y Mod 3) = \"s\" : b(y - 1) = b(y - 1) & \"t\"\n"
                            " Stores = Join(b, \"/\") & \" \" & b(y * 1)\n"
-                           "End Function\n")
+                           "End Function\n"
+                           "Function ByZero(x) : Dim c(1) : ByZero = c(x Mod 0) : End Function\n")
                   .ok());
   EXPECT_EQ(Run("WScript.Echo Stores(1), Stores(CLng(2)), Stores(2.5), Stores(\"1\")"),
             "t/s/ s /t/s s //st st t/s/ s\n");
+  // Mod by a literal 0 is division by zero, as a value and as an index.
+  for (const char* code : {"x = 5 Mod 0", "x = ByZero(5)"}) {
+    Result r = engine.AddCode(code);
+    ASSERT_FALSE(r.ok()) << code;
+    EXPECT_EQ(r.error().number, 11) << code;
+  }
   for (const char* code : {"x = Stores(4)", "x = Stores(0)", "x = Stores(Null)"}) {
     Result r = engine.AddCode(code);
     ASSERT_FALSE(r.ok()) << code;
