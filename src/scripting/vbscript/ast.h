@@ -150,6 +150,16 @@ inline bool IndexFormOf(const Expr& e, IndexForm& form) {
   return e.InlineIndex(form);
 }
 
+// Copies what every expression node carries (position, kind, height, slot) to the node
+// that takes its place.
+inline void CopyExprBase(const Expr& from, Expr& to) {
+  to.line = from.line;
+  to.col = from.col;
+  to.tag = from.tag;
+  to.height = from.height;
+  to.slot = from.slot;
+}
+
 struct LiteralExpr : Expr {
   LiteralExpr() { tag = ExprTag::kLiteral; }
   Variant value;
@@ -213,6 +223,23 @@ struct CallExpr : Expr {
     w.Visit(args);
   }
   std::unique_ptr<Expr> Specialized() override;
+};
+
+// `a(i)` on an array variable of the running procedure: where the array and its index are.
+struct LocalIndexSite {
+  int array_slot = -1;
+  const Expr* index = nullptr;
+  bool inline_index = false;  // `form` gives the index without a call
+  IndexForm form;
+  // Fills the site when `call` has that shape.
+  bool Of(const CallExpr& call) {
+    if (call.target->tag != ExprTag::kLocal || call.args.size() != 1 || !call.args[0].e)
+      return false;
+    array_slot = call.target->slot;
+    index = call.args[0].e.get();
+    inline_index = IndexFormOf(*index, form);
+    return true;
+  }
 };
 
 struct ParenExpr : Expr {

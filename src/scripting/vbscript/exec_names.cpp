@@ -432,11 +432,7 @@ namespace {
 template <typename To>
 std::unique_ptr<To> TakeOver(CallExpr& from) {
   auto to = std::make_unique<To>();
-  to->line = from.line;
-  to->col = from.col;
-  to->tag = from.tag;
-  to->height = from.height;
-  to->slot = from.slot;
+  CopyExprBase(from, *to);
   to->target = std::move(from.target);
   to->args = std::move(from.args);
   return to;
@@ -445,21 +441,18 @@ std::unique_ptr<To> TakeOver(CallExpr& from) {
 // `a(i)` on a variable of the running procedure: while it holds an array, the element is
 // read with no virtual calls and no copy of the array.
 struct LocalIndexExpr final : CallExpr {
-  int array_slot = -1;
-  const Expr* index = nullptr;
-  bool inline_index = false;
-  IndexForm form;
+  LocalIndexSite site;
   Variant Eval(Frame& f) const override {
-    const Variant& v = f.locals[array_slot].Deref();
+    const Variant& v = f.locals[site.array_slot].Deref();
     if (!v.IsArray()) return CallExpr::Eval(f);
     // An index from variables and literals runs no script code: the element is read in
     // place, as nothing could change the array meanwhile.
     int32_t i;
-    if (inline_index && IndexOfForm(form, f, i)) return v.AsArray()->At1(i);
+    if (site.inline_index && IndexOfForm(site.form, f, i)) return v.AsArray()->At1(i);
     // Other indexes may run script code that drops the array: it is kept alive meanwhile.
     f.rt->CheckStack(StackPosition());
     sw::Ref<VbArray> keep(v.AsArray());
-    return keep->At1(index->EvalIndex(f));
+    return keep->At1(site.index->EvalIndex(f));
   }
 };
 
@@ -480,11 +473,10 @@ struct GlobalCallExpr final : CallExpr {
 
 std::unique_ptr<Expr> CallExpr::Specialized() {
   if (target->tag == ExprTag::kGlobalName) return TakeOver<GlobalCallExpr>(*this);
-  if (target->tag != ExprTag::kLocal || args.size() != 1 || !args[0].e) return nullptr;
+  LocalIndexSite site;
+  if (!site.Of(*this)) return nullptr;
   auto to = TakeOver<LocalIndexExpr>(*this);
-  to->array_slot = to->target->slot;
-  to->index = to->args[0].e.get();
-  to->inline_index = IndexFormOf(*to->index, to->form);
+  to->site = site;
   return to;
 }
 

@@ -403,11 +403,7 @@ struct ShapedExpr final : BinaryOpExpr<kOp> {
 template <Op kOp, Shape kShape>
 std::unique_ptr<Expr> Shaped(BinaryExpr& from, int32_t k, bool k_i2) {
   auto to = std::make_unique<ShapedExpr<kOp, kShape>>();
-  to->line = from.line;
-  to->col = from.col;
-  to->tag = from.tag;
-  to->height = from.height;
-  to->slot = from.slot;
+  CopyExprBase(from, *to);
   to->op = from.op;
   to->hints = from.hints;
   to->l = std::move(from.l);

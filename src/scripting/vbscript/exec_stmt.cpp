@@ -170,21 +170,18 @@ struct LocalAssignStmt final : AssignStmt {
 // `a(i) = v` on an array variable of the running procedure, written in place while no one
 // else shares the array.
 struct LocalIndexAssignStmt final : AssignStmt {
-  int array_slot = -1;
-  const Expr* index = nullptr;
-  bool inline_index = false;
-  IndexForm form;
+  LocalIndexSite site;
   Flow Exec(Frame& f) const override {
     Variant v = ValueOf(value.get(), f);
     if (StoredAsIs(v)) {
-      Variant& arr = f.locals[array_slot].Deref();
+      Variant& arr = f.locals[site.array_slot].Deref();
       if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
         int32_t i;
-        if (inline_index && IndexOfForm(form, f, i)) {
+        if (site.inline_index && IndexOfForm(site.form, f, i)) {
           arr.AsArray()->At1(i) = std::move(v);
           return Flow::Normal;
         }
-        i = index->EvalIndex(f);
+        i = site.index->EvalIndex(f);
         if (arr.IsArray() && arr.AsArray()->ref_count() == 1) {
           arr.AsArray()->At1(i) = std::move(v);
           return Flow::Normal;
@@ -206,14 +203,11 @@ Flow AssignStmt::Exec(Frame& f) const {
 std::unique_ptr<Stmt> AssignStmt::Specialized() {
   if (is_set) return nullptr;
   if (target->tag == ExprTag::kLocal) return TakeOver<LocalAssignStmt>(*this);
-  if (target->tag != ExprTag::kCall) return nullptr;
-  const auto* call = static_cast<const CallExpr*>(target.get());
-  if (call->target->tag != ExprTag::kLocal || call->args.size() != 1 || !call->args[0].e)
+  LocalIndexSite site;
+  if (target->tag != ExprTag::kCall || !site.Of(static_cast<const CallExpr&>(*target)))
     return nullptr;
   auto to = TakeOver<LocalIndexAssignStmt>(*this);
-  to->array_slot = call->target->slot;
-  to->index = call->args[0].e.get();
-  to->inline_index = IndexFormOf(*to->index, to->form);
+  to->site = site;
   return to;
 }
 
