@@ -239,15 +239,15 @@ class ControlArrayObject : public HostObject {
     if (e != nullptr) {
       // The same member gives the same object (`Hotspot(1) Is Hotspot(1)`), made once: a
       // script reading a property in a loop does not build an object at each pass.
-      Ref<Dispatch>& known = members_[index];
-      if (!known || static_cast<ElementObject*>(known.get())->element().get() != e) {
-        if (members_.size() > kMaxKnownMembers) {
-          members_.clear();  // a script loading members without end keeps no old ones alive
-          return Variant(MakeElementObject(e->shared_from_this(), codec_));
-        }
-        known = MakeElementObject(e->shared_from_this(), codec_);
-      }
-      return Variant(known);
+      auto known = members_.find(index);
+      if (known != members_.end() &&
+          static_cast<ElementObject*>(known->second.get())->element().get() == e)
+        return Variant(known->second);
+      // A script loading members without end keeps no old ones alive.
+      if (members_.size() >= kMaxKnownMembers) members_.clear();
+      Ref<Dispatch> made = MakeElementObject(e->shared_from_this(), codec_);
+      members_[index] = made;
+      return Variant(made);
     }
     // A member that is not loaded fails with "Control array element doesn't exist" as soon as
     // it is used, except as the argument of CreateObject, which loads it.

@@ -345,7 +345,8 @@ void Runtime::MakeLocalArrays(const ProcDef* p, Variant* loc) {
 }
 
 template <class FillParams>
-Variant Runtime::RunProc(const ProcDef* p, ScriptObject* me, int nargs, FillParams&& fill) {
+[[gnu::always_inline]] inline Variant Runtime::RunProc(const ProcDef* p, ScriptObject* me,
+                                                       int nargs, FillParams&& fill) {
   if (nargs != p->nparams) throw VbError(vberr::kWrongArguments);
   Level level(*this, StackPosition());
   Tick();
@@ -356,7 +357,7 @@ Variant Runtime::RunProc(const ProcDef* p, ScriptObject* me, int nargs, FillPara
     Runtime* rt;
     Variant* loc;
     int n;
-    SlotMark mark;
+    const SlotMark& mark;
     ~Guard() { rt->PopSlots(loc, n, mark); }
   } guard{this, loc, p->nslots, mark};
   fill(loc + 1);
@@ -383,55 +384,36 @@ Variant Runtime::CallProc(const ProcDef* p, ScriptObject* me, Args args) {
 }
 
 Variant Runtime::CallProcWith(const ProcDef* p, Frame& caller, const ArgList& args) {
-  // The same steps as RunProc, written out for the most frequent call: a global procedure
-  // called with argument expressions, which are evaluated straight into the new frame.
-  const int nparams = p->nparams;
-  if (static_cast<int>(args.size()) != nparams) throw VbError(vberr::kWrongArguments);
   // Arrays whose elements are passed by reference stay locked until the call returns; most
   // calls pass none.
   std::optional<LockSet> locks;
-  Level level(*this, StackPosition());
-  Tick();
-  SlotMark mark;
-  const int nslots = p->nslots;
-  Variant* loc = PushSlots(nslots, mark);
-  struct Guard {
-    Runtime* rt;
-    Variant* loc;
-    int n;
-    const SlotMark& mark;
-    ~Guard() { rt->PopSlots(loc, n, mark); }
-  } guard{this, loc, nslots, mark};
   // The new frame's slots are Empty: values are made in place, with no assignment.
-  const uint8_t* byval = p->byval.data();
-  const Arg* arg = args.data();
-  for (Variant *slot = loc + 1, *end = slot + nparams; slot != end; ++slot, ++arg, ++byval) {
-    const Expr* e = arg->e.get();
-    if (!e) {
-      std::construct_at(slot, Variant::Missing());
-    } else if (*byval) {
-      Variant v = e->Eval(caller);
-      if (v.IsArray() && v.AsArray()->locked()) v = Variant(v.AsArray()->Clone());
-      std::construct_at(slot, std::move(v));
-    } else if (e->tag == ExprTag::kLocal) {
-      std::construct_at(slot, Variant::MakeRef(&caller.locals[e->slot].Deref()));
-    } else if (e->tag == ExprTag::kValue || e->tag == ExprTag::kLiteral) {
-      std::construct_at(slot, e->Eval(caller));
-    } else {
-      if (!locks) locks.emplace();
-      if (Variant* r = e->Ref(caller, *locks))
-        std::construct_at(slot, Variant::MakeRef(r));
-      else
-        std::construct_at(slot, e->Eval(caller));
-    }
-  }
-  if (!p->arrays.empty()) MakeLocalArrays(p, loc);
-  Frame f{this};
-  f.locals = loc;
-  f.proc = p;
-  f.unit = p->unit;
-  p->body.Exec(f);
-  return std::move(loc[0]);
+  const int nargs = static_cast<int>(args.size());
+  return RunProc(p, nullptr, nargs,
+                 [&caller, &locks, nargs, arg = args.data(),
+                  byval = p->byval.data()](Variant* params) mutable {
+                   for (Variant *slot = params, *end = slot + nargs; slot != end;
+                        ++slot, ++arg, ++byval) {
+                     const Expr* e = arg->e.get();
+                     if (!e) {
+                       std::construct_at(slot, Variant::Missing());
+                     } else if (*byval) {
+                       Variant v = e->Eval(caller);
+                       if (v.IsArray() && v.AsArray()->locked()) v = Variant(v.AsArray()->Clone());
+                       std::construct_at(slot, std::move(v));
+                     } else if (e->tag == ExprTag::kLocal) {
+                       std::construct_at(slot, Variant::MakeRef(&caller.locals[e->slot].Deref()));
+                     } else if (e->tag == ExprTag::kValue || e->tag == ExprTag::kLiteral) {
+                       std::construct_at(slot, e->Eval(caller));
+                     } else {
+                       if (!locks) locks.emplace();
+                       if (Variant* r = e->Ref(caller, *locks))
+                         std::construct_at(slot, Variant::MakeRef(r));
+                       else
+                         std::construct_at(slot, e->Eval(caller));
+                     }
+                   }
+                 });
 }
 
 Variant Runtime::CallBuiltin(const BuiltinDef* b, Frame& f, Args args, bool as_statement) {
